@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#pragma once
+
+#include "engine/services.h"
+#include "screen/form.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+// Key codes of the platform's virtual keys, as the mailbox carries them.
+namespace Key {
+constexpr int Backspace = 8, Tab = 9, Enter = 13, Escape = 27, Space = 32;
+constexpr int PageUp = 33, PageDown = 34, End = 35, Home = 36;
+constexpr int Left = 37, Up = 38, Right = 39, Down = 40, Delete = 46;
+constexpr int A = 65, Z = 90;
+constexpr int NumPlus = 107, NumMinus = 109;
+constexpr int F1 = 112, F2 = 113, F3 = 114, F4 = 115, F5 = 116, F9 = 120, F12 = 123;
+}
+// Modifier mask: Shift 1, Ctrl 2, Alt 4; 7 also marks a key the engine posted itself.
+namespace Mod {
+constexpr int None = 0, Shift = 1, Ctrl = 2, Alt = 4, Engine = 7;
+}
+
+// What a tick does after a phase has handled the key.
+enum class Flow {
+    Next,        // run the following phases
+    SpeechStep,  // skip the remaining key phases, serve the speech queue
+    EndTick,     // return at once; the speech queue is served next tick
+};
+
+// The main window "Crosswords" without its widgets: the whole game state and
+// every operation of the game. The Qt shell paints `form`, forwards key and
+// pointer events and calls Engine_Timer every 100 ms; tests drive it directly.
+class Crosswords {
+public:
+    Crosswords(Services services, Environment environment);
+
+    Services svc;
+    Environment env;
+
+    // ---- Shared state of all windows --------------------------------------
+    QString curform;     // "Crosswords" while the main window has the keyboard
+    QString keycode;     // mailbox: "" or Chr(key) + Chr(48 + modifier mask)
+    QString saymsg;      // speech queue, phrases separated by Tab
+    QString sayphrase;   // the phrase last handed to the voice
+    int voicestate = 0;  // voice state as last read: 1 idle, 2 speaking, 0 unknown
+    int saysync = 0;     // while >= 1 the tick speaks and waits
+    QString tempdir;     // progress folder, with a trailing '/'
+    int voice = 0;       // index into the installed voices
+    int speed = 2;       // 0 very slow .. 4 very fast
+
+    // ---- Main window state ------------------------------------------------
+    int viewmode = -1;   // -1 start-up, 99 started, 0 menu, 1 clue list, 2 letter entry,
+                         // 3 letter chooser, 4 full screen, 5..8 magnified 2, 4, 8, 16 times
+    int curpuz = 0;
+    int puzcount = 0;
+    std::array<std::array<int, 4>, 101> puzstat{};  // (n,1) letters, (n,2) filled, (n,3) mistakes
+    int curdir = 1;      // 1 across, 2 down
+    int curclue = 0;
+    int acrossclue = 0, downclue = 0;
+    int spokenclue = 0;
+    QString clueread;
+    int letterpos = 0;
+    int alphacode = 0;
+    int curcol = 0, currow = 0;
+    int menuaxis = 0;
+    int zoomreturn = 0;
+    int lastkey = 0;
+    int helppage = 0;
+
+    // ---- Puzzle model ------------------------------------------------------
+    int gridsize = 7;
+    QString grid[16][16];      // " " black, "*" white, "!" revealed
+    QString solution[16][16];  // solution letter, "" for black
+    QString clues[101][4];     // 0 text, 1 label, 2 answer, 3 display line
+    int sqclue[226][3] = {};   // (idx,1) across number, (idx,2) down number
+    int squarepos[226][4] = {};
+    QStringList puzlist;
+
+    Form form;
+
+    // ---- Events (engine/startup.cpp, engine/tick.cpp) -----------------------
+    void Form_Load();
+    void Form_Activate();
+    void Form_KeyDown(int keyCode, int shift);
+    void Engine_Timer();
+    // The window is being closed by other means than F12 (window manager,
+    // logout signal): keep the open puzzle's letters.
+    void Form_Unload();
+
+    // ---- Pointer input (engine/pointer.cpp) ---------------------------------
+    void imgBack_Click();
+    void lbl1_Click(int index);
+    void lbl4_Click(int index);
+    void lbl5_Click(int index);
+    void D_Click(int k);
+    void Dn_Click(int k);
+    void lblIn_Click(int i);
+    void lblKey_Click(int i);
+    void lblClue_Click(int k);
+    void lblClue_MouseDown(int k, int button);
+
+    // ---- Puzzle data (puzzle/) ----------------------------------------------
+    void loadCatalogue();
+    std::optional<QString> fetchPuzzleText(int n);
+    void loadpuzzle();
+
+    // ---- Speech (speech/) -----------------------------------------------------
+    void sayit(const QString &say);
+    void sayit2(const QString &say);
+    void speechStep();
+    void changevoice(int back);
+    void changespeed();
+    void applyVoiceSettings();
+    void updatedisplay();
+    void spellit(QString s);
+    void playwave(const QString &name);
+    void boundary();
+    void sayhelp();
+
+    // ---- Screen (screen/) -----------------------------------------------------
+    void setscreen();
+    void resizescreen(double XX, double yy);
+    void parse(QString &text, std::array<QString, 11> &lines);
+    void scaleclues();
+    void drawboard();
+    void highlightgrid();
+    void highlightclue(int idx);
+    void showclues();
+    void setnozoom();
+    void setzoom();
+    QString sayzoom();
+    // The selection frame 150 twips outside a control on every side, sent to the back.
+    void frameAround(const Control &c);
+
+    // ---- Engine phases (engine/) ----------------------------------------------
+    void zoomKeys(int key);
+    Flow menuPhase(int key, int mods);
+    Flow clueListPhase(int key, int mods);
+    Flow letterEntryPhase(int key, int mods);
+    Flow magnifiedPhase(int key, int mods);
+    Flow chooserPhase(int key, int mods);
+    void leave();
+    void postKey(int key, int mods = Mod::None);
+
+    // ---- Persistence (store/) -------------------------------------------------
+    QString progressFile(int n) const;
+    void savefile();
+    void puzstatus();
+    int completedCount() const;
+    // "You have successfully completed N puzzle(s)"
+    QString completedSentence() const;
+    void readSettings();
+    void writeSettings();
+
+    // ---- Solving aids (aids/) -------------------------------------------------
+    void checkwork();
+    void showanswer();
+    void clearpuzzle();
+    void checkend();
+
+    // ---- Printing (print/) ----------------------------------------------------
+    void askprint(int shifted);
+    void printit();
+    void printit1();
+
+private:
+    bool m_inTick = false;
+};

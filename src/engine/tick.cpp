@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#include "engine/crosswords.h"
+#include "engine/logging.h"
+
+namespace {
+
+// Clears a flag when the tick returns, however it returns.
+struct TickGuard {
+    explicit TickGuard(bool &flag) : m_flag(flag) { m_flag = true; }
+    ~TickGuard() { m_flag = false; }
+    bool &m_flag;
+};
+
+} // namespace
+
+void Crosswords::Form_KeyDown(int keyCode, int shift)
+{
+    if (curform != QLatin1String("Crosswords"))
+        return;
+    // The mailbox holds one key, the newest.
+    keycode = QString(QChar(keyCode)) + QChar(shift + 48);
+}
+
+void Crosswords::postKey(int key, int mods)
+{
+    keycode = QString(QChar(key)) + QChar(mods + 48);
+}
+
+void Crosswords::Engine_Timer()
+{
+    if (curform != QLatin1String("Crosswords"))
+        return;
+    // A tick that starts while another waits in a modal box or in a spoken
+    // wait only serves the speech queue.
+    if (m_inTick) {
+        speechStep();
+        return;
+    }
+    TickGuard guard(m_inTick);
+
+    if (viewmode == 99)
+        viewmode = 0;
+
+    int key = 0;
+    int mods = 0;
+    if (keycode.size() == 2) {
+        key = keycode[0].unicode();
+        const int digit = keycode[1].unicode() - 48;
+        mods = digit >= 0 && digit <= 9 ? digit : 0;
+        keycode.clear();
+        qCDebug(lcKeys).noquote() << QStringLiteral("key: %1 %2").arg(key).arg(mods);
+    }
+    if (key == 0) {
+        speechStep();
+        return;
+    }
+
+    // Command keys act the same in every mode, the menu included.
+    switch (key) {
+    case Key::F1:
+        if (mods == Mod::None)
+            sayhelp();
+        else if (mods == Mod::Shift)
+            changevoice(0);
+        else if (mods == Mod::Ctrl)
+            changevoice(1);
+        else
+            changespeed();
+        break;
+    case Key::F2:
+        if (mods == Mod::None)
+            checkwork();
+        else
+            showanswer();
+        break;
+    case Key::F5:
+        askprint(mods);
+        break;
+    case Key::F9:
+        clearpuzzle();
+        break;
+    case Key::F12:
+        leave();
+        speechStep();
+        return;
+    default:
+        break;
+    }
+    lastkey = key;
+    for (Control *hint : {&form.lbl4[0], &form.lbl4[1], &form.lbl5[0], &form.lbl5[1]})
+        hint->visible = false;
+
+    if (viewmode > 0)
+        zoomKeys(key);
+    // A function key's message starts at the next tick.
+    if (key > 110)
+        return;
+
+    Flow flow = Flow::Next;
+    auto phase = [&](bool active, Flow (Crosswords::*handler)(int, int)) {
+        if (flow == Flow::Next && active)
+            flow = (this->*handler)(key, mods);
+    };
+    phase(viewmode == 0, &Crosswords::menuPhase);
+    phase(viewmode == 1, &Crosswords::clueListPhase);
+    phase(viewmode == 2, &Crosswords::letterEntryPhase);
+    phase(viewmode >= 4 && viewmode <= 8, &Crosswords::magnifiedPhase);
+    phase(viewmode == 3, &Crosswords::chooserPhase);
+    if (flow == Flow::EndTick)
+        return;
+    speechStep();
+}

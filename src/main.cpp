@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#include "engine/crosswords.h"
+#include "platform/clipplayer.h"
+#include "platform/espeakvoice.h"
+#include "platform/folders.h"
+#include "platform/gamewindow.h"
+#include "platform/messagebox.h"
+#include "platform/qttextmeasure.h"
+#include "platform/unavailableprinter.h"
+#include "puzzle/resourcestore.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLockFile>
+#include <QLoggingCategory>
+#include <QScreen>
+#include <QSocketNotifier>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+void quorelInitResources();
+
+namespace {
+
+int g_signalPipe[2] = {-1, -1};
+
+void onTerminate(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] auto n = ::write(g_signalPipe[1], &byte, 1);
+}
+
+// Ends the event loop once the goodbye has been spoken.
+class QtAppControl : public AppControl {
+public:
+    GameWindow *window = nullptr;
+    void quit() override
+    {
+        if (window)
+            window->closeForQuit();
+        QCoreApplication::quit();
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorel Crosswords"));
+    // Our log categories are silent unless QT_LOGGING_RULES enables them.
+    QLoggingCategory::setFilterRules(QStringLiteral("crosswords.*=false"));
+    quorelInitResources();
+
+    // A second copy ends at once, silently.
+    QDir().mkpath(Folders::runtime());
+    QLockFile lock(Folders::runtime() + QStringLiteral("quorel-crosswords.lock"));
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(0))
+        return 0;
+
+    QScreen *screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
+    const QSize pixels = screen ? screen->geometry().size() : QSize(1024, 768);
+    const double twipsPerPixel = 1440.0 / dpi;
+
+    EspeakVoice voice;
+    ClipPlayer sound;
+    MessageBoxConfirm confirm;
+    QtTextMeasure measure(dpi);
+    CompiledResources resources;
+    UnavailablePrinter printer;
+    QtAppControl control;
+
+    Environment env;
+    env.screenWidth = pixels.width() * twipsPerPixel;
+    env.screenHeight = pixels.height() * twipsPerPixel;
+    env.stateDir = Folders::state();
+    env.settingsFile = Folders::config() + QStringLiteral("tamrivo3.ini");
+    env.documentsDir = Folders::documents();
+
+    Crosswords game(Services{voice, sound, confirm, measure, resources, printer, control}, env);
+    GameWindow window(game);
+    confirm.setParent(&window);
+    control.window = &window;
+
+    // Logout (SIGHUP) and kill (SIGTERM) close the window the orderly way, which
+    // keeps the open puzzle's letters.
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) == 0) {
+        auto *notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, &app);
+        QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
+            char byte;
+            [[maybe_unused]] auto n = ::read(g_signalPipe[0], &byte, 1);
+            window.close();
+            QCoreApplication::quit();
+        });
+        std::signal(SIGTERM, onTerminate);
+        std::signal(SIGHUP, onTerminate);
+    }
+
+    game.Form_Load();
+    window.start();
+    return app.exec();
+}

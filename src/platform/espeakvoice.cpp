@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#include "platform/espeakvoice.h"
+
+#include <espeak-ng/speak_lib.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+int collectSamples(short *wav, int count, espeak_EVENT *events)
+{
+    if (wav && count > 0 && events && events->user_data)
+        static_cast<QByteArray *>(events->user_data)->append(reinterpret_cast<const char *>(wav), qsizetype(count) * 2);
+    return 0;
+}
+
+QString readableName(const char *name)
+{
+    return QString::fromUtf8(name).replace(QLatin1Char('_'), QLatin1Char(' '));
+}
+
+} // namespace
+
+EspeakVoice::EspeakVoice()
+{
+    m_sampleRate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, 0);
+    if (m_sampleRate <= 0) {
+        m_sampleRate = 0;
+        return;
+    }
+    espeak_SetSynthCallback(collectSamples);
+
+    // Offer the English voices: a short, useful list to cycle with Shift+F1,
+    // British English first as the default.
+    for (const espeak_VOICE **v = espeak_ListVoices(nullptr); v && *v; ++v) {
+        const char *language = (*v)->languages ? (*v)->languages + 1 : "";
+        if (std::strncmp(language, "en", 2) == 0)
+            m_voices.append({readableName((*v)->name), QByteArray((*v)->identifier)});
+    }
+    std::stable_sort(m_voices.begin(), m_voices.end(), [](const VoiceEntry &a, const VoiceEntry &b) {
+        const bool aFirst = a.identifier == "gmw/en";
+        const bool bFirst = b.identifier == "gmw/en";
+        return aFirst != bFirst ? aFirst : a.name < b.name;
+    });
+    selectVoice(0);
+    setRate(0);
+    m_stream = std::make_unique<PcmStream>(m_sampleRate);
+    // The first synthesis loads the voice data; do it now, not on the welcome.
+    synthesise(QStringLiteral("ready"));
+}
+
+EspeakVoice::~EspeakVoice()
+{
+    m_stream.reset();
+    if (m_sampleRate > 0)
+        espeak_Terminate();
+}
+
+int EspeakVoice::wordsPerMinute(int rate)
+{
+    // Each step of 10 triples or thirds the speed around a normal 175 words a minute.
+    const int r = std::clamp(rate, -10, 10);
+    const int wpm = int(std::lround(175.0 * std::pow(3.0, r / 10.0)));
+    return std::clamp(wpm, 80, 450);
+}
+
+QByteArray EspeakVoice::synthesise(const QString &text)
+{
+    QByteArray pcm;
+    if (m_sampleRate <= 0 || text.trimmed().isEmpty())
+        return pcm;
+    const QByteArray utf8 = text.toUtf8();
+    espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
+                 espeakCHARS_UTF8, nullptr, &pcm);
+    return pcm;
+}
+
+bool EspeakVoice::isIdle()
+{
+    return !m_stream || m_stream->isIdle();
+}
+
+void EspeakVoice::speak(const QString &text)
+{
+    const QByteArray pcm = synthesise(text);
+    if (m_stream)
+        m_stream->append(pcm);
+}
+
+void EspeakVoice::speakAndWait(const QString &text)
+{
+    speak(text);
+    if (m_stream)
+        m_stream->waitUntilIdle();
+}
+
+QStringList EspeakVoice::voiceNames()
+{
+    QStringList names;
+    for (const VoiceEntry &v : m_voices)
+        names.append(v.name);
+    return names;
+}
+
+void EspeakVoice::selectVoice(int index)
+{
+    if (index >= 0 && index < m_voices.size())
+        espeak_SetVoiceByName(m_voices[index].identifier.constData());
+}
+
+void EspeakVoice::setRate(int rate)
+{
+    if (m_sampleRate > 0)
+        espeak_SetParameter(espeakRATE, wordsPerMinute(rate), 0);
+}

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#pragma once
+
+#include "platform/pcmstream.h"
+#include "speech/voice.h"
+
+#include <QByteArray>
+#include <QList>
+
+// The espeak-ng voice, embedded: text is synthesised to PCM here and played
+// through our own audio stream, so speech works (silently) without a sound
+// device and the game can always tell when an utterance has finished.
+class EspeakVoice : public Voice {
+public:
+    EspeakVoice();
+    ~EspeakVoice() override;
+
+    bool isIdle() override;
+    void speak(const QString &text) override;
+    void speakAndWait(const QString &text) override;
+    QStringList voiceNames() override;
+    void selectVoice(int index) override;
+    void setRate(int rate) override;
+
+    bool available() const { return m_sampleRate > 0; }
+    // Synthesises without playing; for measurements.
+    QByteArray synthesise(const QString &text);
+    // Words per minute for a rate on the scale -10..10 (clamped).
+    static int wordsPerMinute(int rate);
+
+private:
+    struct VoiceEntry {
+        QString name;
+        QByteArray identifier;
+    };
+    int m_sampleRate = 0;
+    QList<VoiceEntry> m_voices;
+    std::unique_ptr<PcmStream> m_stream;
+};

@@ -1,0 +1,317 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#include "platform/gamewindow.h"
+
+#include "engine/crosswords.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+#include <algorithm>
+
+namespace {
+
+QColor toColor(std::uint32_t value)
+{
+    if (value == Colour::SysWindowText)
+        return Qt::black;
+    if (value & 0x80000000u)
+        return QColor(0xF0, 0xF0, 0xF0);  // other system colours: a light face colour
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+// A label shows "&&" as "&"; a single "&" marks a mnemonic and is not shown.
+QString displayText(const QString &caption)
+{
+    QString out;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&')) {
+            if (i + 1 < caption.size() && caption[i + 1] == QLatin1Char('&'))
+                out.append(QLatin1Char('&')), ++i;
+            continue;
+        }
+        out.append(caption[i]);
+    }
+    return out;
+}
+
+} // namespace
+
+GameWindow::GameWindow(Crosswords &game, QWidget *parent) : QWidget(parent), m_game(game)
+{
+    setWindowTitle(QStringLiteral("Quorel Crosswords"));
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_picture.load(QStringLiteral(":/IMAGE/MENU"));
+    m_timer.setInterval(100);
+    connect(&m_timer, &QTimer::timeout, this, &GameWindow::tick);
+}
+
+void GameWindow::start()
+{
+    // Without a window manager full screen keeps the default size: set it too.
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        setGeometry(screen->geometry());
+        m_pixelsPerTwip = screen->logicalDotsPerInch() / 1440.0;
+    }
+    showFullScreen();
+    m_timer.start();
+}
+
+void GameWindow::closeForQuit()
+{
+    m_quitting = true;
+    m_timer.stop();
+    close();
+}
+
+void GameWindow::tick()
+{
+    m_game.Engine_Timer();
+    repaintIfChanged();
+}
+
+void GameWindow::repaintIfChanged()
+{
+    // Repaint only when a control changed: the idle game costs next to nothing.
+    if (!m_painted || !(*m_painted == m_game.form))
+        update();
+}
+
+void GameWindow::showEvent(QShowEvent *e)
+{
+    QWidget::showEvent(e);
+    // The welcome is given once, when the window first appears; later focus
+    // changes do not repeat it.
+    if (!m_activated) {
+        m_activated = true;
+        m_game.Form_Activate();
+    }
+}
+
+void GameWindow::closeEvent(QCloseEvent *e)
+{
+    if (!m_quitting) {
+        m_game.Form_Unload();
+        m_quitting = true;
+        m_timer.stop();
+    }
+    e->accept();
+}
+
+int GameWindow::modifierMask(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
+        | (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+int GameWindow::keyCode(int qtKey, Qt::KeyboardModifiers modifiers)
+{
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
+        return Key::A + (qtKey - Qt::Key_A);
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12)
+        return Key::F1 + (qtKey - Qt::Key_F1);
+    const bool keypad = modifiers & Qt::KeypadModifier;
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return keypad ? 96 + (qtKey - Qt::Key_0) : 48 + (qtKey - Qt::Key_0);
+    switch (qtKey) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return Key::Enter;
+    case Qt::Key_Escape:
+        return Key::Escape;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return Key::Tab;
+    case Qt::Key_Backspace:
+        return Key::Backspace;
+    case Qt::Key_Delete:
+        return Key::Delete;
+    case Qt::Key_Insert:
+        return 45;
+    case Qt::Key_Space:
+        return Key::Space;
+    case Qt::Key_PageUp:
+        return Key::PageUp;
+    case Qt::Key_PageDown:
+        return Key::PageDown;
+    case Qt::Key_End:
+        return Key::End;
+    case Qt::Key_Home:
+        return Key::Home;
+    case Qt::Key_Left:
+        return Key::Left;
+    case Qt::Key_Up:
+        return Key::Up;
+    case Qt::Key_Right:
+        return Key::Right;
+    case Qt::Key_Down:
+        return Key::Down;
+    case Qt::Key_Plus:
+        return keypad ? Key::NumPlus : 187;
+    case Qt::Key_Minus:
+        return keypad ? Key::NumMinus : 189;
+    case Qt::Key_Asterisk:
+        return keypad ? 106 : 0;
+    case Qt::Key_Slash:
+        return keypad ? 111 : 191;
+    default:
+        return 0;  // modifier keys themselves and keys the game has no code for
+    }
+}
+
+bool GameWindow::event(QEvent *e)
+{
+    // Tab must reach the game, not move focus.
+    if (e->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(e);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return QWidget::event(e);
+}
+
+void GameWindow::keyPressEvent(QKeyEvent *e)
+{
+    const int code = keyCode(e->key(), e->modifiers());
+    if (code == 0)
+        return;
+    m_game.Form_KeyDown(code, modifierMask(e->modifiers()));
+}
+
+QRectF GameWindow::rectOf(const Control &c) const
+{
+    return {c.left * m_pixelsPerTwip, c.top * m_pixelsPerTwip, c.width * m_pixelsPerTwip, c.height * m_pixelsPerTwip};
+}
+
+std::optional<GameWindow::Hit> GameWindow::hitTest(QPointF pos) const
+{
+    const Form &f = m_game.form;
+    std::optional<Hit> best;
+    auto consider = [&](const std::vector<Control> *array, const Control &c, int index) {
+        if (c.visible && c.kind != ControlKind::Shape && rectOf(c).contains(pos) && (!best || c.z > best->control->z))
+            best = Hit{array, &c, index};
+    };
+    for (const Control *c : f.controls()) {
+        if (c == &f.picbox)
+            continue;
+        consider(nullptr, *c, 0);
+    }
+    // Find which array the winner belongs to, for the handlers that take an index.
+    if (best) {
+        for (const auto *array : {&f.D, &f.Dn, &f.lbl1, &f.lbl4, &f.lbl5, &f.lblClue, &f.lblIn, &f.lblKey}) {
+            if (!array->empty() && best->control >= &array->front() && best->control <= &array->back()) {
+                best->array = array;
+                best->index = int(best->control - &array->front());
+            }
+        }
+    }
+    return best;
+}
+
+void GameWindow::mousePressEvent(QMouseEvent *e)
+{
+    m_pressed = hitTest(e->position());
+    if (m_pressed && m_pressed->array == &m_game.form.lblClue) {
+        const int button = e->button() == Qt::LeftButton ? 1 : e->button() == Qt::RightButton ? 2 : 4;
+        m_game.lblClue_MouseDown(m_pressed->index, button);
+    }
+    repaintIfChanged();
+}
+
+void GameWindow::mouseReleaseEvent(QMouseEvent *e)
+{
+    // A click is a left press and release on the same control.
+    const auto released = hitTest(e->position());
+    if (e->button() == Qt::LeftButton && m_pressed && released && m_pressed->control == released->control)
+        click(*released);
+    m_pressed.reset();
+    repaintIfChanged();
+}
+
+void GameWindow::click(const Hit &hit)
+{
+    const Form &f = m_game.form;
+    if (hit.control == &f.imgBack)
+        m_game.imgBack_Click();
+    else if (hit.array == &f.lbl1)
+        m_game.lbl1_Click(hit.index);
+    else if (hit.array == &f.lbl4)
+        m_game.lbl4_Click(hit.index);
+    else if (hit.array == &f.lbl5)
+        m_game.lbl5_Click(hit.index);
+    else if (hit.array == &f.D)
+        m_game.D_Click(hit.index);
+    else if (hit.array == &f.Dn)
+        m_game.Dn_Click(hit.index);
+    else if (hit.array == &f.lblIn)
+        m_game.lblIn_Click(hit.index);
+    else if (hit.array == &f.lblKey)
+        m_game.lblKey_Click(hit.index);
+    else if (hit.array == &f.lblClue)
+        m_game.lblClue_Click(hit.index);
+}
+
+void GameWindow::paintEvent(QPaintEvent *)
+{
+    const Form &f = m_game.form;
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.fillRect(rect(), toColor(f.picbox.backColor));
+
+    std::vector<const Control *> order;
+    for (const Control *c : f.controls())
+        if (c != &f.picbox && c->visible)
+            order.push_back(c);
+    std::stable_sort(order.begin(), order.end(), [](const Control *a, const Control *b) { return a->z < b->z; });
+    for (const Control *c : order)
+        paintControl(p, *c);
+    m_painted = f;
+}
+
+void GameWindow::paintControl(QPainter &p, const Control &c)
+{
+    const QRectF r = rectOf(c);
+    switch (c.kind) {
+    case ControlKind::PictureBox:
+        return;
+    case ControlKind::Image:
+        if (!m_picture.isNull())
+            p.drawImage(r, m_picture);
+        return;
+    case ControlKind::Shape: {
+        // The selection frame: a thick outline that shows on any background.
+        const qreal w = std::max<qreal>(4.0, r.height() * 0.01);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(0, 0, 0), w * 2));
+        p.drawRect(r.adjusted(w, w, -w, -w));
+        p.setPen(QPen(QColor(255, 255, 0), w));
+        p.drawRect(r.adjusted(w, w, -w, -w));
+        return;
+    }
+    case ControlKind::Label:
+        break;
+    }
+    if (!c.transparent)
+        p.fillRect(r, toColor(c.backColor));
+    if (c.border) {
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+    }
+    const QString text = displayText(c.caption);
+    if (text.isEmpty())
+        return;
+    QFont font(c.fontName);
+    font.setPointSizeF(std::max(1.0, c.fontSize));
+    font.setBold(c.fontBold);
+    p.setFont(font);
+    p.setPen(toColor(c.foreColor));
+    const int align = (c.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop | Qt::TextWordWrap;
+    p.drawText(r, align, text);
+}

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#pragma once
+
+#include <QString>
+
+// A print document as the large-print layouts draw it. Positions and sizes are
+// in twips from the top-left corner of the page, font sizes in points. The
+// first drawing operation opens a document; endDocument sends it.
+class Printer {
+public:
+    virtual ~Printer() = default;
+    enum class Orientation { Portrait = 1, Landscape = 2 };
+    virtual void setOrientation(Orientation o) = 0;
+    virtual void setFontName(const QString &face) = 0;
+    virtual void setFontSize(double points) = 0;
+    virtual void setFontBold(bool bold) = 0;
+    virtual int pageWidth() = 0;
+    virtual int pageHeight() = 0;
+    virtual double textWidth(const QString &text) = 0;
+    virtual double textHeight(const QString &text) = 0;
+    virtual void setPosition(double x, double y) = 0;
+    virtual void printText(const QString &text) = 0;
+    virtual void setLineThickness(int pixels) = 0;
+    virtual void drawLine(double x1, double y1, double x2, double y2) = 0;
+    virtual void drawFilledBox(double x1, double y1, double x2, double y2) = 0;
+    virtual void endDocument() = 0;
+    // True once an operation of the current job has failed; the job stops.
+    virtual bool failed() const = 0;
+    // Where the last ended document went: a printer name or a PDF path.
+    virtual QString lastDestination() const = 0;
+};

@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#include "engine/crosswords.h"
+#include "puzzle/ansi.h"
+#include "puzzle/puzzletext.h"
+#include "puzzle/resourcestore.h"
+
+#include <QFile>
+
+namespace {
+
+// Reads CR LF lines of a progress file; past its end every read gives "",
+// so a short or damaged file fills the remaining squares with nothing.
+class LineReader {
+public:
+    explicit LineReader(const QByteArray &bytes) : m_lines(fromAnsi(bytes).split(QStringLiteral("\r\n"))) {}
+    QString next() { return m_next < m_lines.size() ? m_lines[m_next++] : QString(); }
+
+private:
+    QStringList m_lines;
+    qsizetype m_next = 0;
+};
+
+} // namespace
+
+void Crosswords::loadCatalogue()
+{
+    const auto bytes = svc.resources.fetch(QStringLiteral("TEXT"), QStringLiteral("puzzles"));
+    puzlist = fromAnsi(bytes.value_or(QByteArray())).split(QStringLiteral(".TXT\r\n"));
+}
+
+std::optional<QString> Crosswords::fetchPuzzleText(int n)
+{
+    if (n < 1 || n >= puzlist.size())
+        return std::nullopt;
+    const auto bytes = svc.resources.fetch(QStringLiteral("TEXT"), puzlist[n]);
+    if (!bytes)
+        return std::nullopt;
+    return fromAnsi(*bytes);
+}
+
+void Crosswords::loadpuzzle()
+{
+    if (curpuz < 1 || curpuz >= puzlist.size())
+        return;
+
+    for (int idx = 1; idx <= 225; ++idx) {
+        form.D[idx].caption.clear();
+        form.Dn[idx].caption.clear();
+        form.D[idx].foreColor = Colour::Black;
+        sqclue[idx][1] = 0;
+        sqclue[idx][2] = 0;
+    }
+    for (int row = 1; row <= 100; ++row) {
+        for (QString &field : clues[row])
+            field.clear();
+        form.lblClue[row].foreColor = Colour::Black;
+    }
+    form.imgBack.visible = false;
+    gridsize = 0;
+
+    const PuzzleText text = readPuzzleText(fetchPuzzleText(curpuz).value_or(QString()));
+    gridsize = text.gridSize;
+    for (int r = 0; r < text.rows.size() && r < 16; ++r) {
+        const QString &line = text.rows[r];
+        for (int c = 0; c < line.size() && c < 16; ++c) {
+            const bool black = line[c] == QLatin1Char(' ');
+            grid[r][c] = black ? QStringLiteral(" ") : QStringLiteral("*");
+            solution[r][c] = black ? QString() : QString(line[c]);
+        }
+    }
+    for (int n = 1; n <= text.clues.size() && n <= 100; ++n) {
+        const auto &fields = text.clues[n - 1];
+        const auto row = makeClueRow(fields[0], fields[1], fields[2]);
+        for (int f = 0; f < 4; ++f)
+            clues[n][f] = row[f];
+    }
+
+    // Merge the saved progress. Opening for append creates the file when it is
+    // missing; anything unreadable is taken as empty, never as an error.
+    QFile file(progressFile(curpuz));
+    if (file.open(QIODevice::Append))
+        file.close();
+    QByteArray saved;
+    if (file.open(QIODevice::ReadOnly)) {
+        saved = file.readAll();
+        file.close();
+    }
+    if (!saved.isEmpty()) {
+        LineReader in(saved);
+        in.next();  // the stored grid size is not used
+        gridsize = 13;
+        for (int row = 0; row < 13; ++row) {
+            for (int col = 0; col < 13; ++col) {
+                const int idx = row * 13 + col + 1;
+                QString entry = in.next();
+                if (entry.size() == 2) {
+                    entry.truncate(1);
+                    grid[row][col] = QStringLiteral("!");
+                }
+                form.D[idx].caption = entry;
+                form.Dn[idx].caption = in.next();
+                in.next();  // the stored solution letter
+            }
+        }
+        for (int i = 1; i <= 15; ++i) {
+            form.lblIn[i].caption = in.next();
+            form.lblInn[i].caption = in.next();
+        }
+    }
+
+    drawboard();
+    curdir = 1;
+    acrossclue = 1;
+    if (viewmode != 0) {
+        updatedisplay();
+        frameAround(form.lblClue[0]);
+        viewmode = 1;
+        curclue = 1;
+    }
+}

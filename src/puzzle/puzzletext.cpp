@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#include "puzzle/puzzletext.h"
+
+PuzzleText readPuzzleText(const QString &text)
+{
+    PuzzleText out;
+    int lineNumber = 0;
+    for (const QString &line : text.split(QStringLiteral("\r\n"))) {
+        if (line.size() <= 8)
+            continue;
+        ++lineNumber;
+        if (lineNumber == 1)
+            out.gridSize = int(line.size());
+        if (lineNumber <= out.gridSize) {
+            out.rows.append(line);
+            continue;
+        }
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        if (fields.size() == 3)
+            out.clues.append({fields[0], fields[1], fields[2]});
+    }
+    return out;
+}
+
+int countLetterSquares(const QString &text)
+{
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    int first = -1;
+    for (int i = 0; i < lines.size() && first < 0; ++i)
+        if (lines[i].size() == 13)
+            first = i;
+    if (first < 0)
+        return 0;
+    int letters = 0;
+    for (int i = first; i < first + 13 && i < lines.size(); ++i)
+        for (QChar c : lines[i].left(13))
+            if (c != QLatin1Char(' '))
+                ++letters;
+    return letters;
+}
+
+std::array<QString, 4> makeClueRow(const QString &label, const QString &answer, const QString &text)
+{
+    const QString word = answer.trimmed();
+    QString shown = text;
+    // A label shows "&&" as one ampersand; only the first "&" is doubled.
+    if (shown.contains(QLatin1Char('&')) && !shown.contains(QStringLiteral("&&")))
+        shown.insert(shown.indexOf(QLatin1Char('&')), QLatin1Char('&'));
+
+    QString number = label.mid(1);
+    if (number.size() == 1)
+        number.prepend(QStringLiteral("  "));
+
+    QStringList lengths;
+    for (const QString &part : word.split(QLatin1Char(' ')))
+        lengths.append(QString::number(part.size()));
+
+    const QString display = QStringLiteral(" ") + number + QStringLiteral(" ") + shown
+        + QStringLiteral(" (") + lengths.join(QLatin1Char(',')) + QStringLiteral(")");
+    return {shown.trimmed(), label.trimmed(), word, display};
+}

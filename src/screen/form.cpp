@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#include "screen/form.h"
+
+namespace {
+
+Control label(double left, double top, double width, double height, const QString &caption)
+{
+    Control c;
+    c.left = left;
+    c.top = top;
+    c.width = width;
+    c.height = height;
+    c.caption = caption;
+    return c;
+}
+
+// A text label drawn over a box: white text, no background, centred.
+Control buttonText(double left, double top, double width, double height, const QString &caption)
+{
+    Control c = label(left, top, width, height, caption);
+    c.foreColor = Colour::White;
+    c.transparent = true;
+    c.centred = true;
+    return c;
+}
+
+Control blueBox(double left, double top, double width, double height)
+{
+    Control c = label(left, top, width, height, QString());
+    c.backColor = Colour::Blue;
+    c.border = true;
+    return c;
+}
+
+void appendCopies(std::vector<Control> &array, int lastIndex)
+{
+    const Control first = array.front();
+    while (int(array.size()) <= lastIndex) {
+        Control copy = first;
+        copy.visible = false;
+        array.push_back(copy);
+    }
+}
+
+} // namespace
+
+Form Form::design()
+{
+    Form f;
+    f.picbox = label(0, 0, 9495, 6495, QString());
+    f.picbox.kind = ControlKind::PictureBox;
+
+    f.shpsel = label(2760, 3480, 615, 615, QString());
+    f.shpsel.kind = ControlKind::Shape;
+
+    Control d = label(240, 2040, 4095, 375, QStringLiteral("D - display"));
+    d.fontName = QStringLiteral("Verdana");
+    d.fontSize = 8.25;
+    d.fontBold = true;
+    d.backColor = Colour::White;
+    d.border = true;
+    d.centred = true;
+    d.visible = false;
+    f.D = {d};
+
+    Control dn = label(360, 2520, 3855, 255, QStringLiteral("Dn -superscript of clue number"));
+    dn.fontName = QStringLiteral("Verdana");
+    dn.fontSize = 8.25;
+    dn.fontBold = true;
+    dn.foreColor = Colour::NumberPink;
+    dn.transparent = true;
+    dn.visible = false;
+    f.Dn = {dn};
+
+    f.board = label(120, 120, 6210, 5295, QString());
+    f.board.visible = false;
+
+    f.lbl2 = label(6720, 360, 1335, 375, QStringLiteral("PUZZLE 1"));
+    f.lbl2.fontSize = 12;
+    f.lbl2.fontBold = true;
+    f.lbl2.foreColor = Colour::White;
+    f.lbl2.transparent = true;
+    f.lbl2.centred = true;
+
+    f.lblTitle = label(4320, 240, 2265, 615, QStringLiteral("Quorel Crosswords Puzzle # 1"));
+    f.lblTitle.fontSize = 11.25;
+    f.lblTitle.fontBold = true;
+    f.lblTitle.backColor = Colour::LightBlue;
+    f.lblTitle.centred = true;
+
+    f.lbl1 = {blueBox(120, 120, 1695, 495), buttonText(120, 240, 1695, 375, QStringLiteral("ACROSS"))};
+    f.lbl4 = {blueBox(7560, 4560, 1455, 495), buttonText(7560, 4680, 1455, 375, QStringLiteral("F1 = Help"))};
+    f.lbl5 = {blueBox(7560, 5040, 1455, 495), buttonText(7560, 5160, 1455, 375, QStringLiteral("F12 = Quit"))};
+
+    f.lblClue = {label(2160, 720, 1935, 495, QStringLiteral("lblClue"))};
+
+    Control in = label(360, 4320, 735, 615, QStringLiteral("lblIn"));
+    in.backColor = Colour::White;
+    in.border = true;
+    in.centred = true;
+    f.lblIn = {in};
+
+    Control inn = label(1560, 4320, 2415, 375, QStringLiteral("lblInn"));
+    inn.fontSize = 8.25;
+    inn.fontBold = true;
+    inn.foreColor = Colour::NumberPink;
+    inn.transparent = true;
+    f.lblInn = {inn};
+
+    Control key = label(4680, 5760, 855, 495, QStringLiteral("lblKey"));
+    key.backColor = Colour::White;
+    key.border = true;
+    key.centred = true;
+    f.lblKey = {key};
+
+    f.lblBack = label(600, 5880, 3015, 495, QStringLiteral("lblBack"));
+
+    Control menu = label(1080, 2160, 7575, 615, QString());
+    menu.fontSize = 24;
+    menu.fontBold = true;
+    menu.backColor = Colour::White;
+    menu.border = true;
+    menu.centred = true;
+    menu.visible = false;
+    f.lblMenu = {menu};
+
+    f.imgBack = label(3000, 0, 975, 735, QString());
+    f.imgBack.kind = ControlKind::Image;
+
+    // Paint order at design time follows the control order; the picture lies
+    // behind everything but the backdrop.
+    int z = 0;
+    for (Control *c : f.controls())
+        c->z = ++z;
+    f.imgBack.z = 0;
+    f.zFront = z;
+    f.zBack = 0;
+    return f;
+}
+
+void Form::loadControlArrays()
+{
+    appendCopies(D, 225);
+    appendCopies(Dn, 225);
+    appendCopies(lblIn, 16);
+    appendCopies(lblInn, 16);
+    appendCopies(lblClue, 100);
+    appendCopies(lblKey, 26);
+    // Copies are stacked in front of their element 0, in index order.
+    for (auto *array : {&D, &Dn, &lblIn, &lblInn, &lblClue, &lblKey})
+        for (std::size_t i = 1; i < array->size(); ++i)
+            (*array)[i].z = ++zFront;
+}
+
+void Form::bringToFront(Control &c)
+{
+    c.z = ++zFront;
+}
+
+void Form::sendToBack(Control &c)
+{
+    // The backdrop picture box holds every control and is always painted first,
+    // whatever its z value.
+    c.z = --zBack;
+}
+
+std::vector<Control *> Form::controls()
+{
+    std::vector<Control *> all{&picbox, &shpsel};
+    auto add = [&all](std::vector<Control> &array) {
+        for (Control &c : array)
+            all.push_back(&c);
+    };
+    add(D);
+    add(Dn);
+    all.push_back(&board);
+    all.push_back(&lbl2);
+    all.push_back(&lblTitle);
+    add(lbl1);
+    add(lbl4);
+    add(lbl5);
+    add(lblClue);
+    add(lblIn);
+    add(lblInn);
+    add(lblKey);
+    all.push_back(&lblBack);
+    add(lblMenu);
+    all.push_back(&imgBack);
+    return all;
+}
+
+std::vector<const Control *> Form::controls() const
+{
+    auto all = const_cast<Form *>(this)->controls();
+    return {all.begin(), all.end()};
+}

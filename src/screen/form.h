@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+// Colours are &H00BBGGRR values, as the game stores and compares them.
+namespace Colour {
+constexpr std::uint32_t Black = 0x000000;
+constexpr std::uint32_t White = 0xFFFFFF;
+constexpr std::uint32_t Yellow = 0x00FFFF;      // current answer, box, clue; magnified cursor
+constexpr std::uint32_t PaleYellow = 0x3FFFFF;  // magnified cursor on a black square
+constexpr std::uint32_t Grey = 0xBFBFBF;        // revealed letter, answered clue
+constexpr std::uint32_t Red = 0x0000FF;         // selected key of the letter chooser
+constexpr std::uint32_t Blue = 0xFF0000;        // heading and button boxes
+constexpr std::uint32_t MidGrey = 0x7F7F7F;     // backdrop of the normal view
+constexpr std::uint32_t NumberPink = 0x8080FF;  // clue numbers in the squares
+constexpr std::uint32_t LightBlue = 0xFFC0C0;   // menu title strip
+// System colours (design values only); the shell resolves them.
+constexpr std::uint32_t SysWindowText = 0x80000008;
+constexpr std::uint32_t SysButtonFace = 0x8000000F;
+}
+
+enum class ControlKind {
+    Label,       // text on an optional background, optional border
+    Shape,       // the selection frame: an outline only
+    Image,       // the stretched menu picture
+    PictureBox,  // the backdrop that holds every other control
+};
+
+// One control of the main window. Geometry is in twips, font sizes in points.
+// The game keeps state in these properties (captions are entered letters,
+// background colours mark the current answer), so the engine reads them back.
+struct Control {
+    ControlKind kind = ControlKind::Label;
+    QString caption;
+    double left = 0, top = 0, width = 0, height = 0;
+    std::uint32_t backColor = Colour::SysButtonFace;
+    std::uint32_t foreColor = Colour::SysWindowText;
+    QString fontName = QStringLiteral("Arial");
+    double fontSize = 9.75;
+    bool fontBold = false;
+    bool visible = true;
+    bool transparent = false;  // no background painted
+    bool border = false;       // thin single border
+    bool centred = false;      // text centred
+    int z = 0;                 // paint order: higher is in front
+
+    bool operator==(const Control &) const = default;
+};
+
+// The headless control set of the main window "Crosswords". Arrays hold element
+// 0 (the design element) plus the elements created at start-up.
+struct Form {
+    Control picbox;
+    Control shpsel;
+    Control board;
+    Control lbl2;
+    Control lblTitle;
+    Control lblBack;
+    Control imgBack;
+    std::vector<Control> D, Dn, lbl1, lbl4, lbl5, lblClue, lblIn, lblInn, lblKey, lblMenu;
+
+    // The window's own font (Arial bold) used for all text measuring; the
+    // fitting routines change its size and leave it where they put it.
+    double fontSize = 9.75;
+
+    // Design client area of the window, in twips.
+    static constexpr double DesignWidth = 9615;
+    static constexpr double DesignHeight = 6600;
+
+    // The design-time window: every control at its design geometry and look,
+    // arrays holding element 0 only.
+    static Form design();
+
+    // Start-up: create the array elements beyond 0 as hidden copies of element 0.
+    void loadControlArrays();
+
+    void bringToFront(Control &c);
+    void sendToBack(Control &c);
+
+    // Every control in the window's control order (for scaling and painting).
+    std::vector<Control *> controls();
+    std::vector<const Control *> controls() const;
+
+    bool operator==(const Form &) const = default;
+
+    int zFront = 0;
+    int zBack = 0;
+};

@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#include "engine/crosswords.h"
+#include "engine/logging.h"
+#include "speech/voice.h"
+
+namespace {
+
+const char *const kSpeedNames[] = {"very slow", "slow", "normal", "fast", "very fast"};
+
+int rateForSpeed(int speed)
+{
+    return (speed - 2) * 2;
+}
+
+} // namespace
+
+void Crosswords::sayit(const QString &say)
+{
+    qCDebug(lcSpeech).noquote() << QStringLiteral("say: ") + say;
+    svc.voice.speak(say);
+    if (saysync > 0)
+        --saysync;
+}
+
+void Crosswords::sayit2(const QString &say)
+{
+    qCDebug(lcSpeech).noquote() << QStringLiteral("saywait: ") + say;
+    svc.voice.speakAndWait(say);
+}
+
+// Hands the next phrase of the queue to the voice, but only once the voice has
+// finished the previous one: at most one phrase per tick.
+void Crosswords::speechStep()
+{
+    voicestate = svc.voice.isIdle() ? 1 : 2;
+    if (saymsg.isEmpty() || voicestate != 1)
+        return;
+    if (saymsg.startsWith(QLatin1Char('\t')))
+        saymsg.remove(0, 1);
+    const qsizetype tab = saymsg.indexOf(QLatin1Char('\t'));
+    if (tab >= 0) {
+        sayphrase = saymsg.left(tab);
+        saymsg = saymsg.mid(tab + 1);
+    } else {
+        sayphrase = saymsg;
+        saymsg.clear();
+    }
+    if (sayphrase.isEmpty())
+        return;
+    if (saysync < 1)
+        sayit(sayphrase);
+    else
+        sayit2(sayphrase);
+}
+
+void Crosswords::changevoice(int back)
+{
+    const QStringList names = svc.voice.voiceNames();
+    const int n = int(names.size());
+    voice += back != 0 ? -1 : 1;
+    if (voice >= n)
+        voice = 0;
+    if (voice < 0)
+        voice = n - 1;
+    if (voice < 0)
+        return;  // no voice installed: nothing to select or announce
+    svc.voice.selectVoice(voice);
+    saymsg = QStringLiteral("Voice changed to ") + names[voice];
+    writeSettings();
+}
+
+void Crosswords::changespeed()
+{
+    ++speed;
+    if (speed > 4 || speed < 0)
+        speed = 0;
+    svc.voice.setRate(rateForSpeed(speed));
+    sayit(QStringLiteral("Speed changed to ") + QLatin1String(kSpeedNames[speed]));
+    writeSettings();
+}
+
+// Start-up: the stored voice and speed go to the voice. A voice that is no
+// longer installed falls back to the first.
+void Crosswords::applyVoiceSettings()
+{
+    svc.voice.setRate(rateForSpeed(speed));
+    if (voice >= svc.voice.voiceNames().size())
+        voice = 0;
+    if (voice >= 0)
+        svc.voice.selectVoice(voice);
+}

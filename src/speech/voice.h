@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The speech engine as the game uses it. Speaking never purges: a new
+// utterance waits behind one still being spoken.
+class Voice {
+public:
+    virtual ~Voice() = default;
+    // True when nothing is being spoken or waiting to be spoken.
+    virtual bool isIdle() = 0;
+    // Speak without waiting.
+    virtual void speak(const QString &text) = 0;
+    // Speak and return only when this and everything before it has been spoken.
+    virtual void speakAndWait(const QString &text) = 0;
+    // The installed voices in a stable order, by readable name.
+    virtual QStringList voiceNames() = 0;
+    virtual void selectVoice(int index) = 0;
+    // Speaking rate on the scale -10 (slowest) .. 10 (fastest), 0 normal.
+    virtual void setRate(int rate) = 0;
+};

@@ -1,0 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#include "engine/crosswords.h"
+
+QString Crosswords::progressFile(int n) const
+{
+    const QString name = n >= 0 && n < puzlist.size() ? puzlist[n] : QString();
+    return tempdir + QStringLiteral("quoreltamriva3-") + name + QStringLiteral(".tmp");
+}

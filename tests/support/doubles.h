@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#pragma once
+
+// Test doubles of the platform services. Time is driven by the test: the
+// recording voice stays busy after an utterance until the test finishes it.
+
+#include "engine/confirmbox.h"
+#include "engine/services.h"
+#include "print/printer.h"
+#include "puzzle/resourcestore.h"
+#include "screen/textmeasure.h"
+#include "speech/soundplayer.h"
+#include "speech/voice.h"
+
+#include <QMap>
+#include <QStringList>
+#include <deque>
+
+class RecordingVoice : public Voice {
+public:
+    struct Utterance {
+        QString text;
+        bool waited = false;
+    };
+    std::vector<Utterance> utterances;
+    QStringList names{QStringLiteral("English (Great Britain)"), QStringLiteral("English (America)")};
+    int selected = -1;
+    int rate = 0;
+    bool speaking = false;
+    bool finishAtOnce = false;  // when true every utterance ends as it starts
+
+    bool isIdle() override { return !speaking; }
+    void speak(const QString &text) override;
+    void speakAndWait(const QString &text) override;
+    QStringList voiceNames() override { return names; }
+    void selectVoice(int index) override { selected = index; }
+    void setRate(int r) override { rate = r; }
+
+    void finish() { speaking = false; }
+    QStringList texts() const;
+};
+
+class RecordingSound : public SoundPlayer {
+public:
+    struct Play {
+        QString name;
+        bool waited = false;
+        QByteArray wave;
+    };
+    std::vector<Play> plays;
+    void play(const QString &name, const QByteArray &wave, bool wait) override { plays.push_back({name, wait, wave}); }
+    QStringList names() const;
+};
+
+class ScriptedConfirm : public ConfirmBox {
+public:
+    std::deque<bool> answers;  // next answers; OK when empty
+    QStringList prompts;
+    bool confirm(const QString &prompt) override;
+};
+
+// Deterministic metrics: every character is 10 twips wide per point, a line
+// is 20 twips high per point.
+class FixedTextMeasure : public TextMeasure {
+public:
+    double textWidth(const QString &text, double pointSize) override { return text.size() * 10.0 * pointSize; }
+    double textHeight(const QString &, double pointSize) override { return 20.0 * pointSize; }
+};
+
+class MemoryResources : public ResourceStore {
+public:
+    QMap<QString, QByteArray> items;  // key: TYPE/NAME in upper case
+    void put(const QString &type, const QString &name, const QByteArray &bytes)
+    {
+        items[type.toUpper() + QLatin1Char('/') + name.toUpper()] = bytes;
+    }
+    std::optional<QByteArray> fetch(const QString &type, const QString &name) override;
+};
+
+// Records every drawing call as one line of text.
+class RecordingPrinter : public Printer {
+public:
+    QStringList calls;
+    int width = 11906, height = 16838;  // A4 portrait, twips
+    bool failing = false;
+    double size = 10;
+    Orientation orientation = Orientation::Portrait;
+
+    void setOrientation(Orientation o) override;
+    void setFontName(const QString &face) override;
+    void setFontSize(double points) override;
+    void setFontBold(bool bold) override;
+    int pageWidth() override;
+    int pageHeight() override;
+    double textWidth(const QString &text) override { return text.size() * 10.0 * size; }
+    double textHeight(const QString &) override { return 20.0 * size; }
+    void setPosition(double x, double y) override;
+    void printText(const QString &text) override;
+    void setLineThickness(int pixels) override;
+    void drawLine(double x1, double y1, double x2, double y2) override;
+    void drawFilledBox(double x1, double y1, double x2, double y2) override;
+    void endDocument() override;
+    bool failed() const override { return failing; }
+    QString lastDestination() const override { return QStringLiteral("recorder"); }
+};
+
+class RecordingApp : public AppControl {
+public:
+    int quits = 0;
+    void quit() override { ++quits; }
+};
