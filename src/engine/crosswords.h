@@ -155,6 +155,11 @@ public:
     QString completedSentence() const;
     void readSettings();
     void writeSettings();
+    // Solving (store/progress.cpp): true when the last savefile could not write
+    // the progress file. Whoever speaks after a save calls queueSaveFailure,
+    // which appends "sorry, your progress could not be saved" as its own phrase.
+    bool savefailed = false;
+    void queueSaveFailure();
 
     // ---- Solving aids (aids/) -------------------------------------------------
     void checkwork();
