@@ -1,0 +1,297 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#include "engine/crosswords.h"
+
+namespace {
+
+const QString kTab = QStringLiteral("\t");
+
+QString levelName(int viewmode)
+{
+    static const char *const names[] = {"Full screen", "2 times zoom", "4 times zoom", "8 times zoom", "16 times zoom"};
+    return viewmode >= 4 && viewmode <= 8 ? QLatin1String(names[viewmode - 4]) : QString();
+}
+
+QString positionWords(int pos)
+{
+    switch (pos) {
+    case 0:
+        return {};  // the last square of the answer
+    case 1:
+        return QStringLiteral("first letter");
+    case 2:
+        return QStringLiteral("second letter");
+    case 3:
+        return QStringLiteral("third letter");
+    default:
+        return QString::number(pos) + QStringLiteral("th letter");
+    }
+}
+
+bool isArrow(int key)
+{
+    return key >= Key::Left && key <= Key::Down;
+}
+
+bool isLetter(int key)
+{
+    return key >= Key::A && key <= Key::Z;
+}
+
+} // namespace
+
+// F4 and numeric + go one level further in (past 16 times back to the normal
+// view); numeric - goes one level out. Run for every key while a puzzle is open.
+void Crosswords::zoomKeys(int key)
+{
+    auto backToNormal = [this](bool withClues) {
+        viewmode = 1;
+        setnozoom();
+        drawboard();
+        updatedisplay();
+        if (withClues)
+            showclues();
+        saysync = 1;
+        sayit(QStringLiteral("Normal view"));
+    };
+
+    if (key == Key::F4 || key == Key::NumPlus) {
+        viewmode = viewmode >= 4 ? viewmode + 1 : 4;
+        if (viewmode < 9) {
+            setzoom();
+            saymsg = levelName(viewmode) + kTab + sayzoom();
+        } else {
+            backToNormal(true);
+        }
+    } else if (key == Key::NumMinus) {
+        if (viewmode < 5) {
+            // The chooser's alphabet goes with it.
+            if (viewmode == 3)
+                for (Control &k : form.lblKey)
+                    k.visible = false;
+            backToNormal(false);
+        } else {
+            --viewmode;
+            setzoom();
+            saymsg = levelName(viewmode) + kTab + sayzoom();
+        }
+    }
+}
+
+// Keys in the full-screen and magnified views: the arrows walk a cursor square
+// by square, letters and Backspace change the square under it, Space reads the
+// clues through it and Enter opens the on-screen alphabet.
+Flow Crosswords::magnifiedPhase(int key, int mods)
+{
+    const int squares = gridsize * gridsize;
+    auto cursor = [&] {
+        const int idx = (currow - 1) * gridsize + curcol;
+        return currow >= 1 && curcol >= 1 && idx >= 1 && idx <= squares ? idx : 0;
+    };
+    // setzoom paints the cursor pale yellow on a black square, yellow on a white one.
+    auto onBlack = [&] {
+        const int idx = cursor();
+        return idx == 0 || form.D[idx].backColor == Colour::PaleYellow || form.D[idx].backColor == Colour::Black;
+    };
+
+    if (isArrow(key)) {
+        if (mods != Mod::None)
+            return Flow::SpeechStep;
+        if (curcol == 0 && currow == 0) {
+            // The first arrow only places the cursor on the top-left square.
+            curcol = 1;
+            currow = 1;
+        } else {
+            if (key == Key::Left)
+                --curcol;
+            else if (key == Key::Right)
+                ++curcol;
+            else if (key == Key::Up)
+                --currow;
+            else
+                ++currow;
+        }
+        for (int *co : {&curcol, &currow}) {
+            if (*co < 1 || *co > gridsize) {
+                *co = std::clamp(*co, 1, gridsize);
+                boundary();
+            }
+        }
+        for (int i = 1; i <= squares; ++i)
+            form.D[i].backColor = sqclue[i][1] != 0 || sqclue[i][2] != 0 ? Colour::White : Colour::Black;
+        form.D[cursor()].backColor = Colour::PaleYellow;
+        setzoom();
+        saymsg = sayzoom();
+        return Flow::SpeechStep;
+    }
+
+    if (isLetter(key)) {
+        if (onBlack()) {
+            playwave(QStringLiteral("no"));
+            return Flow::SpeechStep;
+        }
+        const QString letter = QString(QChar(key));
+        form.D[cursor()].caption = letter;
+        saymsg = letter;
+        checkend();
+        // A solved puzzle has posted F12: it is left at the next tick.
+        if (keycode == QString(QChar(Key::F12)) + QLatin1Char('0'))
+            return Flow::EndTick;
+        return Flow::SpeechStep;
+    }
+
+    switch (key) {
+    case Key::Backspace:
+        if (onBlack()) {
+            playwave(QStringLiteral("no"));
+        } else {
+            Control &square = form.D[cursor()];
+            saymsg = QStringLiteral("delete ") + square.caption;
+            square.caption.clear();
+        }
+        return Flow::SpeechStep;
+
+    case Key::Space: {
+        if (onBlack())
+            return Flow::SpeechStep;
+        const int sq = cursor();
+        for (int d = 1; d <= 2; ++d) {
+            const int n = sqclue[sq][d];
+            if (n == 0)
+                continue;
+            int total = 0;
+            int pos = 0;
+            for (int i = 1; i <= 225; ++i) {
+                if (sqclue[i][d] != n)
+                    continue;
+                ++total;
+                if (i == sq)
+                    pos = total;
+            }
+            if (pos == total)
+                pos = 0;
+            const QString label = (d == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(n);
+            int k = 0;
+            for (int row = 1; row <= 100 && k == 0; ++row)
+                if (clues[row][1] == label)
+                    k = row;
+
+            saymsg += kTab + QString::number(n) + (d == 1 ? QStringLiteral(" across, ") : QStringLiteral(" down, "))
+                + positionWords(pos);
+
+            // The display line without its number in front and its lengths in
+            // brackets behind. The lengths are the last bracket: a clue may
+            // have brackets of its own, such as "(anagram)".
+            QString text = clues[k][3].trimmed();
+            text = text.mid(text.indexOf(QLatin1Char(' ')) + 1);
+            const qsizetype bracket = text.lastIndexOf(QLatin1Char('('));
+            if (bracket >= 0)
+                text.truncate(bracket);
+            saymsg += kTab + text;
+
+            const QStringList words = clues[k][2].split(QLatin1Char(' '));
+            if (words.size() <= 1) {
+                saymsg += kTab + QString::number(total) + QStringLiteral("letters");
+            } else {
+                saymsg += kTab + QString::number(words.size()) + QStringLiteral("words");
+                for (qsizetype w = 0; w + 1 < words.size(); ++w)
+                    saymsg += kTab + QString::number(words[w].size()) + QStringLiteral("letters");
+                saymsg += kTab + QStringLiteral("and") + kTab + QString::number(words.last().size())
+                    + QStringLiteral("letters");
+            }
+        }
+        return Flow::SpeechStep;
+    }
+
+    case Key::Enter: {
+        if (onBlack()) {
+            playwave(QStringLiteral("no"));
+            return Flow::SpeechStep;
+        }
+        saymsg = QString::number(currow) + QChar(64 + curcol) + kTab
+            + QStringLiteral("Use the cursor keys to choose the letter");
+        voicestate = 0;
+        alphacode = -1;
+        for (int i = 1; i <= 15; ++i) {
+            form.lblIn[i].visible = false;
+            form.lblInn[i].visible = false;
+        }
+        form.lblBack.visible = true;
+        form.bringToFront(form.lblBack);
+        for (Control &k : form.lblKey) {
+            k.backColor = Colour::White;
+            k.visible = true;
+            form.bringToFront(k);
+        }
+        zoomreturn = viewmode;
+        viewmode = 3;
+        return Flow::EndTick;
+    }
+
+    case Key::Escape:
+        voicestate = 0;
+        saymsg = QStringLiteral("cancelled");
+        return Flow::SpeechStep;
+
+    default:
+        return Flow::SpeechStep;
+    }
+}
+
+// The on-screen alphabet: the arrows select a key (13 keys to a row), Enter or a
+// letter puts it into the square, Escape closes it. Either way the view goes
+// back to where the alphabet was opened.
+Flow Crosswords::chooserPhase(int key, int)
+{
+    const int lastKey = 26;  // "#": empty the square
+    if (isArrow(key)) {
+        saymsg.clear();
+        voicestate = 0;
+        if (key == Key::Left)
+            --alphacode;
+        else if (key == Key::Right)
+            ++alphacode;
+        else if (key == Key::Up && alphacode >= 13)
+            alphacode -= 13;
+        else if (key == Key::Down && alphacode < 14)
+            alphacode += 13;
+        if (alphacode < 0) {
+            alphacode = 0;
+            boundary();
+        }
+        if (alphacode > lastKey) {
+            alphacode = lastKey;
+            boundary();
+        }
+        for (Control &k : form.lblKey)
+            k.backColor = Colour::White;
+        form.lblKey[alphacode].backColor = Colour::Red;
+        const QString caption = form.lblKey[alphacode].caption;
+        saymsg = caption == QLatin1String("#") ? QStringLiteral("delete") : caption;
+        return Flow::SpeechStep;
+    }
+
+    // Back to the view the alphabet was opened from. The normal view keeps its
+    // keyboard strip; a magnified view has none.
+    auto close = [this] {
+        if (zoomreturn >= 4)
+            form.lblBack.visible = false;
+        viewmode = zoomreturn;
+    };
+
+    if (key == Key::Enter) {
+        if (alphacode < 0 || alphacode > lastKey)
+            return Flow::SpeechStep;  // nothing selected yet
+        lblKey_Click(alphacode);
+        close();
+    } else if (isLetter(key)) {
+        lblKey_Click(key - Key::A);
+        close();
+    } else if (key == Key::Escape) {
+        for (Control &k : form.lblKey)
+            k.visible = false;
+        saymsg = QStringLiteral("cancelled");
+        close();
+    }
+    return Flow::SpeechStep;
+}

@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#include "engine/crosswords.h"
+
+// Mouse clicks on the main window. The captions and the background picture
+// post the key they stand for; the board, the answer line, the on-screen
+// alphabet and the clue panel are acted on directly. Nothing happens while
+// another screen has the keyboard.
+
+namespace {
+
+const QString kChooseLetter = QStringLiteral("Use the cursor keys to choose the letter");
+
+bool isActive(const Crosswords &game)
+{
+    return game.curform == QLatin1String("Crosswords");
+}
+
+// Squares, answer slots and clues belong to an open puzzle; in the menu the
+// board is only a preview.
+bool puzzleOpen(const Crosswords &game)
+{
+    return game.viewmode >= 1 && game.viewmode <= 8;
+}
+
+void showAlphabet(Crosswords &game)
+{
+    for (int i = 1; i <= 15; ++i) {
+        game.form.lblIn[i].visible = false;
+        game.form.lblInn[i].visible = false;
+    }
+    for (Control &key : game.form.lblKey) {
+        key.backColor = Colour::White;
+        key.visible = true;
+        game.form.bringToFront(key);
+    }
+}
+
+void hideAlphabet(Crosswords &game)
+{
+    for (Control &key : game.form.lblKey)
+        key.visible = false;
+}
+
+// The alphabet closes back to the view it was opened from: a magnified view,
+// or else the clue list.
+void openChooser(Crosswords &game)
+{
+    if (game.viewmode != 3)
+        game.zoomreturn = game.viewmode >= 4 && game.viewmode <= 8 ? game.viewmode : 1;
+    game.viewmode = 3;
+    game.alphacode = -1;
+}
+
+} // namespace
+
+void Crosswords::imgBack_Click()
+{
+    if (isActive(*this))
+        postKey(Key::F9);
+}
+
+void Crosswords::lbl1_Click(int)
+{
+    if (isActive(*this))
+        postKey(Key::F1);
+}
+
+void Crosswords::lbl4_Click(int)
+{
+    if (isActive(*this))
+        postKey(Key::F1);
+}
+
+void Crosswords::lbl5_Click(int)
+{
+    if (isActive(*this))
+        postKey(Key::F12);
+}
+
+// A square: it becomes the only yellow square and the cursor, its
+// co-ordinates are spoken and the on-screen alphabet opens for it.
+void Crosswords::D_Click(int k)
+{
+    if (!isActive(*this) || !puzzleOpen(*this))
+        return;
+    if (k < 1 || k >= int(form.D.size()) || k > gridsize * gridsize)
+        return;
+    if (form.D[k].backColor == Colour::Black) {
+        hideAlphabet(*this);
+        return;
+    }
+    highlightclue(k);
+    for (std::size_t i = 1; i < form.D.size(); ++i)
+        if (form.D[i].backColor == Colour::Yellow)
+            form.D[i].backColor = Colour::White;
+    form.D[k].backColor = Colour::Yellow;
+
+    currow = (k - 1) / gridsize + 1;
+    curcol = (k - 1) % gridsize + 1;
+    saymsg = QString::number(currow) + QChar(64 + curcol) + QLatin1Char('\t') + kChooseLetter;
+    voicestate = 0;
+    openChooser(*this);
+
+    form.lblBack.visible = true;
+    form.bringToFront(form.lblBack);
+    showAlphabet(*this);
+    frameAround(form.board);
+}
+
+void Crosswords::Dn_Click(int k)
+{
+    D_Click(k);
+}
+
+// Slot i of the answer line: the i-th square of the current answer becomes the
+// only yellow one, and the alphabet opens for it.
+void Crosswords::lblIn_Click(int i)
+{
+    if (!isActive(*this) || !puzzleOpen(*this))
+        return;
+    if (i < 1 || i > 15)
+        return;
+    int count = 0;
+    for (std::size_t idx = 1; idx < form.D.size(); ++idx) {
+        Control &square = form.D[idx];
+        if (square.backColor != Colour::Yellow)
+            continue;
+        if (++count != i)
+            square.backColor = Colour::White;
+    }
+    showAlphabet(*this);
+    openChooser(*this);
+    saymsg = QString::number(i) + QStringLiteral("letter");
+    voicestate = 0;
+}
+
+// Key i of the on-screen alphabet goes into every yellow square; "#" empties
+// it. The engine calls this too, for the key chosen with the keyboard.
+void Crosswords::lblKey_Click(int i)
+{
+    if (!isActive(*this) || i < 0 || i >= int(form.lblKey.size()))
+        return;
+    QString letter = form.lblKey[i].caption;
+    if (letter == QLatin1String("#"))
+        letter.clear();
+    QString old;
+    for (std::size_t idx = 1; idx < form.D.size(); ++idx) {
+        Control &square = form.D[idx];
+        if (square.backColor != Colour::Yellow)
+            continue;
+        old = square.caption;
+        square.caption = letter;
+    }
+    hideAlphabet(*this);
+    saymsg = letter;
+    if (letter.isEmpty() && !old.isEmpty())
+        saymsg = QStringLiteral("delete\t") + old;
+}
+
+// A clue line: it becomes the current clue (when the clue list is shown) and is read.
+void Crosswords::lblClue_Click(int k)
+{
+    if (!isActive(*this) || !puzzleOpen(*this) || viewmode >= 10)
+        return;
+    if (k < 0 || k >= int(form.lblClue.size()))
+        return;
+    if (viewmode == 1) {
+        form.lblClue[curclue].backColor = Colour::White;
+        curclue = k;
+        form.lblClue[k].backColor = Colour::Yellow;
+    }
+    hideAlphabet(*this);
+    frameAround(form.lblClue[0]);
+    viewmode = 1;
+    updatedisplay();
+}
+
+// The right button on a clue line switches between the across and down lists.
+void Crosswords::lblClue_MouseDown(int, int button)
+{
+    if (!isActive(*this) || !puzzleOpen(*this) || viewmode >= 10 || button != 2)
+        return;
+    ++curdir;
+    if (curdir > 2)
+        curdir = 1;
+    showclues();
+    updatedisplay();
+}

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#include "engine/crosswords.h"
+#include "puzzle/ansi.h"
+#include "puzzle/resourcestore.h"
+
+// F1: reads the next help page as one utterance, straight to the voice, so the
+// line breaks of the page do not split it. The introduction (page 0) is read
+// once; then pages 1 to 4 come round in turn.
+void Crosswords::sayhelp()
+{
+    const std::optional<QByteArray> page =
+        svc.resources.fetch(QStringLiteral("TEXT"), QStringLiteral("help") + QString::number(helppage));
+    if (page) {
+        sayphrase = fromAnsi(*page);
+        saysync = 0;
+        sayit(sayphrase);
+    }
+    ++helppage;
+    if (helppage > 4)
+        helppage = 1;
+}

@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#include "engine/crosswords.h"
+#include "puzzle/ansi.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// The number at the start of a settings value, as a lenient reader takes it:
+// leading blanks skipped, an optional sign, digits with an optional fraction
+// (rounded, halves to even); anything that is not a number reads as 0. The
+// result stays within 16 bits so later arithmetic on it cannot overflow.
+int settingValue(const QString &text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
+        ++i;
+    QString number;
+    if (i < text.size() && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+')))
+        number.append(text[i++]);
+    bool digits = false;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        if (ch.isDigit() && ch.unicode() < 128) {
+            digits = true;
+            number.append(ch);
+        } else if (ch == QLatin1Char('.') && !point) {
+            point = true;
+            number.append(ch);
+        } else {
+            break;
+        }
+    }
+    if (!digits)
+        return 0;
+    const double value = std::nearbyint(number.toDouble());
+    if (!std::isfinite(value))
+        return 0;
+    return int(std::clamp(value, double(std::numeric_limits<qint16>::min()), double(std::numeric_limits<qint16>::max())));
+}
+
+} // namespace
+
+// Start-up: the stored voice and speed. The name test is deliberately loose —
+// a line counts for a setting when its name is any part of the setting's name
+// ("Voi" and even an empty name match "Voice"), so a line with an empty name
+// sets both. Lines without a Tab are ignored; a missing file is created empty.
+void Crosswords::readSettings()
+{
+    voice = 0;
+    speed = 2;
+    const QString path = env.settingsFile;
+    if (path.isEmpty())
+        return;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    {
+        QFile create(path);
+        create.open(QIODevice::Append);
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QString text = fromAnsi(file.readAll());
+    const QString voiceName = QStringLiteral("Voice");
+    const QString speedName = QStringLiteral("Speed");
+    qsizetype start = 0;
+    while (start < text.size()) {
+        // A line ends at CR LF, or at a lone CR or LF.
+        qsizetype end = start;
+        while (end < text.size() && text[end] != QLatin1Char('\r') && text[end] != QLatin1Char('\n'))
+            ++end;
+        const QString line = text.mid(start, end - start);
+        start = end;
+        if (start < text.size() && text[start] == QLatin1Char('\r'))
+            ++start;
+        if (start < text.size() && text[start] == QLatin1Char('\n'))
+            ++start;
+
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        if (fields.size() < 2)
+            continue;
+        if (voiceName.contains(fields[0], Qt::CaseSensitive))
+            voice = settingValue(fields[1]);
+        if (speedName.contains(fields[0], Qt::CaseSensitive))
+            speed = settingValue(fields[1]);
+    }
+}
+
+// Keeps the voice and speed for the next run. The file is replaced as a whole,
+// so a crash or a full disk never leaves half a settings file behind.
+void Crosswords::writeSettings()
+{
+    const QString path = env.settingsFile;
+    if (path.isEmpty())
+        return;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    file.write(toAnsi(QStringLiteral("Voice\t%1\r\nSpeed\t%2\r\n").arg(voice).arg(speed)));
+    file.commit();
+}
