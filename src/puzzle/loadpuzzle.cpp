@@ -31,7 +31,8 @@ void Crosswords::loadCatalogue()
 
 std::optional<QString> Crosswords::fetchPuzzleText(int n)
 {
-    if (n < 1 || n >= puzlist.size())
+    // The last piece of the catalogue is what follows its final name.
+    if (n < 1 || n >= puzlist.size() - 1)
         return std::nullopt;
     const auto bytes = svc.resources.fetch(QStringLiteral("TEXT"), puzlist[n]);
     if (!bytes)
@@ -41,7 +42,7 @@ std::optional<QString> Crosswords::fetchPuzzleText(int n)
 
 void Crosswords::loadpuzzle()
 {
-    if (curpuz < 1 || curpuz >= puzlist.size())
+    if (curpuz < 1 || curpuz >= puzlist.size() - 1)
         return;
 
     for (int idx = 1; idx <= 225; ++idx) {

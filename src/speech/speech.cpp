@@ -58,13 +58,13 @@ void Crosswords::changevoice(int back)
 {
     const QStringList names = svc.voice.voiceNames();
     const int n = int(names.size());
+    if (n == 0)
+        return;  // no voice installed: nothing to select or announce
     voice += back != 0 ? -1 : 1;
     if (voice >= n)
         voice = 0;
     if (voice < 0)
         voice = n - 1;
-    if (voice < 0)
-        return;  // no voice installed: nothing to select or announce
     svc.voice.selectVoice(voice);
     saymsg = QStringLiteral("Voice changed to ") + names[voice];
     writeSettings();

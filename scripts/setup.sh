@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+# Installs the Debian packages the game needs to build, run and be tested,
+# skipping those already there.
+set -euo pipefail
+
+PACKAGES=(
+    cmake g++ make pkgconf
+    qt6-base-dev qt6-multimedia-dev libespeak-ng-dev espeak-ng-data
+    libgtest-dev libbenchmark-dev
+    fonts-liberation fonts-dejavu-core
+)
+if [ "${1:-}" = "--test" ]; then
+    PACKAGES+=(xvfb xdotool x11-utils poppler-utils imagemagick sox)
+fi
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,157 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#
+# Shared helpers for end-to-end tests: the real binary in a real X window under
+# Xvfb, keys and clicks from xdotool, speech read back from the log.
+#
+#   source "$(dirname "$0")/lib.sh"
+#   e2e_init "$1"            # $1 = path of the binary; starts Xvfb, makes folders
+#   e2e_start                # starts the game, waits for its window
+#   e2e_wait_say "Welcome"   # waits until a "say: " line contains the text
+#   e2e_key Right            # xdotool key names: Return Escape F12 alt+F1 KP_Add Tab
+#   e2e_stop                 # ends the game if it still runs
+# Every call fails the test (exit 1) with the log shown when it times out.
+
+set -u
+E2E_BIN=""
+E2E_DIR=""
+E2E_XVFB_PID=""
+E2E_PID=""
+E2E_WID=""
+E2E_LOG=""
+E2E_RUN=0
+
+e2e_fail() {
+    echo "FAIL: $*" >&2
+    if [ -n "$E2E_LOG" ] && [ -f "$E2E_LOG" ]; then
+        echo "--- last log lines ($E2E_LOG):" >&2
+        tail -n 40 "$E2E_LOG" >&2
+    fi
+    e2e_cleanup
+    exit 1
+}
+
+e2e_cleanup() {
+    [ -n "$E2E_PID" ] && kill "$E2E_PID" 2>/dev/null
+    [ -n "$E2E_XVFB_PID" ] && kill "$E2E_XVFB_PID" 2>/dev/null
+    E2E_PID=""
+    E2E_XVFB_PID=""
+}
+trap e2e_cleanup EXIT
+
+# e2e_init BINARY [WIDTHxHEIGHT]
+e2e_init() {
+    E2E_BIN="$1"
+    local size="${2:-1024x768}"
+    [ -x "$E2E_BIN" ] || e2e_fail "no binary at $E2E_BIN"
+    command -v Xvfb >/dev/null || e2e_fail "Xvfb is not installed"
+    command -v xdotool >/dev/null || e2e_fail "xdotool is not installed"
+    E2E_DIR=$(mktemp -d /tmp/quorel-e2e.XXXXXX)
+    mkdir -p "$E2E_DIR/home" "$E2E_DIR/state" "$E2E_DIR/config" "$E2E_DIR/runtime" "$E2E_DIR/docs"
+    chmod 700 "$E2E_DIR/runtime"
+    export HOME="$E2E_DIR/home"
+    export XDG_STATE_HOME="$E2E_DIR/state"
+    export XDG_CONFIG_HOME="$E2E_DIR/config"
+    export XDG_RUNTIME_DIR="$E2E_DIR/runtime"
+    export XDG_DOCUMENTS_DIR="$E2E_DIR/docs"
+    export QT_LOGGING_RULES="crosswords.*=true"
+    export QT_MESSAGE_PATTERN="%{time process} %{category}: %{message}"
+    unset QT_QPA_PLATFORM
+    # Find a free display number.
+    local n
+    for n in $(seq 90 140); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
+    done
+    export DISPLAY=":$n"
+    Xvfb "$DISPLAY" -screen 0 "${size}x24" -nolisten tcp >"$E2E_DIR/xvfb.log" 2>&1 &
+    E2E_XVFB_PID=$!
+    for _ in $(seq 1 100); do
+        xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+        sleep 0.05
+    done
+    e2e_fail "Xvfb did not start"
+}
+
+# e2e_start: starts a new run of the game; its log is $E2E_LOG.
+e2e_start() {
+    E2E_RUN=$((E2E_RUN + 1))
+    E2E_LOG="$E2E_DIR/run$E2E_RUN.log"
+    "$E2E_BIN" >"$E2E_LOG" 2>&1 &
+    E2E_PID=$!
+    E2E_WID=""
+    for _ in $(seq 1 200); do
+        E2E_WID=$(xdotool search --onlyvisible --name "Quorel Crosswords" 2>/dev/null | head -n 1)
+        [ -n "$E2E_WID" ] && break
+        kill -0 "$E2E_PID" 2>/dev/null || e2e_fail "the game ended at start-up"
+        sleep 0.05
+    done
+    [ -n "$E2E_WID" ] || e2e_fail "no game window appeared"
+    xdotool windowfocus --sync "$E2E_WID" 2>/dev/null || true
+}
+
+# e2e_wait_log TEXT [SECONDS]: waits for a log line containing TEXT.
+e2e_wait_log() {
+    local text="$1" limit="${2:-10}"
+    local i
+    for i in $(seq 1 $((limit * 20))); do
+        grep -qF -- "$text" "$E2E_LOG" 2>/dev/null && return 0
+        sleep 0.05
+    done
+    e2e_fail "no log line with: $text"
+}
+
+# e2e_wait_say TEXT [SECONDS]: waits until the game speaks a phrase containing TEXT.
+e2e_wait_say() {
+    local limit="${2:-10}"
+    for _ in $(seq 1 $((limit * 20))); do
+        e2e_said "$1" && return 0
+        sleep 0.05
+    done
+    e2e_fail "never said: $1"
+}
+
+# e2e_said TEXT: true when a spoken phrase so far contains TEXT.
+e2e_said() {
+    grep -E 'crosswords.speech: (say|saywait): ' "$E2E_LOG" | grep -qF -- "$1"
+}
+
+# e2e_key KEY...: sends keys to the game window, one tick apart.
+e2e_key() {
+    local k
+    for k in "$@"; do
+        xdotool key --window "$E2E_WID" --clearmodifiers "$k" || e2e_fail "xdotool could not send $k"
+        sleep 0.15
+    done
+}
+
+# e2e_click X Y: a left click at window pixel X, Y.
+e2e_click() {
+    xdotool mousemove --window "$E2E_WID" "$1" "$2" click 1 || e2e_fail "xdotool could not click"
+    sleep 0.15
+}
+
+# e2e_wait_exit [SECONDS]: waits for the game to end by itself.
+e2e_wait_exit() {
+    local limit="${1:-10}"
+    for _ in $(seq 1 $((limit * 20))); do
+        kill -0 "$E2E_PID" 2>/dev/null || { wait "$E2E_PID" 2>/dev/null; E2E_PID=""; return 0; }
+        sleep 0.05
+    done
+    e2e_fail "the game did not end"
+}
+
+e2e_stop() {
+    if [ -n "$E2E_PID" ]; then
+        kill "$E2E_PID" 2>/dev/null
+        wait "$E2E_PID" 2>/dev/null
+        E2E_PID=""
+    fi
+}
+
+e2e_pass() {
+    echo "PASS: $*"
+    e2e_cleanup
+    rm -rf "$E2E_DIR"
+    exit 0
+}
