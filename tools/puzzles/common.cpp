@@ -175,9 +175,53 @@ static bool inflectionOf(const std::string &a, const std::string &b) {
     return false;
 }
 
+// b is a with a prefix ("new"/"renew", "able"/"unable")
+static bool prefixedForm(const std::string &a, const std::string &b) {
+    static const std::string_view prefixes[] = {"re", "un", "dis", "in", "im", "pre", "mis", "over",
+                                                "under", "out", "non", "de", "sub", "super", "inter"};
+    if (a.size() < 3) return false;
+    for (auto p : prefixes)
+        if (b.size() == a.size() + p.size() && b.compare(0, p.size(), p) == 0 && b.compare(p.size(), a.size(), a) == 0)
+            return true;
+    return false;
+}
+
+// Word families whose stems differ in spelling ("strong"/"strength").
+static bool sameFamily(const std::string &a, const std::string &b) {
+    static const char *families[][4] = {
+        {"strong", "strength", "strengthen", nullptr}, {"long", "length", "lengthen", "lengthy"},
+        {"wide", "width", "widen", nullptr},           {"deep", "depth", "deepen", nullptr},
+        {"high", "height", "heighten", nullptr},       {"broad", "breadth", "broaden", nullptr},
+        {"die", "death", "dead", "deadly"},            {"true", "truth", "truly", nullptr},
+        {"young", "youth", "youthful", nullptr},       {"hot", "heat", nullptr, nullptr},
+        {"speak", "speech", "spoke", "spoken"},        {"choose", "choice", "chose", "chosen"},
+        {"lose", "loss", "lost", nullptr},             {"sell", "sale", "sold", nullptr},
+        {"think", "thought", nullptr, nullptr},        {"buy", "bought", nullptr, nullptr},
+        {"bring", "brought", nullptr, nullptr},        {"teach", "taught", nullptr, nullptr},
+        {"give", "gift", nullptr, nullptr},            {"see", "sight", "seen", nullptr},
+        {"grow", "growth", "grown", nullptr},          {"fly", "flight", nullptr, nullptr},
+        {"weigh", "weight", nullptr, nullptr},         {"proud", "pride", nullptr, nullptr},
+        {"wise", "wisdom", nullptr, nullptr},          {"heal", "health", "healthy", nullptr},
+        {"feed", "food", "fed", nullptr},              {"bleed", "blood", "bloody", nullptr},
+        {"full", "fill", nullptr, nullptr},            {"hear", "heard", nullptr, nullptr},
+        {"mouse", "mice", nullptr, nullptr},           {"man", "men", nullptr, nullptr},
+        {"woman", "women", nullptr, nullptr},          {"child", "children", nullptr, nullptr},
+        {"able", "ability", nullptr, nullptr},         {"poor", "poverty", nullptr, nullptr},
+        {"able", "ability", nullptr, nullptr},         {"clear", "clarity", nullptr, nullptr},
+    };
+    for (const auto &f : families) {
+        bool ha = false, hb = false;
+        for (const char *w : f)
+            if (w) { ha = ha || a == w; hb = hb || b == w; }
+        if (ha && hb) return true;
+    }
+    return false;
+}
+
 bool shareStem(std::string_view a, std::string_view b) {
     std::string la = lower(a), lb = lower(b);
     if (la == lb) return true;
+    if (sameFamily(la, lb) || prefixedForm(la, lb) || prefixedForm(lb, la)) return true;
     if (inflectionOf(la, lb) || inflectionOf(lb, la)) return true;
     std::string sa = stem(la), sb = stem(lb);
     if (sa == sb) return true;

@@ -110,7 +110,7 @@ int main(int argc, char **argv) {
     auto names = loadCatalogue(argv[2]);
     loadBlocklist(argv[3]);
     std::string fillDir = argv[4], outDir = argv[5];
-    Rng rng(argc == 7 ? std::stoull(argv[6]) : 1);
+    uint64_t seed = argc == 7 ? std::stoull(argv[6]) : 1;
     std::filesystem::create_directories(outDir);
 
     std::unordered_map<std::string, const Entry *> byAnswer;
@@ -132,6 +132,7 @@ int main(int argc, char **argv) {
         for (const auto &l : readLines(outPath))
             if (l.rfind("status\treviewed", 0) == 0) reviewed = true;
         if (reviewed) continue;
+        Rng rng(seed * 1000003ull + m + 1);  // per puzzle, so one redraft leaves the others alone
         auto lines = readLines(fillDir + "/" + name + ".fill");
         if (lines.size() < N) {
             std::cerr << name << ": no fill\n";
