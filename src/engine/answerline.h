@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#pragma once
+
+class Crosswords;
+
+// Moving between the clue list and the answer line (engine/letterentry.cpp).
+
+// Brings the answer line forward with the selection frame round its boxes and
+// the cursor on box 1. The answer line is refilled from the board first when
+// `refill` is set (Enter); a typed letter keeps the boxes as they are.
+void openAnswerLine(Crosswords &g, bool refill);
+
+// Puts the selection frame back round the clue panel, behind everything.
+void frameCluePanel(Crosswords &g);

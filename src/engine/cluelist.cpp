@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+// The clue list of an open puzzle: walking and switching the lists, hearing a
+// clue again or spelt, and going to the answer line.
+#include "engine/answerline.h"
+#include "engine/crosswords.h"
+
+namespace {
+
+bool lineVisible(const Crosswords &g, int k)
+{
+    return k >= 0 && k < int(g.form.lblClue.size()) && g.form.lblClue[k].visible;
+}
+
+} // namespace
+
+Flow Crosswords::clueListPhase(int key, int mods)
+{
+    switch (key) {
+    case Key::Left:
+    case Key::Up:
+    case Key::Right:
+    case Key::Down: {
+        saymsg.clear();
+        voicestate = 0;
+        if (mods == Mod::Ctrl) {
+            // Ctrl walks one chosen list and stops at its ends.
+            if (key == Key::Left || key == Key::Right) {
+                acrossclue += key == Key::Right ? 1 : -1;
+                curdir = 1;
+            } else {
+                downclue += key == Key::Down ? 1 : -1;
+                curdir = 2;
+            }
+            int &kept = curdir == 1 ? acrossclue : downclue;
+            int k = std::min(std::max(kept, 1), 100);
+            // The end is found on the lines shown when the key came.
+            while (k > 0 && !lineVisible(*this, k))
+                --k;
+            kept = k;
+            curclue = k;
+        } else {
+            curclue += key == Key::Left || key == Key::Up ? -1 : 1;
+            // Either end of a list leads to the first clue of the other.
+            if (curclue < 1 || !lineVisible(*this, curclue)) {
+                curdir = curdir == 1 ? 2 : 1;
+                curclue = 1;
+            }
+        }
+        for (int i = 1; i <= 100; ++i)
+            form.lblClue[i].backColor = Colour::White;
+        form.lblClue[curclue].backColor = Colour::Yellow;
+        showclues();
+        updatedisplay();
+        return Flow::SpeechStep;
+    }
+    case Key::Space:
+        if (mods == Mod::None) {
+            saymsg = clueread;
+        } else {
+            saymsg.clear();
+            spellit(clues[spokenclue][0]);
+        }
+        return Flow::SpeechStep;
+    case Key::Tab:
+        if (curdir == 1) {
+            curdir = 2;
+            saymsg = QStringLiteral("clues down");
+        } else {
+            curdir = 1;
+            saymsg = QStringLiteral("clues across");
+        }
+        voicestate = 0;
+        showclues();
+        return Flow::SpeechStep;
+    case Key::Escape:
+        voicestate = 0;
+        saymsg = QStringLiteral("cancelled");
+        return Flow::SpeechStep;
+    case Key::Enter:
+        if (curclue == 0)
+            return Flow::EndTick;
+        openAnswerLine(*this, true);
+        if (form.lblIn[1].caption.isEmpty())
+            saymsg = QStringLiteral("First letter blank");
+        else
+            saymsg = QStringLiteral("First letter ") + form.lblIn[1].caption;
+        viewmode = 2;
+        return Flow::SpeechStep;
+    default:
+        if (key >= Key::A && key <= Key::Z) {
+            // The letter is typed into box 1 by the letter-entry phase, this tick.
+            openAnswerLine(*this, false);
+            viewmode = 2;
+        }
+        return Flow::Next;
+    }
+}

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+// F12: from a puzzle back to the menu (saving it), or from the menu out of
+// the program after a confirmation.
+#include "engine/confirmbox.h"
+#include "engine/crosswords.h"
+#include "puzzle/ansi.h"
+#include "screen/textmeasure.h"
+
+#include <QSaveFile>
+
+namespace {
+
+const QString kMenuCaption = QStringLiteral("Use the cursor keys to choose a\npuzzle then press the enter key");
+
+} // namespace
+
+void Crosswords::leave()
+{
+    savefile();
+
+    if (viewmode == 0) {
+        sayphrase = QStringLiteral("Are you sure you want to leave the programme? "
+                                   "Press the enter key to confirm or the escape key to cancel.");
+        sayit(sayphrase);
+        if (!svc.confirm.confirm(QStringLiteral("Leave Quorel Crosswords. Are you sure?"))) {
+            sayphrase = QStringLiteral("cancelled");
+            sayit(sayphrase);
+            return;
+        }
+        sayit(QString());
+        voicestate = 0;
+        saymsg.clear();
+        // Written for whoever wants to know where the last run ended; the game
+        // itself never reads it back.
+        QSaveFile resume(tempdir + QStringLiteral("quoreltamrivo3.tmp"));
+        if (resume.open(QIODevice::WriteOnly)) {
+            resume.write(toAnsi(QStringLiteral("%1\r\n%2\r\n%3\r\n%4\r\n").arg(viewmode).arg(curpuz).arg(voice).arg(speed)));
+            resume.commit();
+        }
+        sayit2(QStringLiteral("leaving the programme and returning to the desktop, goodbye"));
+        svc.app.quit();
+        // No further tick or handler acts.
+        curform.clear();
+        return;
+    }
+
+    form.shpsel.visible = false;
+    setnozoom();
+    puzstatus();
+    for (int idx = 1; idx <= 225; ++idx) {
+        form.D[idx].visible = false;
+        form.Dn[idx].visible = false;
+    }
+    for (int i = 0; i <= 100; ++i)
+        form.lblClue[i].visible = false;
+
+    form.imgBack.visible = true;
+    Control &back = form.lblBack;
+    back.visible = true;
+    back.backColor = Colour::Black;
+    back.foreColor = Colour::Yellow;
+    back.fontBold = true;
+    back.centred = true;
+    back.caption = kMenuCaption;
+    form.bringToFront(back);
+    const double textWidth = svc.measure.textWidth(kMenuCaption, form.fontSize);
+    if (textWidth > 0)
+        back.fontSize = back.width / textWidth * form.fontSize * 0.85;
+    for (Control *hint : {&form.lbl4[0], &form.lbl4[1], &form.lbl5[0], &form.lbl5[1]}) {
+        hint->visible = true;
+        form.bringToFront(*hint);
+    }
+
+    saymsg = QStringLiteral("Returning to the crosswords menu. ")
+        + QStringLiteral("Use the cursor keys to choose a puzzle then press the enter key. ") + completedSentence();
+    queueSaveFailure();
+    voicestate = 0;
+    keycode.clear();
+    viewmode = 0;
+    curclue = 0;
+}
+
+void Crosswords::Form_Unload()
+{
+    // The window is closing without F12: keep the open puzzle as F12 would.
+    savefile();
+    curform.clear();
+}

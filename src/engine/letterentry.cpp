@@ -1,0 +1,231 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+// The answer line: typing, moving between boxes, scrolling the alphabet,
+// deleting, and writing the line into the grid.
+#include "engine/answerline.h"
+#include "engine/confirmbox.h"
+#include "engine/crosswords.h"
+
+namespace {
+
+constexpr int kBoxes = 15;
+
+bool boxVisible(const Crosswords &g, int k)
+{
+    return k >= 1 && k < int(g.form.lblIn.size()) && g.form.lblIn[k].visible;
+}
+
+void markBox(Crosswords &g, int current)
+{
+    for (int k = 1; k <= kBoxes; ++k)
+        g.form.lblIn[k].backColor = Colour::White;
+    if (current >= 1 && current < int(g.form.lblIn.size()))
+        g.form.lblIn[current].backColor = Colour::Yellow;
+}
+
+// The board square under box k: the k-th yellow square in index order.
+Control *squareUnderBox(Crosswords &g, int k)
+{
+    const int squares = std::min(g.gridsize * g.gridsize, 225);
+    int seen = 0;
+    for (int idx = 1; idx <= squares; ++idx) {
+        if (g.form.D[idx].backColor == Colour::Yellow && ++seen == k)
+            return &g.form.D[idx];
+    }
+    return nullptr;
+}
+
+QString positionPhrase(const Crosswords &g)
+{
+    const int pos = g.letterpos;
+    QString phrase;
+    if (!boxVisible(g, pos + 1))
+        phrase = QStringLiteral(", last letter ");
+    else if (pos == 1)
+        phrase = QStringLiteral(", first letter ");
+    else if (pos == 2)
+        phrase = QStringLiteral(", second letter ");
+    else if (pos == 3)
+        phrase = QStringLiteral(", third letter ");
+    else
+        phrase = QStringLiteral(", %1th letter ").arg(pos);
+    const QString letter = pos >= 1 && pos < int(g.form.lblIn.size()) ? g.form.lblIn[pos].caption : QString();
+    return phrase + (letter.isEmpty() ? QStringLiteral("blank") : letter);
+}
+
+} // namespace
+
+void openAnswerLine(Crosswords &g, bool refill)
+{
+    Form &f = g.form;
+    f.bringToFront(f.lblBack);
+    // The frame goes 150 twips round the boxes in use.
+    const Control &first = f.lblIn[1];
+    double width = first.width + 300;
+    for (int k = 2; k <= kBoxes; ++k)
+        if (f.lblIn[k].visible)
+            width += f.lblIn[k].width;
+    f.shpsel.left = first.left - 150;
+    f.shpsel.top = first.top - 150;
+    f.shpsel.height = first.height + 300;
+    f.shpsel.width = width;
+    f.bringToFront(f.shpsel);
+    for (int k = 1; k <= kBoxes; ++k)
+        if (f.lblIn[k].visible)
+            f.bringToFront(f.lblIn[k]);
+    g.letterpos = 1;
+    if (refill)
+        g.highlightgrid();
+    f.lblIn[1].backColor = Colour::Yellow;
+}
+
+void frameCluePanel(Crosswords &g)
+{
+    g.frameAround(g.form.lblClue[0]);
+}
+
+Flow Crosswords::letterEntryPhase(int key, int mods)
+{
+    if (key >= Key::A && key <= Key::Z) {
+        const QString letter = QString(QChar(key));
+        Control &box = form.lblIn[std::clamp(letterpos, 0, int(form.lblIn.size()) - 1)];
+        const Control *square = squareUnderBox(*this, letterpos);
+        // Guard: a different letter over a letter that a crossing answer shares.
+        const bool shared = letterpos >= 0 && letterpos < int(form.lblInn.size())
+            && form.lblInn[letterpos].caption == QLatin1String("*");
+        if (square && !square->caption.isEmpty() && !box.caption.isEmpty() && letter != box.caption && shared) {
+            saysync = 0;
+            sayphrase = QStringLiteral("Warning, you are about to overwrite a square that affects another answer. "
+                                       "Are you sure? Press the enter key to confirm or the escape key to cancel.");
+            sayit(sayphrase);
+            if (!svc.confirm.confirm(QStringLiteral("Overwrite square. Are you sure?"))) {
+                sayphrase = QStringLiteral("cancelled");
+                sayit(sayphrase);
+                return Flow::EndTick;
+            }
+            sayit(QString());
+            voicestate = 0;
+            saymsg.clear();
+        }
+        box.caption = letter;
+        saysync = 0;
+        sayit(letter);
+        voicestate = 5;
+        saymsg.clear();
+        // The next tick moves on to the next box (the engine's own Right key).
+        if (boxVisible(*this, letterpos + 1))
+            postKey(Key::Right, Mod::Engine);
+        return Flow::SpeechStep;
+    }
+
+    switch (key) {
+    case Key::Left:
+    case Key::Right:
+        if (mods != Mod::Engine) {
+            saymsg.clear();
+            voicestate = 0;
+        }
+        letterpos += key == Key::Right ? 1 : -1;
+        if (letterpos < 1)
+            letterpos = 1;
+        if (!boxVisible(*this, letterpos))
+            --letterpos;
+        markBox(*this, letterpos);
+        saymsg += positionPhrase(*this);
+        return Flow::SpeechStep;
+    case Key::Up:
+    case Key::Down: {
+        if (mods != Mod::Engine) {
+            saymsg.clear();
+            voicestate = 0;
+        }
+        Control &box = form.lblIn[std::clamp(letterpos, 0, int(form.lblIn.size()) - 1)];
+        alphacode = (box.caption + QLatin1Char(' '))[0].unicode() + (key == Key::Up ? -1 : 1);
+        // Blank sits between Z and A: Down from blank is A, Up from blank is Z.
+        if (alphacode == 33)
+            alphacode = 65;
+        if (alphacode == 31)
+            alphacode = 90;
+        if (alphacode > 90)
+            alphacode = 64;
+        if (alphacode == 64) {
+            box.caption.clear();
+            saymsg += QStringLiteral(", blank");
+        } else {
+            box.caption = QString(QChar(alphacode));
+            saymsg += QStringLiteral(", ") + box.caption;
+        }
+        return Flow::SpeechStep;
+    }
+    case Key::Backspace:
+        if (letterpos < 2) {
+            boundary();
+        } else {
+            form.lblIn[letterpos].backColor = Colour::White;
+            --letterpos;
+            Control &box = form.lblIn[letterpos];
+            box.backColor = Colour::Yellow;
+            saymsg = QStringLiteral("delete ") + box.caption;
+            box.caption.clear();
+        }
+        return Flow::SpeechStep;
+    case Key::Delete: {
+        Control &box = form.lblIn[std::clamp(letterpos, 0, int(form.lblIn.size()) - 1)];
+        saymsg = QStringLiteral("delete ") + box.caption;
+        box.caption.clear();
+        return Flow::SpeechStep;
+    }
+    case Key::Space:
+        if (mods == Mod::None) {
+            saymsg = clueread;
+        } else {
+            saymsg.clear();
+            spellit(clues[spokenclue][0]);
+        }
+        return Flow::SpeechStep;
+    case Key::Escape:
+        // Everything typed on the line is dropped; the board is as it was.
+        frameCluePanel(*this);
+        viewmode = 1;
+        updatedisplay();
+        saymsg = QStringLiteral("cancelled\t") + saymsg;
+        return Flow::SpeechStep;
+    case Key::Enter: {
+        const int squares = std::min(gridsize * gridsize, 225);
+        int k = 0;
+        for (int idx = 1; idx <= squares; ++idx) {
+            if (form.D[idx].backColor != Colour::Yellow)
+                continue;
+            ++k;
+            form.D[idx].caption = k < int(form.lblIn.size()) ? form.lblIn[k].caption : QString();
+        }
+        bool someEmpty = false;
+        bool someLetter = false;
+        QString letters;
+        for (int i = 1; i <= kBoxes; ++i) {
+            const Control &box = form.lblIn[i];
+            if (!box.visible)
+                continue;
+            someEmpty = someEmpty || box.caption.isEmpty();
+            someLetter = someLetter || !box.caption.isEmpty();
+            letters += box.caption.isEmpty() ? QStringLiteral(", blank") : QStringLiteral(", ") + box.caption;
+        }
+        if (curclue >= 0 && curclue <= 100)
+            form.lblClue[curclue].foreColor = someEmpty ? Colour::Black : Colour::Grey;
+        if (someLetter)
+            saymsg = (someEmpty ? QStringLiteral("so far you have typed") : QStringLiteral("you filled this in with"))
+                + letters;
+        else
+            saymsg = QStringLiteral("cancelled");
+        frameCluePanel(*this);
+        viewmode = 1;
+        checkend();
+        // A solved puzzle has posted F12: the next tick leaves it.
+        if (keycode == QString(QChar(Key::F12)) + QLatin1Char('0'))
+            return Flow::EndTick;
+        return Flow::SpeechStep;
+    }
+    default:
+        return Flow::SpeechStep;
+    }
+}

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+// The puzzle menu: walking the puzzles, hearing their status, opening one.
+#include "engine/crosswords.h"
+#include "screen/rounding.h"
+
+namespace {
+
+bool isArrow(int key)
+{
+    return key >= Key::Left && key <= Key::Down;
+}
+
+bool isHorizontal(int key)
+{
+    return key == Key::Left || key == Key::Right;
+}
+
+// How far puzzle n has got, as the menu says it after the puzzle's number.
+QString statusPhrase(const std::array<int, 4> &stat)
+{
+    const int letters = stat[1];
+    const int filled = stat[2];
+    const int mistakes = stat[3];
+    // A puzzle without letters cannot be a percentage of anything: call it empty.
+    if (filled == 0 || letters < 1)
+        return QStringLiteral("This puzzle is empty");
+    if (mistakes < 1 && filled == letters)
+        return QStringLiteral("This puzzle has already been completed successfully");
+    // Halves go to the even neighbour (12.5 is 12).
+    const int pct = nearest(filled * 100.0 / letters);
+    if (mistakes < 1)
+        return QStringLiteral("This puzzle is %1 percent done").arg(pct);
+    return QStringLiteral("This puzzle is %1 percent done but has at least one mistake").arg(pct);
+}
+
+} // namespace
+
+Flow Crosswords::menuPhase(int key, int /*mods*/)
+{
+    bool open = key == Key::Enter;
+    if (isArrow(key)) {
+        saymsg.clear();
+        voicestate = 0;
+        // The first arrow fixes the walking axis for the rest of the run; an
+        // arrow of the other axis opens the puzzle.
+        if (menuaxis == 0)
+            menuaxis = key;
+        if (isHorizontal(menuaxis) != isHorizontal(key))
+            open = true;
+    }
+
+    if (open) {
+        for (Control *c : {&form.imgBack, &form.lbl4[0], &form.lbl4[1], &form.lbl5[0], &form.lbl5[1]})
+            c->visible = false;
+        if (curpuz < 1)
+            curpuz = 1;
+        viewmode = 1;
+        curdir = 1;
+        form.lblBack.caption.clear();
+        form.shpsel.visible = true;
+        curclue = 0;
+        loadpuzzle();
+        form.lblClue[1].backColor = Colour::White;
+        curclue = 1;
+        drawboard();
+        voicestate = 0;
+        showclues();
+        updatedisplay();
+        return Flow::SpeechStep;
+    }
+
+    switch (key) {
+    case Key::Home:
+    case Key::End:
+    case Key::PageUp:
+    case Key::PageDown:
+    case Key::Left:
+    case Key::Up:
+    case Key::Right:
+    case Key::Down:
+        break;
+    case Key::Space:
+        saymsg = completedSentence();
+        return Flow::SpeechStep;
+    case Key::Escape:
+        voicestate = 0;
+        saymsg = QStringLiteral("cancelled");
+        return Flow::SpeechStep;
+    default:
+        return Flow::Next;
+    }
+
+    saymsg.clear();
+    voicestate = 0;
+    switch (key) {
+    case Key::Home: curpuz = 1; break;
+    case Key::End: curpuz = puzcount; break;
+    case Key::PageDown: curpuz += 10; break;
+    case Key::PageUp: curpuz -= 10; break;
+    case Key::Left:
+    case Key::Up: curpuz -= 1; break;
+    default: curpuz += 1; break;
+    }
+    // Below the first goes to the last; past the last goes to the first.
+    if (curpuz < 1)
+        curpuz = puzcount;
+    if (curpuz > puzcount)
+        curpuz = 1;
+
+    saymsg = QStringLiteral("Puzzle %1\t").arg(curpuz);
+    loadpuzzle();
+    showclues();
+    viewmode = 0;
+    form.shpsel.visible = false;
+    form.lblClue[1].backColor = Colour::White;
+    if (curpuz >= 0 && curpuz < int(puzstat.size()))
+        saymsg += QLatin1Char('\t') + statusPhrase(puzstat[curpuz]);
+    return Flow::SpeechStep;
+}

@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+// The spoken description of the current clue, and spelling a text aloud.
+#include "engine/crosswords.h"
+#include "engine/textnumber.h"
+
+namespace {
+
+QString ordinalPhrase(int position)
+{
+    switch (position) {
+    case 1: return QStringLiteral(", first letter, ");
+    case 2: return QStringLiteral(", second letter, ");
+    case 3: return QStringLiteral(", third letter, ");
+    default: return QStringLiteral(", %1th letter, ").arg(position);
+    }
+}
+
+// The names spoken for symbols; every other character is spoken as itself.
+QString spokenSymbol(QChar ch)
+{
+    switch (ch.unicode()) {
+    case ' ': return QStringLiteral("space");
+    case '!': return QStringLiteral("exclamation mark");
+    case '"': return QStringLiteral("quote");
+    case 0x00A3: return QStringLiteral("pound sign");
+    case '$': return QStringLiteral("dollar sign");
+    case '&': return QStringLiteral("and");
+    case '%': return QStringLiteral("percent sign");
+    case '(': return QStringLiteral("open bracket");
+    case ')': return QStringLiteral("close bracket");
+    case '-': return QStringLiteral("hyphen");
+    case '=': return QStringLiteral("equals");
+    case '+': return QStringLiteral("plus");
+    case ':': return QStringLiteral("colon");
+    case ';': return QStringLiteral("semicolon");
+    case '\'': return QStringLiteral("apostrophe");
+    case ',': return QStringLiteral("comma");
+    case '.': return QStringLiteral("fullstop");
+    case '?': return QStringLiteral("question mark");
+    case '/': return QStringLiteral("slash");
+    case '_': return QStringLiteral("blank");
+    default: return QString(ch);
+    }
+}
+
+} // namespace
+
+void Crosswords::updatedisplay()
+{
+    const int squares = std::min(gridsize * gridsize, 225);
+
+    if (viewmode != 1) {
+        // Magnified views and the chooser: the cursor square decides the clue;
+        // nothing is said here.
+        for (int idx = 1; idx <= squares; ++idx) {
+            Control &sq = form.D[idx];
+            if (sq.foreColor == Colour::Grey)
+                continue;
+            if (sq.backColor == Colour::Yellow)
+                sq.backColor = Colour::White;
+            if (sqclue[idx][1] == 0 && sqclue[idx][2] == 0)
+                sq.backColor = Colour::Black;
+        }
+        currow = std::max(currow, 1);
+        curcol = std::max(curcol, 1);
+        const int idx = (currow - 1) * gridsize + curcol;
+        if (idx >= 1 && idx <= 225) {
+            form.D[idx].backColor = Colour::Yellow;
+            QString label = QStringLiteral("A%1").arg(sqclue[idx][1]);
+            if (label == QLatin1String("A0"))
+                label = QStringLiteral("D%1").arg(sqclue[idx][2]);
+            for (int r = 1; r <= 100; ++r)
+                if (clues[r][1] == label)
+                    curclue = r;
+        }
+        if (viewmode != 3)
+            highlightgrid();
+        return;
+    }
+
+    if (curclue < 0 || curclue > 100)
+        return;
+    const QString caption = form.lblClue[curclue].caption;
+    if (caption.size() < 8)
+        return;
+    const int number = leadingNumber(caption.left(caption.size() - 3).trimmed().left(2));
+
+    // Paint the answer's squares and collect their letters in reading order.
+    QString word(15, QLatin1Char(' '));
+    int count = 0;
+    for (int idx = 1; idx <= squares; ++idx) {
+        Control &sq = form.D[idx];
+        if (sq.backColor == Colour::Yellow)
+            sq.backColor = Colour::White;
+        if (sqclue[idx][1] == 0 && sqclue[idx][2] == 0)
+            sq.backColor = Colour::Black;
+        if (sqclue[idx][curdir] == number) {
+            sq.backColor = Colour::Yellow;
+            ++count;
+            if (count <= word.size() && !sq.caption.isEmpty())
+                word[count - 1] = sq.caption[0];
+        }
+    }
+
+    const bool across = curdir == 1;
+    const QString head = QString::number(number) + (across ? QStringLiteral(" across") : QStringLiteral(" down"));
+    const QString label = (across ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(number);
+    int row = 0;
+    for (int r = 1; r <= 100; ++r)
+        if (clues[r][1] == label)
+            row = r;
+    if (clues[row][2].isEmpty())
+        return;
+    spokenclue = row;
+    const QStringList words = clues[row][2].split(QLatin1Char(' '));
+
+    if (words.size() == 1) {
+        // The count and "letters" are written together here, as always said.
+        saymsg = head + QStringLiteral(", ") + QString::number(count) + QStringLiteral("letters");
+    } else {
+        saymsg = head + QStringLiteral(", %1 words").arg(words.size());
+        for (qsizetype w = 0; w + 1 < words.size(); ++w)
+            saymsg += QStringLiteral(", %1 letters").arg(words[w].size());
+        saymsg += QStringLiteral(" and %1 letters").arg(words.last().size());
+    }
+    saymsg += QStringLiteral(", ");
+
+    // The display line without its number in front and its lengths behind.
+    const QString line = clues[row][3].trimmed();
+    const qsizetype first = line.indexOf(QLatin1Char(' '));
+    const qsizetype last = line.lastIndexOf(QLatin1Char(' '));
+    saymsg += first >= 0 && first < last ? line.mid(first, last - first) : line;
+
+    word.truncate(std::min<qsizetype>(count, word.size()));
+    const int length = count;
+    const int filled = int(word.size() - word.count(QLatin1Char(' ')));
+    if (filled == length) {
+        playwave(QStringLiteral("ok"));
+        saymsg += QStringLiteral(", you filled this in with, ") + word;
+    } else if (2 * filled <= length && filled <= 3) {
+        for (int i = 1; i <= int(word.size()); ++i)
+            if (word[i - 1] != QLatin1Char(' '))
+                saymsg += ordinalPhrase(i) + word[i - 1];
+    } else {
+        saymsg += QStringLiteral("\tso far you have typed");
+        for (const QChar ch : word)
+            saymsg += ch == QLatin1Char(' ') ? QStringLiteral(", blank") : QStringLiteral(", ") + ch;
+    }
+    clueread = saymsg;
+    highlightgrid();
+}
+
+void Crosswords::spellit(QString s)
+{
+    qsizetype start = 0;
+    if (s.startsWith(QLatin1String("(anagram)"))) {
+        saymsg += QStringLiteral("\tanagram");
+        start = 10;  // past "(anagram) "
+    }
+    // A label shows "&&" as one ampersand, and so it is spelled.
+    const qsizetype pair = s.indexOf(QLatin1String("&&"));
+    if (pair >= 0)
+        s.remove(pair, 1);
+    // The blank of a fill-in clue is spelled once, not three times.
+    for (int i = 0; i < 3; ++i) {
+        const qsizetype blank = s.indexOf(QLatin1String("___"));
+        if (blank >= 0)
+            s.replace(blank, 3, QStringLiteral("_"));
+    }
+    for (qsizetype i = start; i < s.size(); ++i)
+        saymsg += QStringLiteral(", ") + spokenSymbol(s[i]);
+}
