@@ -7,6 +7,11 @@
 #include <QLoggingCategory>
 #include <gtest/gtest.h>
 
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
 namespace {
 
 class Commands : public ::testing::Test {

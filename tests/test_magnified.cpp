@@ -6,6 +6,11 @@
 
 #include <gtest/gtest.h>
 
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
 namespace {
 
 // Square index of a 1-based row and column on the 13 x 13 board.
