@@ -6,10 +6,13 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QScreen>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -262,6 +265,7 @@ void GameWindow::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true);
+    // The backdrop covers the whole window, whatever size the drawing surface has.
     p.fillRect(rect(), toColor(f.picbox.backColor));
 
     std::vector<const Control *> order;
@@ -269,8 +273,10 @@ void GameWindow::paintEvent(QPaintEvent *)
         if (c != &f.picbox && c->visible)
             order.push_back(c);
     std::stable_sort(order.begin(), order.end(), [](const Control *a, const Control *b) { return a->z < b->z; });
+    const QRectF window = rect();
     for (const Control *c : order)
-        paintControl(p, *c);
+        if (rectOf(*c).intersects(window))  // magnified squares off screen cost nothing
+            paintControl(p, *c);
     m_painted = f;
 }
 
@@ -281,17 +287,25 @@ void GameWindow::paintControl(QPainter &p, const Control &c)
     case ControlKind::PictureBox:
         return;
     case ControlKind::Image:
-        if (!m_picture.isNull())
+        if (!m_picture.isNull()) {
+            p.setRenderHint(QPainter::SmoothPixmapTransform, true);
             p.drawImage(r, m_picture);
+        }
         return;
     case ControlKind::Shape: {
-        // The selection frame: a thick outline that shows on any background.
-        const qreal w = std::max<qreal>(4.0, r.height() * 0.01);
+        // The selection frame lies behind the control it surrounds, so only the
+        // margin around that control shows: fill most of it with a yellow band
+        // edged in black, which stands out on the grey backdrop and on white.
+        const qreal margin = 150 * m_pixelsPerTwip;
+        const qreal band = std::max<qreal>(3.0, std::floor(margin * 0.8));
+        QPainterPath ring;
+        ring.setFillRule(Qt::OddEvenFill);
+        ring.addRect(r);
+        ring.addRect(r.adjusted(band, band, -band, -band));
+        p.fillPath(ring, QColor(255, 255, 0));
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QColor(0, 0, 0), w * 2));
-        p.drawRect(r.adjusted(w, w, -w, -w));
-        p.setPen(QPen(QColor(255, 255, 0), w));
-        p.drawRect(r.adjusted(w, w, -w, -w));
+        p.setPen(QPen(Qt::black, 2));
+        p.drawRect(r.adjusted(1, 1, -1, -1));
         return;
     }
     case ControlKind::Label:
@@ -300,18 +314,34 @@ void GameWindow::paintControl(QPainter &p, const Control &c)
     if (!c.transparent)
         p.fillRect(r, toColor(c.backColor));
     if (c.border) {
-        p.setPen(QPen(Qt::black, 1));
+        // A single line, a little heavier on the large magnified squares.
+        const int w = std::clamp(int(std::min(r.width(), r.height()) / 40), 1, 6);
+        p.setPen(QPen(Qt::black, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         p.setBrush(Qt::NoBrush);
-        p.drawRect(r.adjusted(0, 0, -1, -1));
+        const qreal half = w / 2.0;
+        p.drawRect(r.adjusted(half, half, -half - (w == 1 ? 1 : 0), -half - (w == 1 ? 1 : 0)));
     }
     const QString text = displayText(c.caption);
-    if (text.isEmpty())
+    if (text.trimmed().isEmpty())
         return;
     QFont font(c.fontName);
     font.setPointSizeF(std::max(1.0, c.fontSize));
     font.setBold(c.fontBold);
+    p.save();
+    p.setClipRect(r);
     p.setFont(font);
     p.setPen(toColor(c.foreColor));
-    const int align = (c.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop | Qt::TextWordWrap;
-    p.drawText(r, align, text);
+    if (c.centred && !text.contains(QLatin1Char('\n'))) {
+        // One line in a box (a square, a key, a button): centred both ways, the
+        // capitals' middle on the box's middle.
+        const QFontMetricsF metrics(font);
+        const qreal x = r.left() + (r.width() - metrics.horizontalAdvance(text)) / 2;
+        const qreal baseline = r.top() + (r.height() + metrics.capHeight()) / 2;
+        p.drawText(QPointF(x, baseline), text);
+    } else {
+        // Clue entries and the menu caption: lines from the top, as laid out.
+        const int align = (c.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop | Qt::TextWordWrap;
+        p.drawText(r, align, text);
+    }
+    p.restore();
 }

@@ -1,0 +1,213 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+// The board squares, their numbers, the answer line and the selection frame.
+#include "engine/crosswords.h"
+#include "screen/numbertext.h"
+#include "screen/rounding.h"
+#include "screen/textmeasure.h"
+
+#include <algorithm>
+
+namespace {
+
+// The answer line shows at most this many boxes; squares past it are left off
+// rather than written beyond the end of the box arrays.
+constexpr int MaxBoxes = 15;
+
+bool isBlack(const QString &square)
+{
+    return square == QLatin1String(" ");
+}
+
+} // namespace
+
+void Crosswords::drawboard()
+{
+    const double sw = env.screenWidth;
+    const double sh = env.screenHeight;
+    form.picbox.width = sw;
+    form.picbox.height = sh * 1.09;
+    form.board.height = sh * 0.7;
+
+    Control &title = form.lbl2;
+    title.top = 0;
+    title.left = form.board.left;
+    title.height = 700;
+    title.width = form.board.width;
+    title.caption = QStringLiteral("Puzzle ") + QString::number(curpuz);
+    // A capital letter about 800 twips high.
+    title.fontSize = 800 / svc.measure.textHeight(QStringLiteral("A"), form.fontSize) * form.fontSize;
+    title.foreColor = Colour::White;
+    title.visible = true;
+
+    // The board holds at most 15 x 15 squares; a puzzle that failed to load
+    // has no squares at all.
+    const int n = std::clamp(gridsize, 0, 15);
+    for (int i = 1; i <= n * n; ++i) {
+        form.D[i].visible = false;
+        form.Dn[i].visible = false;
+    }
+    if (n == 0)
+        return;
+
+    auto black = [&](int r, int c) { return isBlack(grid[r][c]); };
+    // The numbering rule: a white square starts an across word when the square
+    // before it is black (or it is in the first column) and the one after it is
+    // white; the same downwards. The last column or row never starts a word.
+    auto startsAcross = [&](int r, int c) {
+        if (black(r, c))
+            return false;
+        if (c == 0)
+            return n > 1 && !black(r, 1);
+        return c <= n - 2 && black(r, c - 1) && !black(r, c + 1);
+    };
+    auto startsDown = [&](int r, int c) {
+        if (black(r, c))
+            return false;
+        if (r == 0)
+            return n > 1 && !black(1, c);
+        return r <= n - 2 && black(r - 1, c) && !black(r + 1, c);
+    };
+
+    const int sq = nearest(form.board.height / n);
+    int counter = 0;
+    int idx = 0;
+    for (int r = 0; r < n; ++r) {
+        for (int c = 0; c < n; ++c) {
+            ++idx;
+            Control &d = form.D[idx];
+            d.top = form.board.top + r * sq;
+            d.left = form.board.left + c * sq;
+            // Neighbours overlap by one border so the lines between them are single.
+            d.width = sq + 15;
+            d.height = sq + 15;
+            d.fontSize = sq / 30;
+            d.visible = true;
+            d.foreColor = Colour::Black;
+            d.backColor = black(r, c) ? Colour::Black : Colour::White;
+            if (grid[r][c] == QLatin1String("!"))
+                d.foreColor = Colour::Grey;
+
+            Control &dn = form.Dn[idx];
+            dn.top = d.top;
+            dn.width = d.width;
+            dn.left = d.left;
+            dn.height = d.height / 2;
+            dn.fontSize = d.fontSize / 3;
+            if (startsAcross(r, c) || startsDown(r, c)) {
+                ++counter;
+                dn.caption = QLatin1Char(' ') + QString::number(counter);
+                dn.visible = true;
+                form.bringToFront(dn);
+            }
+        }
+    }
+
+    idx = 0;
+    for (int r = 0; r < n; ++r) {
+        for (int c = 0; c < n; ++c) {
+            ++idx;
+            const int number = leadingNumber(form.Dn[idx].caption);
+            if (number <= 0)
+                continue;
+            if (startsAcross(r, c))
+                for (int c2 = c; c2 < n && !black(r, c2); ++c2)
+                    sqclue[r * n + c2 + 1][1] = number;
+            if (startsDown(r, c))
+                for (int r2 = r; r2 < n && !black(r2, c); ++r2)
+                    sqclue[r2 * n + c + 1][2] = number;
+        }
+    }
+}
+
+void Crosswords::highlightgrid()
+{
+    for (int i = 0; i <= MaxBoxes; ++i) {
+        form.lblIn[i].visible = false;
+        form.lblInn[i].visible = false;
+    }
+
+    const int n = std::clamp(gridsize, 0, 15);
+    auto whiteAt = [&](int r, int c) { return !isBlack(grid[r][c]); };
+    int k = 0;
+    for (int idx = 1; idx <= n * n && k < MaxBoxes; ++idx) {
+        if (form.D[idx].backColor != Colour::Yellow)
+            continue;
+        ++k;
+        form.lblIn[k].caption = form.D[idx].caption;
+        form.lblInn[k].caption = form.Dn[idx].caption;
+        const int r = (idx - 1) / n;
+        const int c = (idx - 1) % n;
+        // A letter is crossed when a word of the other direction runs through it.
+        bool crossed = false;
+        if (curdir == 1)
+            crossed = (r > 0 && whiteAt(r - 1, c)) || (r < n - 1 && whiteAt(r + 1, c));
+        else
+            crossed = (c > 0 && whiteAt(r, c - 1)) || (c < n - 1 && whiteAt(r, c + 1));
+        form.lblIn[k].backColor = Colour::White;
+        form.lblInn[k].caption = crossed ? QStringLiteral("*") : QString();
+    }
+    if (k == 0)
+        return;
+
+    const double sw = env.screenWidth;
+    const double sh = env.screenHeight;
+    int box = nearest(sw * 0.95 / k);
+    if (sh * 0.2 < box)
+        box = nearest(sh * 0.2);
+    const int left0 = nearest((sw - double(box) * k) / 2);
+    // A "W" fills 85 % of a box.
+    const int fs = nearest(box / svc.measure.textWidth(QStringLiteral("W"), form.fontSize) * form.fontSize * 0.85);
+    for (int i = 1; i <= k; ++i) {
+        Control &in = form.lblIn[i];
+        in.top = sh * 0.85;
+        in.width = box;
+        in.height = box;
+        in.left = left0 + (i - 1) * box;
+        in.fontSize = fs;
+        in.visible = true;
+        form.bringToFront(in);
+    }
+}
+
+void Crosswords::highlightclue(int idx)
+{
+    int number = sqclue[idx][curdir];
+    if (number == 0) {
+        curdir = curdir == 1 ? 2 : 1;
+        number = sqclue[idx][curdir];
+        if (number == 0)
+            return;
+    }
+    showclues();
+
+    const QString label = (curdir == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(number);
+    int row = 0;
+    for (int n = 1; n <= 100; ++n)
+        if (clues[n][1] == label)
+            row = n;
+    // Entries are matched by the first ten characters of their display line.
+    // A wrapped entry has a line feed and an indent in place of a space; undo
+    // that first, or a clue wrapped early in its line would never match.
+    const QString wanted = clues[row][3].left(10);
+    const QString wrap = QStringLiteral("\n       ");
+    for (int i = 1; i <= 100; ++i) {
+        Control &entry = form.lblClue[i];
+        if (entry.backColor == Colour::Yellow)
+            entry.backColor = Colour::White;
+        const QString start = QString(entry.caption).replace(wrap, QStringLiteral(" ")).left(10);
+        // A square whose clue is missing from the list selects nothing.
+        if (row > 0 && start == wanted)
+            entry.backColor = Colour::Yellow;
+    }
+}
+
+void Crosswords::frameAround(const Control &c)
+{
+    Control &frame = form.shpsel;
+    frame.top = c.top - 150;
+    frame.left = c.left - 150;
+    frame.width = c.width + 300;
+    frame.height = c.height + 300;
+    form.sendToBack(frame);
+}

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+// The clue panel: the heading, one entry per clue of the current direction.
+#include "engine/crosswords.h"
+#include "screen/numbertext.h"
+#include "screen/rounding.h"
+#include "screen/textmeasure.h"
+
+namespace {
+
+constexpr double Margin = 300;
+constexpr double HeadingHeight = 500;
+
+} // namespace
+
+void Crosswords::showclues()
+{
+    auto &entries = form.lblClue;
+    for (int i = 0; i <= 100; ++i) {
+        entries[i].caption.clear();
+        entries[i].visible = false;
+    }
+
+    Control &panel = entries[0];
+    panel.top = Margin + HeadingHeight;
+    panel.height = form.board.height;
+    panel.left = Margin;
+    panel.width = form.board.left - 2 * Margin;
+    panel.backColor = Colour::White;
+    panel.visible = true;
+
+    Control &box = form.lbl1[0];
+    box.top = 100;
+    box.left = Margin;
+    box.height = HeadingHeight;
+    box.width = panel.width;
+    box.backColor = Colour::Blue;
+    Control &heading = form.lbl1[1];
+    heading.foreColor = Colour::Black;
+    heading.top = 100;
+    heading.left = Margin;
+    heading.height = HeadingHeight;
+    heading.width = panel.width;
+    heading.caption = curdir == 1 ? QStringLiteral("ACROSS") : QStringLiteral("DOWN");
+    // A capital letter about as high as the box.
+    heading.fontSize = HeadingHeight / svc.measure.textHeight(QStringLiteral("A"), form.fontSize) * form.fontSize;
+    box.visible = true;
+    heading.visible = true;
+
+    form.fontSize = panel.fontSize;
+    const int line = nearest(svc.measure.textHeight(QStringLiteral("Ay"), form.fontSize) * 1.15);
+
+    const QChar direction = curdir == 1 ? QLatin1Char('A') : QLatin1Char('D');
+    int top = 2 * Margin;
+    int k = 0;
+    for (int n = 1; n <= 100; ++n) {
+        const QString &label = clues[n][1];
+        if (!label.startsWith(direction))
+            continue;
+        ++k;
+        Control &entry = entries[k];
+        entry.caption = clues[n][3];
+        entry.top = top;
+        entry.width = panel.width;
+        entry.left = Margin;
+        entry.height = line;
+        entry.backColor = Colour::White;
+
+        // Complete when no square of this clue is empty; a number that cannot
+        // be read matches no square, so such a clue counts as complete.
+        const int number = leadingNumber(label.mid(1));
+        bool complete = true;
+        if (number > 0) {
+            for (int idx = 1; idx <= 225 && complete; ++idx)
+                if (sqclue[idx][curdir] == number && form.D[idx].caption.isEmpty())
+                    complete = false;
+        }
+        entry.foreColor = complete ? Colour::Grey : Colour::Black;
+        entry.visible = true;
+        form.bringToFront(entry);
+        top += line;
+    }
+
+    if (curclue < 1)
+        curclue = 1;
+    if (curclue > k)
+        curclue = k;
+    // With no clue in this direction the selection lands on the panel itself.
+    entries[curclue].backColor = Colour::Yellow;
+
+    form.fontSize = 10;
+    scaleclues();
+}

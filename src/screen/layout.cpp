@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+// Stretching the design layout to the screen, and fitting the clue panel's text.
+#include "engine/crosswords.h"
+#include "screen/rounding.h"
+#include "screen/textmeasure.h"
+
+#include <algorithm>
+
+namespace {
+
+// Lines a clue may be wrapped into; the tenth keeps whatever is left over.
+constexpr int MaxLines = 10;
+// Seven spaces: continuation lines line up under the clue text of the first.
+const QString Indent = QStringLiteral("       ");
+
+} // namespace
+
+void Crosswords::setscreen()
+{
+    // The layout was drawn on a small window; the factors are kept in single
+    // precision, as the scaling has always been done.
+    const float XX = float(env.screenWidth / Form::DesignWidth);
+    const float yy = float(env.screenHeight / Form::DesignHeight);
+    form.picbox.width = env.screenWidth;
+    form.picbox.height = env.screenHeight;
+    resizescreen(XX, yy);
+}
+
+void Crosswords::resizescreen(double XX, double yy)
+{
+    for (Control *c : form.controls()) {
+        if (c->kind == ControlKind::PictureBox)
+            continue;  // the backdrop already has the screen's size
+        c->top *= yy;
+        c->left *= XX;
+        c->width *= XX;
+        c->height *= yy;
+        if (c->kind == ControlKind::Label)
+            c->fontSize *= yy;
+    }
+    form.picbox.top = 0;
+    form.picbox.left = 0;
+    form.lblTitle.width = form.picbox.width;
+}
+
+void Crosswords::parse(QString &text, std::array<QString, 11> &lines)
+{
+    for (int i = 1; i <= MaxLines; ++i)
+        lines[i].clear();
+    const double limit = form.lblClue[0].width;
+    auto fits = [&](const QString &s) { return svc.measure.textWidth(s, form.fontSize) * 1.1 < limit; };
+    auto tooWide = [&](const QString &s) { return svc.measure.textWidth(s, form.fontSize) * 1.1 > limit; };
+
+    int n = 0;
+    while (n < MaxLines - 1) {
+        // The last space from the 8th character on whose text before it fits.
+        // The first seven characters never break, so the indent stays whole.
+        qsizetype breakAt = 0;
+        for (qsizetype p = 8; p <= text.size(); ++p)
+            if (text[p - 1] == QLatin1Char(' ') && fits(text.left(p - 1)))
+                breakAt = p;
+        if (breakAt < 1)
+            break;
+        ++n;
+        lines[n] = text.left(breakAt - 1);
+        text = Indent + text.mid(breakAt);
+        if (!tooWide(text))
+            break;
+    }
+    // Whatever is left, even if it is still too wide, is the last line.
+    ++n;
+    lines[n] = text;
+}
+
+void Crosswords::scaleclues()
+{
+    auto &entries = form.lblClue;
+    const auto last = std::min<std::size_t>(100, entries.size() - 1);
+    int count = 0;
+    for (std::size_t i = 1; i <= last; ++i)
+        count += entries[i].visible ? 1 : 0;
+    // An empty list has nothing to fit.
+    if (count == 0)
+        return;
+
+    const double panelHeight = form.board.height;
+    const int slot = nearest(panelHeight / count);
+    int fs = nearest(entries[0].fontSize * 3);
+    form.fontSize = 10;
+    const double h10 = svc.measure.textHeight(QStringLiteral("Ay"), form.fontSize);
+    // First estimate: one line per clue must fit in the clue's share of the panel.
+    while (h10 * fs / 9 > slot && fs >= 1)
+        --fs;
+    fs = std::max(fs, 1);
+
+    const double width = entries[0].width;
+    auto tooWide = [&](const QString &s) { return svc.measure.textWidth(s, form.fontSize) * 1.1 > width; };
+    auto lineCount = [](const std::array<QString, 11> &lines) {
+        int nl = 0;
+        for (int k = 1; k <= MaxLines; ++k)
+            if (!lines[k].isEmpty())
+                nl = k;
+        return nl;
+    };
+
+    std::array<QString, 11> lines;
+    int total = 0;
+    for (;;) {
+        form.fontSize = fs;
+        total = 0;
+        for (std::size_t i = 1; i <= last; ++i) {
+            if (!entries[i].visible)
+                continue;
+            int nl = 1;
+            if (tooWide(entries[i].caption)) {
+                QString text = entries[i].caption;
+                parse(text, lines);
+                nl = lineCount(lines);
+            }
+            total += nl;
+        }
+        if (total * svc.measure.textHeight(QStringLiteral("Ay"), form.fontSize) <= panelHeight)
+            break;
+        // The smallest size is kept even if the panel still overflows.
+        if (fs <= 1)
+            break;
+        --fs;
+    }
+    total = std::max(total, 1);
+
+    int top = nearest(entries[0].top);
+    const int lh = nearest(panelHeight / total);
+    for (std::size_t i = 1; i <= last; ++i) {
+        Control &entry = entries[i];
+        if (!entry.visible)
+            continue;
+        int nl = 1;
+        if (tooWide(entry.caption)) {
+            QString text = entry.caption;
+            parse(text, lines);
+            QString joined = lines[1];
+            for (int k = 2; k <= MaxLines; ++k) {
+                if (lines[k].isEmpty())
+                    continue;
+                joined += QLatin1Char('\n') + lines[k];
+                ++nl;
+            }
+            entry.caption = joined;
+        }
+        entry.fontSize = fs;
+        entry.height = nl * lh;
+        entry.top = top;
+        top += lh * nl;
+    }
+}

@@ -1,0 +1,210 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+// The frame of the normal view and the full-screen and magnified views.
+#include "engine/crosswords.h"
+#include "screen/rounding.h"
+#include "screen/textmeasure.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr double Margin = 300;
+
+// How much larger than the screen the drawing surface is at each level.
+double magnification(int viewmode)
+{
+    switch (viewmode) {
+    case 5:
+        return 1.6;
+    case 6:
+        return 2.6;
+    case 7:
+        return 4.0;
+    case 8:
+        return 6.4;
+    default:
+        return 1.0;
+    }
+}
+
+} // namespace
+
+void Crosswords::setnozoom()
+{
+    for (Control *c : {&form.lbl1[0], &form.lbl1[1], &form.lbl4[0], &form.lbl4[1], &form.lbl5[0], &form.lbl5[1],
+                       &form.lbl2, &form.lblTitle})
+        c->visible = false;
+    form.picbox.backColor = Colour::MidGrey;
+
+    const double sw = env.screenWidth;
+    const double sh = env.screenHeight;
+    Control &board = form.board;
+    board.height = sh * 0.75;
+    board.width = board.height;
+    board.top = Margin + 500;
+    board.left = sw - board.width - Margin;
+
+    Control &strip = form.lblBack;
+    strip.top = sh * 0.8;
+    strip.height = sh * 0.5;
+    strip.left = 0;
+    strip.width = sw;
+    strip.caption.clear();
+    strip.backColor = Colour::Black;
+
+    // Square keys, two rows, no wider than a tenth of the screen height. The
+    // letters are sized from the full tenth before the keys are squared.
+    int keyh = nearest(sh * 0.1);
+    int keyw = nearest((sw - 2 * Margin) / 14);
+    if (keyw > keyh)
+        keyw = keyh;
+    const int keytop = nearest(sh * 0.8 + Margin);
+    const int fs = nearest(keyh / svc.measure.textHeight(QStringLiteral("A"), form.fontSize) * form.fontSize * 0.85);
+    keyh = keyw;
+    int k = 0;
+    for (int r = 0; r <= 1; ++r) {
+        for (int c = 0; c <= 13; ++c) {
+            if (r == 0 && c == 13)
+                continue;
+            Control &key = form.lblKey[k];
+            key.width = keyw;
+            key.height = keyh;
+            key.top = keytop + r * keyh;
+            key.left = Margin + c * keyw;
+            key.caption = QString(QChar(65 + k));
+            key.fontSize = fs;
+            ++k;
+        }
+    }
+    form.lblKey[26].caption = QStringLiteral("#");
+
+    if (viewmode == 1) {
+        strip.visible = true;
+        // The next tick redraws the selection and reads it out.
+        postKey(Key::Left, Mod::None);
+        form.shpsel.visible = true;
+    }
+
+    Control &picture = form.imgBack;
+    picture.top = 0;
+    picture.left = 0;
+    picture.height = sh * 1.08;
+    picture.width = sw;
+    picture.visible = false;
+}
+
+void Crosswords::setzoom()
+{
+    if (viewmode == 0)
+        return;
+    for (auto *array : {&form.lblClue, &form.lblIn, &form.lblInn, &form.lblKey})
+        for (Control &c : *array)
+            c.visible = false;
+    for (Control *c : {&form.lblBack, &form.shpsel, &form.lbl1[0], &form.lbl1[1], &form.lbl2})
+        c->visible = false;
+
+    const double sw = env.screenWidth;
+    const double sh = env.screenHeight;
+    Control &surface = form.picbox;
+    surface.height = sh;
+    surface.width = sw;
+    surface.width *= magnification(viewmode);
+    surface.height *= magnification(viewmode);
+
+    Control &board = form.board;
+    board.height = surface.height;
+    board.width = board.height;
+    board.top = surface.top + Margin;
+    // A board narrower than the screen is centred.
+    int xoff = 0;
+    if (board.width < sw)
+        xoff = nearest((surface.width - board.width) / 2);
+    board.left = xoff + Margin;
+
+    const int n = std::clamp(gridsize, 1, 15);
+    const int squares = n * n;
+    for (int i = 1; i <= squares; ++i) {
+        form.D[i].visible = false;
+        form.Dn[i].visible = false;
+    }
+    const int sq = nearest(board.height / n);
+
+    // The cursor square is the first marked one: yellow on a white square,
+    // pale yellow on a black one.
+    int marker = 0;
+    for (int idx = 1; idx <= squares; ++idx) {
+        Control &d = form.D[idx];
+        if (d.backColor == Colour::PaleYellow)
+            d.backColor = Colour::Yellow;
+        if (d.backColor == Colour::Yellow && marker == 0)
+            marker = idx;
+    }
+    if (marker == 0)
+        marker = 1;
+    const int r0 = (marker - 1) / n;
+    const int c0 = (marker - 1) % n;
+    if (curcol == 0)
+        curcol = c0 + 1;
+    if (currow == 0)
+        currow = r0 + 1;
+
+    for (int r = 0; r < n; ++r) {
+        for (int c = 0; c < n; ++c) {
+            const int idx = r * n + c + 1;
+            squarepos[idx][0] = c * sq;
+            squarepos[idx][1] = r * sq;
+            squarepos[idx][2] = sq + 15;
+            squarepos[idx][3] = sq + 15;
+        }
+    }
+
+    // No step-by-step scrolling: while the cursor square's far edge is on
+    // screen the board is drawn from its corner; otherwise the cursor's column
+    // (or row) is drawn first.
+    const int cidx = std::clamp((currow - 1) * n + curcol, 1, squares);
+    int scrollx = 0;
+    int scrolly = 0;
+    if (sw < squarepos[cidx][0] + squarepos[cidx][2])
+        scrollx = squarepos[cidx][0];
+    if (sh < squarepos[cidx][1] + squarepos[cidx][3])
+        scrolly = squarepos[cidx][1];
+
+    for (int idx = 1; idx <= squares; ++idx) {
+        Control &d = form.D[idx];
+        d.top = squarepos[idx][1] + Margin - scrolly;
+        d.left = squarepos[idx][0] + Margin - scrollx + xoff;
+        d.width = squarepos[idx][2];
+        d.height = squarepos[idx][3];
+        d.fontSize = sq / 30;
+        if (d.backColor == Colour::Yellow)
+            d.backColor = Colour::White;
+        d.visible = true;
+        Control &dn = form.Dn[idx];
+        dn.top = d.top;
+        dn.width = d.width;
+        dn.left = d.left;
+        dn.height = d.height / 2;
+        dn.fontSize = d.fontSize / 3;
+        dn.visible = true;
+        form.bringToFront(dn);
+    }
+
+    form.D[marker].backColor =
+        sqclue[marker][1] != 0 || sqclue[marker][2] != 0 ? Colour::Yellow : Colour::PaleYellow;
+}
+
+QString Crosswords::sayzoom()
+{
+    const int idx = (currow - 1) * gridsize + curcol;
+    QString s = QString::number(currow) + QChar(64 + curcol);
+    voicestate = 0;
+    if (idx < 1 || idx > 225)
+        return s;
+    const Control &d = form.D[idx];
+    if (!d.caption.isEmpty())
+        s += QLatin1Char('\t') + d.caption;
+    else if (d.backColor == Colour::Yellow)
+        s += QLatin1Char('\t') + QStringLiteral("blank");
+    return s;
+}

@@ -1,0 +1,718 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+// Layout arithmetic of the screen: stretching, the board, the answer line, the
+// clue panel and the magnified views, measured with the fixed-width double
+// (a character is 10 twips wide per point, a line 20 twips high per point).
+#include "screen/rounding.h"
+#include "support/harness.h"
+
+#include <gtest/gtest.h>
+#include <cmath>
+
+namespace {
+
+// 1024 x 768 pixels at 15 twips a pixel, the harness's screen.
+constexpr double ScreenW = 15360;
+constexpr double ScreenH = 11520;
+
+// A started game with the board of `rows` ('#' black) placed for the normal
+// view, without going through the menu.
+struct Screen {
+    Harness h;
+    Crosswords &g;
+
+    explicit Screen(double width = ScreenW, double height = ScreenH) : g(h.g())
+    {
+        g.env.screenWidth = width;
+        g.env.screenHeight = height;
+        h.start();
+    }
+
+    void setGrid(const QStringList &rows)
+    {
+        g.gridsize = int(rows.size());
+        for (int r = 0; r < rows.size(); ++r)
+            for (int c = 0; c < rows[r].size(); ++c)
+                g.grid[r][c] = rows[r][c] == QLatin1Char('#') ? QStringLiteral(" ") : QStringLiteral("*");
+        for (int idx = 0; idx <= 225; ++idx) {
+            g.sqclue[idx][1] = g.sqclue[idx][2] = 0;
+            g.form.Dn[idx].caption.clear();
+            g.form.D[idx].caption.clear();
+        }
+        g.drawboard();
+    }
+
+    // Clue rows as the puzzle loader makes them: label and display line.
+    void setClues(const QList<QPair<QString, QString>> &rows)
+    {
+        for (int n = 1; n <= 100; ++n)
+            for (QString &field : g.clues[n])
+                field.clear();
+        for (int n = 1; n <= rows.size(); ++n) {
+            g.clues[n][1] = rows[n - 1].first;
+            g.clues[n][3] = rows[n - 1].second;
+        }
+    }
+
+    std::vector<int> visibleEntries() const
+    {
+        std::vector<int> out;
+        for (int i = 1; i <= 100; ++i)
+            if (g.form.lblClue[i].visible)
+                out.push_back(i);
+        return out;
+    }
+};
+
+const QStringList Nine{
+    QStringLiteral("#AAAA#AAA"), QStringLiteral("A#A#A#A#A"), QStringLiteral("AAAAAAAAA"),
+    QStringLiteral("A#A#A#A#A"), QStringLiteral("AAAA#AAAA"), QStringLiteral("A#A#A#A#A"),
+    QStringLiteral("AAAAAAAAA"), QStringLiteral("A#A#A#A#A"), QStringLiteral("AAA#AAAA#"),
+};
+
+TEST(ScreenRounding, HalvesGoToTheEvenNeighbour)
+{
+    EXPECT_EQ(nearest(2.5), 2);
+    EXPECT_EQ(nearest(3.5), 4);
+    EXPECT_EQ(nearest(-2.5), -2);
+    EXPECT_EQ(nearest(-3.5), -4);
+    EXPECT_EQ(nearest(382.5), 382);
+    EXPECT_EQ(nearest(2.4999), 2);
+    EXPECT_EQ(nearest(2.5001), 3);
+    EXPECT_EQ(nearest(-0.2), 0);
+}
+
+TEST(ScreenStretch, DesignLayoutIsScaledToTheScreenAndTheBackdropCoversIt)
+{
+    Screen s(1920 * 15.0, 1080 * 15.0);
+    const Form design = Form::design();
+    const float XX = float(28800 / Form::DesignWidth);
+    const float yy = float(16200 / Form::DesignHeight);
+    const Form &f = s.g.form;
+
+    EXPECT_EQ(f.picbox.left, 0);
+    EXPECT_EQ(f.picbox.top, 0);
+    EXPECT_EQ(f.picbox.width, 28800);
+    EXPECT_EQ(f.picbox.fontSize, design.picbox.fontSize);  // a picture box keeps its font
+    EXPECT_EQ(f.lblTitle.width, 28800);                     // the title strip spans the screen
+    EXPECT_DOUBLE_EQ(f.lblTitle.left, design.lblTitle.left * XX);
+    EXPECT_DOUBLE_EQ(f.lblMenu[0].left, design.lblMenu[0].left * XX);
+    EXPECT_DOUBLE_EQ(f.lblMenu[0].top, design.lblMenu[0].top * yy);
+    EXPECT_DOUBLE_EQ(f.lblMenu[0].width, design.lblMenu[0].width * XX);
+    EXPECT_DOUBLE_EQ(f.lblMenu[0].fontSize, 24 * double(yy));
+    // The help button's text sits where the design put it, scaled.
+    EXPECT_DOUBLE_EQ(f.lbl4[1].left, 7560 * double(XX));
+    EXPECT_DOUBLE_EQ(f.lbl4[1].top, 4680 * double(yy));
+    EXPECT_EQ(f.lbl4[1].caption, QStringLiteral("F1 = Help"));
+    // Elements made at start-up copy the stretched element 0.
+    EXPECT_DOUBLE_EQ(f.lblClue[57].fontSize, 9.75 * yy);
+    EXPECT_DOUBLE_EQ(f.lblInn[16].fontSize, 8.25 * yy);
+}
+
+TEST(ScreenBoard, NumberingStartsAtTheFirstSquareThatStartsAWord)
+{
+    Screen s;
+    s.setGrid(Nine);
+    const Form &f = s.g.form;
+    EXPECT_FALSE(f.Dn[1].visible);
+    EXPECT_EQ(f.Dn[1].caption, QString());
+    // Square index -> number, row by row.
+    const QList<QPair<int, int>> numbered{{2, 1}, {3, 2}, {5, 3}, {7, 4}, {9, 5}, {10, 6}, {19, 7},
+                                          {37, 8}, {42, 9}, {50, 10}, {55, 11}, {73, 12}, {77, 13}};
+    for (int idx = 1; idx <= 81; ++idx) {
+        int expected = 0;
+        for (const auto &[square, number] : numbered)
+            if (square == idx)
+                expected = number;
+        if (expected) {
+            EXPECT_EQ(f.Dn[idx].caption, QStringLiteral(" %1").arg(expected)) << idx;
+            EXPECT_TRUE(f.Dn[idx].visible) << idx;
+        } else {
+            EXPECT_EQ(f.Dn[idx].caption, QString()) << idx;
+            EXPECT_FALSE(f.Dn[idx].visible) << idx;
+        }
+    }
+
+    // Squares to clues: words run to the next black square.
+    for (int idx = 2; idx <= 5; ++idx)
+        EXPECT_EQ(s.g.sqclue[idx][1], 1) << idx;
+    EXPECT_EQ(s.g.sqclue[6][1], 0);
+    EXPECT_EQ(s.g.sqclue[2][2], 0);  // black below: no down word
+    for (int r = 0; r < 9; ++r) {
+        EXPECT_EQ(s.g.sqclue[r * 9 + 3][2], 2) << r;
+        EXPECT_EQ(s.g.sqclue[r * 9 + 5][2], r < 4 ? 3 : r == 4 ? 0 : 10) << r;
+    }
+    EXPECT_EQ(s.g.sqclue[10][1], 0);  // (1,0) lies in no across word
+    EXPECT_EQ(s.g.sqclue[10][2], 6);
+    EXPECT_EQ(s.g.sqclue[81][1], 0);  // black
+    EXPECT_EQ(s.g.sqclue[80][1], 13);
+}
+
+TEST(ScreenBoard, SquaresAreLaidOutAndColouredFromTheGrid)
+{
+    Screen s;
+    s.g.curpuz = 7;
+    s.setGrid(Nine);
+    s.g.grid[2][0] = QStringLiteral("!");
+    s.g.form.D[19].caption = QStringLiteral("K");
+    s.g.form.D[20].caption = QStringLiteral("L");
+    s.g.drawboard();
+    const Form &f = s.g.form;
+
+    const int sq = nearest(ScreenH * 0.7 / 9);  // 896
+    EXPECT_EQ(sq, 896);
+    EXPECT_DOUBLE_EQ(f.board.height, ScreenH * 0.7);
+    EXPECT_DOUBLE_EQ(f.D[20].left, f.board.left + sq);
+    EXPECT_DOUBLE_EQ(f.D[20].top, f.board.top + 2 * sq);
+    EXPECT_EQ(f.D[20].width, sq + 15);
+    EXPECT_EQ(f.D[20].fontSize, 29);  // integer part of 896 / 30
+    EXPECT_DOUBLE_EQ(f.Dn[19].fontSize, 29.0 / 3);
+    EXPECT_DOUBLE_EQ(f.Dn[19].height, (sq + 15) / 2.0);
+
+    EXPECT_EQ(f.D[1].backColor, Colour::Black);
+    EXPECT_EQ(f.D[2].backColor, Colour::White);
+    EXPECT_EQ(f.D[19].foreColor, Colour::Grey);   // revealed
+    EXPECT_EQ(f.D[20].foreColor, Colour::Black);  // entered
+    EXPECT_EQ(f.D[19].caption, QStringLiteral("K"));  // letters survive a redraw
+
+    EXPECT_EQ(f.lbl2.caption, QStringLiteral("Puzzle 7"));
+    EXPECT_EQ(f.lbl2.fontSize, 40);  // a capital 800 twips high: 800 / (20 pt) per point
+    EXPECT_EQ(f.lbl2.foreColor, Colour::White);
+    EXPECT_TRUE(f.lbl2.visible);
+}
+
+// Paints the squares of one answer yellow, as the update step does.
+void markAnswer(Crosswords &g, const std::vector<int> &squares)
+{
+    for (int idx = 1; idx <= 225; ++idx)
+        if (g.form.D[idx].backColor == Colour::Yellow)
+            g.form.D[idx].backColor = Colour::White;
+    for (int idx : squares)
+        g.form.D[idx].backColor = Colour::Yellow;
+}
+
+TEST(ScreenAnswerLine, FifteenBoxesFitA1024PixelScreen)
+{
+    Screen s;
+    s.setGrid(standardRows());
+    std::vector<int> squares;
+    for (int i = 0; i < 15; ++i)
+        squares.push_back(1 + i);
+    s.g.form.D[3].caption = QStringLiteral("Q");
+    markAnswer(s.g, squares);
+    s.g.highlightgrid();
+    const Form &f = s.g.form;
+
+    // 15360 * 0.95 / 15 = 972.8; 20 % of the height (2304) is larger.
+    const int box = 973;
+    EXPECT_EQ(f.lblIn[1].width, box);
+    EXPECT_EQ(f.lblIn[1].height, box);
+    EXPECT_EQ(f.lblIn[1].left, 382);  // (15360 - 14595) / 2 = 382.5 goes to the even 382
+    EXPECT_EQ(f.lblIn[15].left, 382 + 14 * box);
+    EXPECT_DOUBLE_EQ(f.lblIn[1].top, ScreenH * 0.85);
+    EXPECT_EQ(f.lblIn[1].fontSize, 83);  // a W fills 85 %: 973 / 10 * 0.85 = 82.7
+    EXPECT_EQ(f.lblIn[3].caption, QStringLiteral("Q"));
+    for (int i = 1; i <= 15; ++i)
+        EXPECT_TRUE(f.lblIn[i].visible) << i;
+    EXPECT_FALSE(f.lblIn[16].visible);
+    EXPECT_FALSE(f.lblIn[0].visible);
+}
+
+TEST(ScreenAnswerLine, ShortAnswersOnAWideScreenAreLimitedByTheHeight)
+{
+    Screen s(1920 * 15.0, 1080 * 15.0);
+    s.setGrid(standardRows());
+    markAnswer(s.g, {1, 2, 3});
+    s.g.highlightgrid();
+    // 28800 * 0.95 / 3 = 9120 is more than 20 % of 16200.
+    EXPECT_EQ(s.g.form.lblIn[1].width, 3240);
+    EXPECT_EQ(s.g.form.lblIn[1].left, (28800 - 3 * 3240) / 2);
+    EXPECT_EQ(s.g.form.lblIn[3].left, (28800 - 3 * 3240) / 2 + 2 * 3240);
+}
+
+TEST(ScreenAnswerLine, MoreThanFifteenSquaresStopAtTheLastBox)
+{
+    Screen s;
+    s.setGrid(standardRows());
+    std::vector<int> squares;
+    for (int idx = 1; idx <= 20; ++idx)
+        squares.push_back(idx);
+    s.g.form.D[16].caption = QStringLiteral("X");
+    s.g.form.lblIn[16].caption = QStringLiteral("keep");
+    markAnswer(s.g, squares);
+    s.g.highlightgrid();
+    const Form &f = s.g.form;
+    EXPECT_TRUE(f.lblIn[15].visible);
+    EXPECT_FALSE(f.lblIn[16].visible);
+    EXPECT_EQ(f.lblIn[16].caption, QStringLiteral("keep"));
+    EXPECT_EQ(f.lblIn[1].width, 973);  // laid out for 15 boxes
+}
+
+TEST(ScreenAnswerLine, CrossingMarksFollowTheDirection)
+{
+    Screen s;
+    s.setGrid(Nine);
+    // Across word of row 2, squares 19..27: every other square has white above and below.
+    s.g.curdir = 1;
+    std::vector<int> row2;
+    for (int idx = 19; idx <= 27; ++idx)
+        row2.push_back(idx);
+    markAnswer(s.g, row2);
+    s.g.highlightgrid();
+    QStringList marks;
+    for (int i = 1; i <= 9; ++i)
+        marks << s.g.form.lblInn[i].caption;
+    EXPECT_EQ(marks.join(QLatin1Char(',')), QStringLiteral("*,,*,,*,,*,,*"));
+    EXPECT_FALSE(s.g.form.lblInn[1].visible);  // the marks are never shown
+
+    // A one-letter answer with a white square beside it (down direction) is crossed.
+    s.g.curdir = 2;
+    markAnswer(s.g, {20});
+    s.g.highlightgrid();
+    EXPECT_EQ(s.g.form.lblInn[1].caption, QStringLiteral("*"));
+    EXPECT_FALSE(s.g.form.lblIn[2].visible);
+
+    // Column 1 of row 1 is white with black on both sides: no crossing.
+    markAnswer(s.g, {10});
+    s.g.highlightgrid();
+    EXPECT_EQ(s.g.form.lblInn[1].caption, QString());
+}
+
+TEST(ScreenParse, BreaksAtTheLastSpaceThatFitsStrictlyWithinThePanel)
+{
+    Screen s;
+    Crosswords &g = s.g;
+    g.form.fontSize = 1;
+    auto width = [&](const QString &t) { return s.h.measure.textWidth(t, 1) * 1.1; };
+    const QString clue = QStringLiteral("  1 Abc Defgh Ijk Lmnop");
+    std::array<QString, 11> lines;
+
+    // The remainder "       Ijk Lmnop" exactly at the limit is not wrapped again.
+    g.form.lblClue[0].width = width(QStringLiteral("       Ijk Lmnop"));
+    QString text = clue;
+    g.parse(text, lines);
+    EXPECT_EQ(lines[1], QStringLiteral("  1 Abc Defgh"));
+    EXPECT_EQ(lines[2], QStringLiteral("       Ijk Lmnop"));
+    EXPECT_EQ(lines[3], QString());
+    EXPECT_EQ(text, QStringLiteral("       Ijk Lmnop"));  // the last piece comes back
+
+    // A hair narrower, and it is.
+    g.form.lblClue[0].width = std::nextafter(width(QStringLiteral("       Ijk Lmnop")), 0.0);
+    text = clue;
+    g.parse(text, lines);
+    EXPECT_EQ(lines[1], QStringLiteral("  1 Abc Defgh"));
+    EXPECT_EQ(lines[2], QStringLiteral("       Ijk"));
+    EXPECT_EQ(lines[3], QStringLiteral("       Lmnop"));
+
+    // A prefix exactly at the limit is no break point; the space before it is.
+    g.form.lblClue[0].width = width(QStringLiteral("  1 Abc Defgh Ijk"));
+    text = clue;
+    g.parse(text, lines);
+    EXPECT_EQ(lines[1], QStringLiteral("  1 Abc Defgh"));
+    g.form.lblClue[0].width = std::nextafter(width(QStringLiteral("  1 Abc Defgh Ijk")), 1e9);
+    text = clue;
+    g.parse(text, lines);
+    EXPECT_EQ(lines[1], QStringLiteral("  1 Abc Defgh Ijk"));
+    EXPECT_EQ(lines[2], QStringLiteral("       Lmnop"));
+}
+
+TEST(ScreenParse, TheIndentIsNeverABreakAndUnbreakableTextStaysWhole)
+{
+    Screen s;
+    Crosswords &g = s.g;
+    g.form.fontSize = 1;
+    g.form.lblClue[0].width = 100;
+    std::array<QString, 11> lines;
+    QString text = QStringLiteral("  1 Abc Defghijklmnopqrstuvwxyz");
+    g.parse(text, lines);
+    EXPECT_EQ(lines[1], QStringLiteral("  1 Abc"));
+    EXPECT_EQ(lines[2], QStringLiteral("       Defghijklmnopqrstuvwxyz"));
+
+    text = QStringLiteral(" 12 Abcdefghijklmnopqrstuvwxyz");  // only spaces before the 8th character
+    g.parse(text, lines);
+    EXPECT_EQ(lines[1], QStringLiteral(" 12 Abcdefghijklmnopqrstuvwxyz"));
+    EXPECT_EQ(lines[2], QString());
+}
+
+TEST(ScreenParse, AClueNeedingMoreThanTenLinesKeepsTheRestOnTheTenth)
+{
+    Screen s;
+    Crosswords &g = s.g;
+    g.form.fontSize = 1;
+    g.form.lblClue[0].width = 150;  // room for 13 characters
+    QStringList words;
+    for (int i = 0; i < 30; ++i)
+        words << QStringLiteral("w%1").arg(i, 2, 10, QLatin1Char('0'));
+    const QString clue = QStringLiteral("  1 ") + words.join(QLatin1Char(' '));
+    QString text = clue;
+    std::array<QString, 11> lines;
+    g.parse(text, lines);
+    for (int k = 1; k <= 10; ++k)
+        EXPECT_FALSE(lines[k].isEmpty()) << k;
+    EXPECT_GT(s.h.measure.textWidth(lines[10], 1) * 1.1, 150);  // the overflow is on line 10
+    QStringList pieces;
+    for (int k = 1; k <= 10; ++k)
+        pieces << lines[k].trimmed();
+    EXPECT_EQ(pieces.join(QLatin1Char(' ')), clue.trimmed());  // nothing lost
+}
+
+TEST(ScreenClues, EntriesAreWrappedAndStackedWithoutGapsOverThePanel)
+{
+    Screen s;
+    s.setGrid(standardRows());
+    s.g.setnozoom();
+    s.g.drawboard();
+    QList<QPair<QString, QString>> rows;
+    for (int n = 1; n <= 12; ++n) {
+        QString text = QStringLiteral("%1 Short clue %2 (5)").arg(n, 3).arg(n);
+        if (n % 4 == 0)
+            text = QStringLiteral("%1 A much longer clue that will need to be wrapped over several lines of the panel "
+                                  "because it goes on and on (4,3,6)").arg(n, 3);
+        rows << qMakePair(QStringLiteral("A%1").arg(n), text);
+    }
+    rows << qMakePair(QStringLiteral("D1"), QStringLiteral("  1 Down clue (3)"));
+    s.setClues(rows);
+    s.g.curdir = 1;
+    s.g.curclue = 2;
+    s.g.showclues();
+    const Form &f = s.g.form;
+
+    const auto shown = s.visibleEntries();
+    ASSERT_EQ(shown.size(), 12u);
+    int total = 0;
+    for (int i : shown)
+        total += int(f.lblClue[i].caption.count(QLatin1Char('\n'))) + 1;
+    EXPECT_GT(total, 12);  // the long clues were wrapped
+    const int lh = nearest(f.board.height / total);
+    double top = nearest(f.lblClue[0].top);
+    const double fs = f.lblClue[1].fontSize;
+    EXPECT_GE(fs, 1);
+    EXPECT_LE(total * s.h.measure.textHeight(QStringLiteral("Ay"), fs), f.board.height);
+    EXPECT_EQ(s.g.form.fontSize, fs);  // the window's font stays where the fitting left it
+    for (int i : shown) {
+        const Control &e = f.lblClue[i];
+        const int nl = int(e.caption.count(QLatin1Char('\n'))) + 1;
+        EXPECT_EQ(e.top, top) << i;
+        EXPECT_EQ(e.height, nl * lh) << i;
+        EXPECT_EQ(e.fontSize, fs) << i;
+        top += e.height;
+        for (const QString &line : e.caption.split(QLatin1Char('\n')))
+            EXPECT_LE(s.h.measure.textWidth(line, fs) * 1.1, f.lblClue[0].width) << line.toStdString();
+    }
+    EXPECT_NEAR(top - f.lblClue[0].top, f.board.height, total / 2.0 + 1);
+    EXPECT_TRUE(f.lblClue[4].caption.contains(QStringLiteral("\n       ")));  // continuation indent
+    EXPECT_EQ(f.lblClue[1].caption, QStringLiteral("  1 Short clue 1 (5)"));  // fits: unchanged
+}
+
+TEST(ScreenClues, NoVisibleEntryLeavesEverythingAsItWasAndTheSizeNeverDropsBelowOnePoint)
+{
+    Screen s;
+    for (int i = 1; i <= 100; ++i)
+        s.g.form.lblClue[i].visible = false;
+    s.g.form.fontSize = 7;
+    const Form before = s.g.form;
+    s.g.scaleclues();
+    EXPECT_EQ(s.g.form, before);
+
+    // A tiny panel with many clues: the smallest size is 1 point.
+    s.g.form.board.height = 30;
+    s.g.form.lblClue[0].width = 100000;
+    for (int i = 1; i <= 40; ++i) {
+        s.g.form.lblClue[i].visible = true;
+        s.g.form.lblClue[i].caption = QStringLiteral("  %1 Clue").arg(i);
+    }
+    s.g.scaleclues();
+    EXPECT_EQ(s.g.form.lblClue[1].fontSize, 1);
+    EXPECT_EQ(s.g.form.fontSize, 1);
+}
+
+TEST(ScreenClues, PanelHeadingCompletionAndSelection)
+{
+    Screen s;
+    s.setGrid(Nine);
+    s.g.setnozoom();
+    s.g.drawboard();
+    s.setClues({{QStringLiteral("A1"), QStringLiteral("  1 First (4)")},
+                {QStringLiteral("A7"), QStringLiteral("  7 Second (9)")},
+                {QStringLiteral("A0"), QStringLiteral("  0 Zero (3)")},
+                {QStringLiteral("Ax"), QStringLiteral("  x Unreadable (3)")},
+                {QStringLiteral("D2"), QStringLiteral("  2 Down (9)")}});
+    for (int idx = 2; idx <= 5; ++idx)
+        s.g.form.D[idx].caption = QStringLiteral("Z");  // all of 1 across
+    s.g.curdir = 1;
+    s.g.curclue = 9;
+    s.g.showclues();
+    const Form &f = s.g.form;
+
+    EXPECT_EQ(f.lbl1[1].caption, QStringLiteral("ACROSS"));
+    EXPECT_EQ(f.lbl1[1].foreColor, Colour::Black);
+    EXPECT_EQ(f.lbl1[0].backColor, Colour::Blue);
+    EXPECT_EQ(f.lbl1[0].left, 300);
+    EXPECT_EQ(f.lbl1[0].top, 100);
+    EXPECT_EQ(f.lbl1[0].height, 500);
+    EXPECT_TRUE(f.lbl1[0].visible && f.lbl1[1].visible);
+    EXPECT_DOUBLE_EQ(f.lbl1[1].fontSize, 25);  // a capital 500 twips high
+    EXPECT_EQ(f.lblClue[0].left, 300);
+    EXPECT_EQ(f.lblClue[0].top, 800);
+    EXPECT_EQ(f.lblClue[0].width, f.board.left - 600);
+    EXPECT_EQ(f.lblClue[0].height, f.board.height);
+
+    EXPECT_EQ(f.lblClue[1].foreColor, Colour::Grey);   // every square filled
+    EXPECT_EQ(f.lblClue[2].foreColor, Colour::Black);  // squares still empty
+    EXPECT_EQ(f.lblClue[3].foreColor, Colour::Grey);   // number 0 matches no square
+    EXPECT_EQ(f.lblClue[4].foreColor, Colour::Grey);   // nor does an unreadable one
+    EXPECT_FALSE(f.lblClue[5].visible);                // the down clue is not listed
+    EXPECT_EQ(s.g.curclue, 4);                         // clamped to the last entry
+    EXPECT_EQ(f.lblClue[4].backColor, Colour::Yellow);
+    EXPECT_EQ(f.lblClue[1].backColor, Colour::White);
+
+    s.g.curdir = 2;
+    s.g.curclue = 0;
+    s.g.showclues();
+    EXPECT_EQ(f.lbl1[1].caption, QStringLiteral("DOWN"));
+    EXPECT_EQ(s.g.curclue, 1);
+    EXPECT_TRUE(f.lblClue[1].caption.startsWith(QStringLiteral("  2 Down")));
+    EXPECT_EQ(f.lblClue[1].backColor, Colour::Yellow);
+    EXPECT_EQ(s.visibleEntries().size(), 1u);
+}
+
+TEST(ScreenClues, ADirectionWithoutCluesSelectsThePanelItself)
+{
+    Screen s;
+    s.setGrid(Nine);
+    s.g.setnozoom();
+    s.g.drawboard();
+    s.setClues({{QStringLiteral("A1"), QStringLiteral("  1 Only across (4)")}});
+    s.g.curdir = 2;
+    s.g.curclue = 3;
+    s.g.showclues();
+    EXPECT_EQ(s.g.curclue, 0);
+    EXPECT_EQ(s.g.form.lblClue[0].backColor, Colour::Yellow);
+    EXPECT_TRUE(s.visibleEntries().empty());
+}
+
+TEST(ScreenClues, HighlightClueFollowsTheSquareAndSwitchesDirection)
+{
+    Screen s;
+    s.setGrid(Nine);
+    s.g.setnozoom();
+    s.g.drawboard();
+    s.setClues({{QStringLiteral("A1"), QStringLiteral("  1 First across (4)")},
+                {QStringLiteral("A7"), QStringLiteral("  7 Second across (9)")},
+                {QStringLiteral("D2"), QStringLiteral("  2 First down (9)")},
+                {QStringLiteral("D3"), QStringLiteral("  3 Second down (4)")},
+                {QStringLiteral("D6"), QStringLiteral("  6 Third down (8)")}});
+    s.g.curdir = 1;
+    s.g.curclue = 1;
+    s.g.showclues();
+
+    // Square (1,0) lies only in 6 down.
+    s.g.highlightclue(10);
+    EXPECT_EQ(s.g.curdir, 2);
+    EXPECT_EQ(s.g.form.lbl1[1].caption, QStringLiteral("DOWN"));
+    EXPECT_EQ(s.g.form.lblClue[3].backColor, Colour::Yellow);
+    EXPECT_EQ(s.g.form.lblClue[1].backColor, Colour::White);  // the clamped selection moved
+    EXPECT_EQ(s.g.curclue, 1);  // the selection index is left alone
+
+    // A square of both words keeps the direction: (2,4) is in 7 across and 3 down.
+    s.g.highlightclue(23);
+    EXPECT_EQ(s.g.curdir, 2);
+    EXPECT_EQ(s.g.form.lblClue[2].backColor, Colour::Yellow);
+    EXPECT_EQ(s.g.form.lblClue[3].backColor, Colour::White);
+
+    // A black square only turns the direction round.
+    const Form before = s.g.form;
+    s.g.highlightclue(11);
+    EXPECT_EQ(s.g.curdir, 1);
+    EXPECT_EQ(s.g.form, before);
+}
+
+TEST(ScreenNormalView, FrameKeyboardAndPicture)
+{
+    Screen s;
+    s.g.viewmode = 1;
+    s.g.keycode.clear();
+    s.g.form.shpsel.visible = false;
+    s.g.setnozoom();
+    const Form &f = s.g.form;
+
+    EXPECT_EQ(f.picbox.backColor, Colour::MidGrey);
+    EXPECT_DOUBLE_EQ(f.board.height, ScreenH * 0.75);
+    EXPECT_DOUBLE_EQ(f.board.left, ScreenW - ScreenH * 0.75 - 300);
+    EXPECT_EQ(f.board.top, 800);
+    EXPECT_DOUBLE_EQ(f.lblBack.top, ScreenH * 0.8);
+    EXPECT_EQ(f.lblBack.width, ScreenW);
+    EXPECT_EQ(f.lblBack.backColor, Colour::Black);
+    EXPECT_TRUE(f.lblBack.visible);
+    EXPECT_TRUE(f.shpsel.visible);
+    EXPECT_EQ(s.g.keycode, QString(QChar(Key::Left)) + QLatin1Char('0'));
+
+    // keyh 1152; keyw (15360 - 600) / 14 = 1054.3 -> 1054; letters sized on 1152.
+    EXPECT_EQ(f.lblKey[0].width, 1054);
+    EXPECT_EQ(f.lblKey[0].height, 1054);
+    EXPECT_EQ(f.lblKey[0].top, 9516);
+    EXPECT_EQ(f.lblKey[12].left, 300 + 12 * 1054);
+    EXPECT_EQ(f.lblKey[12].caption, QStringLiteral("M"));
+    EXPECT_EQ(f.lblKey[13].caption, QStringLiteral("N"));
+    EXPECT_EQ(f.lblKey[13].left, 300);
+    EXPECT_EQ(f.lblKey[13].top, 9516 + 1054);
+    EXPECT_EQ(f.lblKey[26].caption, QStringLiteral("#"));
+    EXPECT_EQ(f.lblKey[26].left, 300 + 13 * 1054);
+    EXPECT_EQ(f.lblKey[0].fontSize, 49);  // 1152 / 20 * 0.85 = 48.96
+
+    EXPECT_EQ(f.imgBack.left, 0);
+    EXPECT_DOUBLE_EQ(f.imgBack.height, ScreenH * 1.08);
+    EXPECT_FALSE(f.imgBack.visible);
+    EXPECT_FALSE(f.lbl4[1].visible || f.lbl5[1].visible || f.lbl2.visible || f.lblTitle.visible);
+}
+
+TEST(ScreenNormalView, WideScreenKeysAreATenthOfTheHeightAndOutsideTheClueListNothingIsPosted)
+{
+    Screen s(1920 * 15.0, 1080 * 15.0);
+    s.g.viewmode = 2;
+    s.g.keycode.clear();
+    s.g.setnozoom();
+    EXPECT_EQ(s.g.form.lblKey[0].width, 1620);  // not (28800 - 600) / 14
+    EXPECT_EQ(s.g.form.lblKey[0].height, 1620);
+    EXPECT_EQ(s.g.keycode, QString());
+}
+
+TEST(ScreenNormalView, SelectionFrameSurroundsAControlFromBehind)
+{
+    Screen s;
+    Control target;
+    target.left = 1000;
+    target.top = 2000;
+    target.width = 3000;
+    target.height = 4000;
+    s.g.frameAround(target);
+    const Control &frame = s.g.form.shpsel;
+    EXPECT_EQ(frame.left, 850);
+    EXPECT_EQ(frame.top, 1850);
+    EXPECT_EQ(frame.width, 3300);
+    EXPECT_EQ(frame.height, 4300);
+    for (const Control *c : s.g.form.controls())
+        if (c != &frame && c != &s.g.form.picbox)
+            EXPECT_LT(frame.z, c->z);
+}
+
+// A puzzle open in the normal view, then the given magnified level.
+struct Zoomed : Screen {
+    explicit Zoomed(int level)
+    {
+        setGrid(standardRows());
+        g.setnozoom();
+        g.drawboard();
+        g.viewmode = level;
+    }
+};
+
+TEST(ScreenZoom, FullScreenOnA43ScreenIsCentred)
+{
+    Zoomed z(4);
+    z.g.setzoom();
+    const Form &f = z.g.form;
+    EXPECT_EQ(f.board.width, ScreenH);
+    EXPECT_EQ(f.board.left, (ScreenW - ScreenH) / 2 + 300);
+    EXPECT_EQ(f.board.top, 300);
+    const int sq = nearest(ScreenH / 13);
+    EXPECT_EQ(f.D[1].left, (ScreenW - ScreenH) / 2 + 300);
+    EXPECT_EQ(f.D[1].top, 300);
+    EXPECT_EQ(f.D[2].left, f.D[1].left + sq);
+    EXPECT_EQ(f.D[14].top, 300 + sq);
+    EXPECT_EQ(f.D[14].width, sq + 15);
+    EXPECT_EQ(f.D[1].fontSize, sq / 30);
+    EXPECT_TRUE(f.D[169].visible);
+    EXPECT_TRUE(f.Dn[169].visible);
+    EXPECT_FALSE(f.lblKey[0].visible || f.lblBack.visible || f.shpsel.visible || f.lbl2.visible);
+    EXPECT_FALSE(f.lblClue[0].visible);
+    // With nothing marked the cursor goes to the first square.
+    EXPECT_EQ(z.g.currow, 1);
+    EXPECT_EQ(z.g.curcol, 1);
+    EXPECT_EQ(f.D[1].backColor, Colour::Yellow);
+}
+
+TEST(ScreenZoom, SixteenTimesScrollsOnlyWhenTheCursorSquareLeavesTheWindow)
+{
+    Zoomed z(8);
+    const int sq = nearest(ScreenH * 6.4 / 13);  // 5671
+    z.g.currow = 1;
+    z.g.curcol = 2;
+    z.g.setzoom();
+    const Form &f = z.g.form;
+    EXPECT_EQ(f.picbox.width, ScreenW * 6.4);
+    EXPECT_EQ(f.D[1].left, 300);        // second column still ends inside the window
+    EXPECT_EQ(f.D[2].left, 300 + sq);
+
+    z.g.curcol = 3;  // its far edge 2 * 5671 + 5686 is past 15360
+    z.g.setzoom();
+    EXPECT_EQ(f.D[3].left, 300);
+    EXPECT_EQ(f.D[1].left, 300 - 2 * sq);
+    EXPECT_EQ(f.D[3].top, 300);
+
+    z.g.currow = 3;
+    z.g.setzoom();
+    EXPECT_EQ(f.D[2 * 13 + 3].top, 300);
+    EXPECT_EQ(f.D[2 * 13 + 3].left, 300);
+}
+
+TEST(ScreenZoom, TheMarkerPlacesTheCursorAndStaysTheOnlyMarkedSquare)
+{
+    Zoomed z(5);
+    markAnswer(z.g, {28, 29, 30});  // row 2, columns 1 to 3: the current answer
+    z.g.currow = 0;
+    z.g.curcol = 0;
+    z.g.setzoom();
+    EXPECT_EQ(z.g.currow, 3);
+    EXPECT_EQ(z.g.curcol, 2);
+    auto marked = [&z] {
+        std::vector<int> out;
+        for (int idx = 1; idx <= 169; ++idx)
+            if (z.g.form.D[idx].backColor == Colour::Yellow || z.g.form.D[idx].backColor == Colour::PaleYellow)
+                out.push_back(idx);
+        return out;
+    };
+    EXPECT_EQ(marked(), std::vector<int>{28});
+    // 2 times: the board (1.6 screen heights) is wider than the screen, so not centred.
+    EXPECT_EQ(z.g.form.D[1].left, 300);
+
+    // The engine marks a black cursor square pale; it is found and stays pale,
+    // and a placed cursor is not moved.
+    z.g.form.D[28].backColor = Colour::White;
+    z.g.form.D[15].backColor = Colour::PaleYellow;  // (1,1) is black
+    z.g.setzoom();
+    EXPECT_EQ(marked(), std::vector<int>{15});
+    EXPECT_EQ(z.g.form.D[15].backColor, Colour::PaleYellow);
+    EXPECT_EQ(z.g.currow, 3);
+    EXPECT_EQ(z.g.curcol, 2);
+}
+
+TEST(ScreenZoom, CoordinatesPhraseNamesTheSquareAndItsContent)
+{
+    Zoomed z(4);
+    z.g.form.D[1].caption = QStringLiteral("E");
+    z.g.currow = 1;
+    z.g.curcol = 1;
+    z.g.setzoom();
+    z.g.voicestate = 1;
+    EXPECT_EQ(z.g.sayzoom(), QStringLiteral("1A\tE"));
+    EXPECT_EQ(z.g.voicestate, 0);
+
+    z.g.form.D[1].caption.clear();
+    EXPECT_EQ(z.g.sayzoom(), QStringLiteral("1A\tblank"));
+
+    // (1,1) is black: the engine marks it pale and only the position is said.
+    for (int idx = 1; idx <= 169; ++idx)
+        if (z.g.form.D[idx].backColor == Colour::Yellow)
+            z.g.form.D[idx].backColor = Colour::White;
+    z.g.form.D[15].backColor = Colour::PaleYellow;
+    z.g.currow = 2;
+    z.g.curcol = 2;
+    z.g.setzoom();
+    EXPECT_EQ(z.g.sayzoom(), QStringLiteral("2B"));
+    z.g.currow = 5;
+    z.g.curcol = 3;
+    EXPECT_TRUE(z.g.sayzoom().startsWith(QStringLiteral("5C")));
+}
+
+} // namespace
