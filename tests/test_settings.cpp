@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+// The settings file: what start-up makes of it, and how voice and speed
+// changes are kept for the next run.
+#include "support/harness.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace {
+
+class Settings : public ::testing::Test {
+protected:
+    QString path() { return h.g().env.settingsFile; }
+    void write(const QByteArray &bytes)
+    {
+        QDir().mkpath(QFileInfo(path()).absolutePath());
+        QFile f(path());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray stored()
+    {
+        QFile f(path());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    // Start-up with the given settings file; returns voice and speed as read.
+    std::pair<int, int> startWith(const QByteArray &bytes)
+    {
+        write(bytes);
+        h.start();
+        return {h.g().voice, h.g().speed};
+    }
+    Harness h;
+};
+
+TEST_F(Settings, AMissingFileIsCreatedEmptyInItsOwnFolderAndGivesTheDefaults)
+{
+    ASSERT_FALSE(QFileInfo::exists(QFileInfo(path()).absolutePath()));
+    h.start();
+    EXPECT_EQ(h.g().voice, 0);
+    EXPECT_EQ(h.g().speed, 2);
+    EXPECT_EQ(stored(), QByteArray());
+    EXPECT_EQ(h.voice.rate, 0);
+    EXPECT_EQ(h.voice.selected, 0);
+}
+
+TEST_F(Settings, AnEmptyFileGivesTheDefaults)
+{
+    EXPECT_EQ(startWith(""), std::make_pair(0, 2));
+}
+
+TEST_F(Settings, StoredSpeedAndVoiceReachTheSpeechAtStartUp)
+{
+    EXPECT_EQ(startWith("Voice\t1\r\nSpeed\t4\r\n"), std::make_pair(1, 4));
+    EXPECT_EQ(h.voice.rate, 4);  // very fast
+    EXPECT_EQ(h.voice.selected, 1);
+}
+
+TEST_F(Settings, AStoredVoiceBeyondTheInstalledOnesFallsBackToTheFirst)
+{
+    EXPECT_EQ(startWith("Voice\t7\r\n").second, 2);
+    EXPECT_EQ(h.g().voice, 0);
+    EXPECT_EQ(h.voice.selected, 0);
+}
+
+TEST_F(Settings, LinesWithoutATabAndOtherNamesAreIgnored)
+{
+    EXPECT_EQ(startWith("Speed 4\r\nVoice1\r\nSpeedy\t3\r\nspeed\t3\r\nColour\t9\r\n\r\n"), std::make_pair(0, 2));
+}
+
+TEST_F(Settings, ANameCountsWhenItIsAnyPartOfTheSettingsName)
+{
+    EXPECT_EQ(startWith("Voi\t1\r\npeed\t3\r\n"), std::make_pair(1, 3));
+}
+
+TEST_F(Settings, AnEmptyNameSetsBothAndLaterLinesWin)
+{
+    EXPECT_EQ(startWith("Speed\t0\r\n\t1\r\n"), std::make_pair(1, 1));
+}
+
+TEST_F(Settings, ValuesThatAreNotNumbersReadAsZeroAndNeverStopTheProgram)
+{
+    EXPECT_EQ(startWith("Voice\tabc\r\nSpeed\tfast\r\n"), std::make_pair(0, 0));
+    EXPECT_EQ(h.voice.rate, -4);
+}
+
+TEST_F(Settings, NumbersAreReadLikeALenientConversion)
+{
+    // Trailing text is dropped, blanks before the number skipped, a fraction
+    // rounded half to even; third fields are ignored.
+    EXPECT_EQ(startWith("Voice\t 1x\r\nSpeed\t2.5\textra\r\n"), std::make_pair(1, 2));
+}
+
+TEST_F(Settings, HugeNegativeAndOddlyEndedValuesAreHarmless)
+{
+    // Lone LF and lone CR line ends, a huge speed and a negative voice.
+    startWith("Speed\t99999999999999999999\nVoice\t-1\rVoice\t-3");
+    EXPECT_EQ(h.g().voice, -3);
+    EXPECT_EQ(h.g().speed, 32767);
+    EXPECT_EQ(h.voice.selected, -1);  // a negative voice selects nothing
+    h.drain();
+    h.spoken();
+    h.press(Key::F1, Mod::Alt);  // the speed command brings it back into range
+    EXPECT_EQ(h.spoken(), QStringList{"Speed changed to very slow"});
+}
+
+TEST_F(Settings, ChangingVoiceOrSpeedRewritesTheFileWhole)
+{
+    startWith("Voice\t0\r\nSpeed\t2\r\nComment\tkept nowhere\r\n");
+    h.drain();
+    h.press(Key::F1, Mod::Alt);
+    EXPECT_EQ(stored(), QByteArray("Voice\t0\r\nSpeed\t3\r\n"));
+    h.press(Key::F1, Mod::Shift);
+    EXPECT_EQ(stored(), QByteArray("Voice\t1\r\nSpeed\t3\r\n"));
+    // No temporary file is left beside it.
+    EXPECT_EQ(QDir(QFileInfo(path()).absolutePath()).entryList(QDir::Files), QStringList{"tamrivo3.ini"});
+
+    // The next run starts where this one left off.
+    h.g().readSettings();
+    EXPECT_EQ(h.g().voice, 1);
+    EXPECT_EQ(h.g().speed, 3);
+}
+
+TEST_F(Settings, WritingCreatesTheFolderAndAnUnwritableFolderIsNoFailure)
+{
+    h.start();
+    QDir(QFileInfo(path()).absolutePath()).removeRecursively();
+    h.g().writeSettings();
+    EXPECT_EQ(stored(), QByteArray("Voice\t0\r\nSpeed\t2\r\n"));
+
+    // A settings path whose folder is a file: nothing is written, nothing breaks.
+    const QString blocker = h.dir.filePath("blocker");
+    QFile(blocker).open(QIODevice::WriteOnly);
+    h.g().env.settingsFile = blocker + "/tamrivo3.ini";
+    h.g().writeSettings();
+    h.g().readSettings();
+    EXPECT_EQ(h.g().voice, 0);
+    EXPECT_EQ(h.g().speed, 2);
+}
+
+} // namespace
