@@ -185,6 +185,8 @@ bool shareStem(const std::string &a, const std::string &b) {
     if (sameFamily(a, b) || prefixedForm(a, b) || prefixedForm(b, a)) return true;
     std::string sa = stem(a), sb = stem(b);
     if (sa == sb) return true;
+    if (a.size() >= 4 && b.compare(0, a.size(), a) == 0) return true;
+    if (b.size() >= 4 && a.compare(0, b.size(), b) == 0) return true;
     if (sa.size() >= 4 && b.compare(0, sa.size(), sa) == 0) return true;
     if (sb.size() >= 4 && a.compare(0, sb.size(), sb) == 0) return true;
     return false;

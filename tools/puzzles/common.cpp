@@ -225,6 +225,9 @@ bool shareStem(std::string_view a, std::string_view b) {
     if (inflectionOf(la, lb) || inflectionOf(lb, la)) return true;
     std::string sa = stem(la), sb = stem(lb);
     if (sa == sb) return true;
+    // a whole word of four letters or more opening the other ("news"/"newspaper")
+    if (la.size() >= 4 && lb.compare(0, la.size(), la) == 0) return true;
+    if (lb.size() >= 4 && la.compare(0, lb.size(), lb) == 0) return true;
     if (sa.size() >= 4 && lb.compare(0, sa.size(), sa) == 0) return true;
     if (sb.size() >= 4 && la.compare(0, sb.size(), sb) == 0) return true;
     return false;

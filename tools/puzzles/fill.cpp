@@ -85,6 +85,11 @@ struct Filler {
             if (chosen[i] < 0) continue;
             if (lex[chosen[i]].letters == lex[e].letters) return true;
             if (answersShareStem(lex[chosen[i]].answer, lex[e].answer)) return true;
+            // phrases opening with the same short verb ("GO UP", "GO TO BED") read as repeats
+            const std::string &a = lex[chosen[i]].answer, &b = lex[e].answer;
+            auto sa = a.find(' '), sb = b.find(' ');
+            if (sa != std::string::npos && sb != std::string::npos && a.compare(0, sa + 1, b, 0, sb + 1) == 0)
+                return true;
         }
         return false;
     }
