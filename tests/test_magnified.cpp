@@ -78,6 +78,11 @@ TEST_F(Magnified, NumericPlusZoomsInAndMinusStepsOutToNormalView)
     h.press(Key::NumMinus);
     EXPECT_EQ(g().viewmode, 1);
     EXPECT_EQ(h.spoken().first(), "Normal view");
+    // The normal view is whole again: clue panel, board and the current answer.
+    h.drain();
+    EXPECT_TRUE(g().form.lblClue[1].visible);
+    EXPECT_TRUE(g().form.D[1].visible);
+    EXPECT_LT(g().form.D[169].left + g().form.D[169].width, g().env.screenWidth);
 }
 
 TEST_F(Magnified, NumericMinusInTheClueListAndOnTheAnswerLineSaysNormalView)

@@ -234,6 +234,26 @@ TEST_F(Pointer, ClickingAClueSelectsItAndReadsIt)
     EXPECT_TRUE(h.spoken().first().startsWith(g().clues[2][1].mid(1) + " across")) << g().clues[2][1].toStdString();
 }
 
+TEST_F(Pointer, ClickingASquareOfAMagnifiedBoardMovesTheCursorThereAndKeepsTheBoardWhole)
+{
+    openPuzzle();
+    h.press(Key::F4);
+    h.press(Key::F4);
+    h.drain();
+    h.spoken();
+    g().D_Click(3 * 13 + 1);  // row 4, column A
+    EXPECT_EQ(g().viewmode, 3);
+    EXPECT_EQ(g().currow, 4);
+    EXPECT_EQ(g().curcol, 1);
+    for (int i = 0; i <= 100; ++i)
+        EXPECT_FALSE(g().form.lblClue[i].visible) << i;
+    h.drain();
+    EXPECT_EQ(h.spoken(), (QStringList{"4A", "Use the cursor keys to choose the letter"}));
+    h.press('R');
+    EXPECT_EQ(g().viewmode, 5);  // back to 2 times
+    EXPECT_EQ(g().form.D[3 * 13 + 1].caption, "R");
+}
+
 TEST_F(Pointer, ClickingAClueInAMagnifiedViewReturnsToViewModeOneWithoutMovingTheSelection)
 {
     openPuzzle();

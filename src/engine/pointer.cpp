@@ -90,7 +90,11 @@ void Crosswords::D_Click(int k)
         hideAlphabet(*this);
         return;
     }
-    highlightclue(k);
+    // The clue panel belongs to the normal view; a magnified board keeps the
+    // whole screen.
+    const bool magnified = viewmode >= 4 || (viewmode == 3 && zoomreturn >= 4);
+    if (!magnified)
+        highlightclue(k);
     for (std::size_t i = 1; i < form.D.size(); ++i)
         if (form.D[i].backColor == Colour::Yellow)
             form.D[i].backColor = Colour::White;
@@ -163,7 +167,8 @@ void Crosswords::lblClue_Click(int k)
 {
     if (!isActive(*this) || !puzzleOpen(*this) || viewmode >= 10)
         return;
-    if (k < 0 || k >= int(form.lblClue.size()))
+    // Element 0 is the panel itself, not a clue.
+    if (k < 1 || k >= int(form.lblClue.size()))
         return;
     if (viewmode == 1) {
         form.lblClue[curclue].backColor = Colour::White;
