@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+// The screen's font fitting with the real window font (Arial bold through
+// fontconfig): headings, boxes, keys and the clue panel come out the size the
+// layout means them to be, at common screen sizes.
+#include "engine/crosswords.h"
+#include "platform/qttextmeasure.h"
+#include "screen/rounding.h"
+#include "support/doubles.h"
+
+#include <QGuiApplication>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The game with the real text measure and doubles for everything else, its
+// screen built as start-up builds it, showing a 13 x 13 board.
+struct RealFontScreen {
+    RecordingVoice voice;
+    RecordingSound sound;
+    ScriptedConfirm confirm;
+    QtTextMeasure measure{96.0};
+    MemoryResources resources;
+    RecordingPrinter printer;
+    RecordingApp app;
+    Crosswords g;
+
+    RealFontScreen(int pixelsWide, int pixelsHigh)
+        : g(Services{voice, sound, confirm, measure, resources, printer, app}, environment(pixelsWide, pixelsHigh))
+    {
+        g.setscreen();
+        g.form.loadControlArrays();
+        g.viewmode = 1;
+        g.setnozoom();
+        g.gridsize = 13;
+        for (int r = 0; r < 13; ++r)
+            for (int c = 0; c < 13; ++c)
+                g.grid[r][c] = (r % 2 == 1 && c % 2 == 1) ? QStringLiteral(" ") : QStringLiteral("*");
+        g.curpuz = 70;
+        g.drawboard();
+    }
+
+    static Environment environment(int w, int h)
+    {
+        Environment env;
+        env.screenWidth = w * 15.0;
+        env.screenHeight = h * 15.0;
+        return env;
+    }
+
+    // Across clues of the lengths a real puzzle has, some long enough to wrap.
+    void fillClues(int count)
+    {
+        const QStringList texts{
+            QStringLiteral("Harbour light seen from the cliff path"),
+            QStringLiteral("Oar"),
+            QStringLiteral("Old sailors spin them on a long winter evening by the stove, as the wind rattles the shutters"),
+            QStringLiteral("Garden tool kept in the shed"),
+            QStringLiteral("Small bird heard before it is seen in the hedgerows at dawn"),
+        };
+        for (int n = 1; n <= count; ++n) {
+            const QString text = texts[n % texts.size()];
+            g.clues[n][1] = QStringLiteral("A%1").arg(n);
+            g.clues[n][3] = QStringLiteral("%1 %2 (%3)").arg(n, 3).arg(text).arg(5 + n % 7);
+        }
+    }
+};
+
+class RealFontSizes : public ::testing::TestWithParam<QSize> {};
+
+TEST_P(RealFontSizes, HeadingTitleAndKeysAreTheHeightTheyAreFittedTo)
+{
+    RealFontScreen s(GetParam().width(), GetParam().height());
+    s.fillClues(14);
+    s.g.curclue = 1;
+    s.g.showclues();
+    const Form &f = s.g.form;
+
+    // A line of the heading is as high as its 500-twip box, within a pixel.
+    EXPECT_NEAR(s.measure.textHeight(QStringLiteral("A"), f.lbl1[1].fontSize), 500, 15);
+    EXPECT_NEAR(s.measure.textHeight(QStringLiteral("A"), f.lbl2.fontSize), 800, 15);
+    EXPECT_LT(s.measure.textWidth(f.lbl2.caption, f.lbl2.fontSize), f.lbl2.width);  // "Puzzle 70" not clipped
+
+    // Key letters take 85 % of a tenth of the screen height; they must fit a key.
+    const double keyh = nearest(s.g.env.screenHeight * 0.1);
+    EXPECT_NEAR(s.measure.textHeight(QStringLiteral("A"), f.lblKey[0].fontSize), keyh * 0.85, 30);
+    EXPECT_LE(s.measure.textWidth(QStringLiteral("W"), f.lblKey[22].fontSize), f.lblKey[22].width);
+}
+
+TEST_P(RealFontSizes, AnswerBoxesHoldAWideLetter)
+{
+    RealFontScreen s(GetParam().width(), GetParam().height());
+    for (int idx = 1; idx <= 13; ++idx)
+        s.g.form.D[idx].backColor = Colour::Yellow;
+    s.g.highlightgrid();
+    const Control &box = s.g.form.lblIn[1];
+    const double w = s.measure.textWidth(QStringLiteral("W"), box.fontSize);
+    EXPECT_NEAR(w, box.width * 0.85, box.width * 0.05);
+    EXPECT_LT(s.measure.textHeight(QStringLiteral("W"), box.fontSize), box.height * 1.2);
+}
+
+TEST_P(RealFontSizes, ClueEntriesFitThePanelAndFillItWithoutGaps)
+{
+    RealFontScreen s(GetParam().width(), GetParam().height());
+    s.fillClues(16);
+    s.g.curclue = 3;
+    s.g.showclues();
+    const Form &f = s.g.form;
+    const double fs = f.lblClue[1].fontSize;
+    ASSERT_GE(fs, 1);
+    // Readable on every one of these screens, even with several clues wrapping.
+    EXPECT_GE(fs, 10);
+
+    int lines = 0;
+    double top = nearest(f.lblClue[0].top);
+    for (int i = 1; i <= 16; ++i) {
+        const Control &e = f.lblClue[i];
+        ASSERT_TRUE(e.visible) << i;
+        EXPECT_EQ(e.top, top) << i;
+        top += e.height;
+        const QStringList parts = e.caption.split(QLatin1Char('\n'));
+        lines += int(parts.size());
+        for (const QString &line : parts)
+            EXPECT_LE(s.measure.textWidth(line, fs) * 1.1, f.lblClue[0].width) << line.toStdString();
+        EXPECT_GE(e.height, parts.size() * s.measure.textHeight(QStringLiteral("Ay"), fs) - 1) << i;
+    }
+    EXPECT_GT(lines, 16);  // the long clues wrapped
+    EXPECT_LE(lines * s.measure.textHeight(QStringLiteral("Ay"), fs), f.board.height);
+    EXPECT_NEAR(top, nearest(f.lblClue[0].top) + f.board.height, lines);
+    EXPECT_EQ(f.lblClue[3].backColor, Colour::Yellow);
+    // The panel ends left of the board.
+    EXPECT_LT(f.lblClue[0].left + f.lblClue[0].width, f.board.left);
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, RealFontSizes,
+                         ::testing::Values(QSize(1024, 768), QSize(1920, 1080), QSize(1280, 1024), QSize(800, 600)),
+                         [](const auto &info) {
+                             return std::to_string(info.param.width()) + "x" + std::to_string(info.param.height());
+                         });
+
+} // namespace
+
+// The platform tests share one program; when another file of it provides the
+// entry point, this one steps aside.
+__attribute__((weak)) int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
