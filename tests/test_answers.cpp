@@ -122,6 +122,23 @@ TEST_F(Answers, RevealingTheLastMissingWordCheersSaysWelldoneAndLeavesToTheMenuS
     EXPECT_EQ(g().puzstat[1][1], g().puzstat[1][2]);  // the menu counts it as complete
 }
 
+TEST_F(Answers, RevealingTheLastSquareFromTheLetterChooserLeavesAMenuWithoutTheAlphabet)
+{
+    openPuzzle();
+    fillAllBut({2});
+    h.press(Key::F4);     // the cursor on 1A, the first square of 1 across
+    h.press(Key::Right);  // 1B
+    h.press(Key::Enter);
+    ASSERT_EQ(g().viewmode, 3);
+    h.press(Key::F2, Mod::Shift);
+    EXPECT_EQ(h.confirm.prompts, QStringList{"Show answer for this square. Are you sure?"});
+    EXPECT_EQ(h.sound.names(), QStringList{"cheer"});
+    EXPECT_EQ(g().viewmode, 0);
+    for (const Control &key : g().form.lblKey)
+        EXPECT_FALSE(key.visible);
+    EXPECT_EQ(letterLines(progress())[1], "D!");
+}
+
 TEST_F(Answers, RevealingIntoAFullGridWithAMistakeNamesTheMistakeAndStays)
 {
     openPuzzle();

@@ -93,6 +93,8 @@ void Crosswords::showanswer()
         }
     }
     playwave(QStringLiteral("cheer"));
+    for (Control &key : form.lblKey)
+        key.visible = false;  // the letter chooser may be open
     // Back to the menu the way F12 goes, so the solved grid is saved and the
     // menu counts it; the praise comes before the menu's announcement.
     leave();
