@@ -81,5 +81,20 @@ e2e_wait_say "Puzzle 1"
 e2e_wait_say "This puzzle is $percent percent done"
 e2e_key Down
 e2e_wait_say "you filled this in with, $answer"
-e2e_stop
-e2e_pass "solve, save, leave and return"
+
+# Ended by a signal (logout) rather than F12: the letters written into the
+# grid are kept all the same. The second across answer gets its first letter.
+second=$(tr -d '\r' <"$puzzle" | awk -F'\t' 'NF == 3 { n++; if (n == 2) { print substr($2, 1, 1); exit } }')
+number=$(tr -d '\r' <"$puzzle" | awk -F'\t' 'NF == 3 { n++; if (n == 2) { print substr($1, 2); exit } }')
+e2e_key Right
+e2e_wait_say "$number across"
+e2e_key "${second,,}"
+e2e_wait_log "crosswords.speech: say: $second"
+e2e_key Return
+e2e_wait_say "so far you have typed, $second"
+kill -TERM "$E2E_PID"
+e2e_wait_exit 10
+entries=$(tr -d '\r' <"$progress" | awk 'NR >= 2 && NR <= 508 && (NR - 2) % 3 == 0' | tr -d '\n')
+[ "$entries" = "$answer$second" ] || [ "$entries" = "$second$answer" ] \
+    || e2e_fail "after SIGTERM the progress file holds '$entries'"
+e2e_pass "solve, save, leave, return, and keep the letters on SIGTERM"
