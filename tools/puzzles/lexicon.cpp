@@ -45,6 +45,14 @@ const std::set<std::string> kSkipUsage = {"07157273" /* slang */, "06845599" /* 
                                           "06851742" /* trademark */, "07073447" /* archaism */,
                                           "07075172" /* colloquialism */};
 const std::string kRegionUS = "09044862";
+// everyday American words whose British equivalents differ (WordNet rarely flags them)
+const std::set<std::string> kAmericanWords = {
+    "eggplant", "sneaker", "sidewalk", "faucet", "diaper", "zucchini", "cilantro", "gasoline",
+    "mailman", "homey", "upchuck", "restroom", "washroom", "checkbook", "realtor", "candy",
+    "cookie", "freeway", "jello", "popsicle", "parking lot", "garbage can", "trash can",
+    "flashlight", "math", "pacifier", "stroller", "windshield", "hood", "bayou", "janitor",
+    "buddy", "movie", "fall", "zip code", "drugstore", "closet", "dumpster", "schmuck",
+    "hibachi", "tortilla", "gotten", "railroad", "sophomore", "freshman", "kindergarten"};
 
 const char *kOffensiveWords[] = {"offensive", "vulgar", "slur", "obscene", "derogatory", "disparaging",
                                  "contemptuous", "insulting", "abusive", "pejorative", "profane",
@@ -223,6 +231,12 @@ int main(int argc, char **argv) {
             letters += upper(w);
         }
         if (letters.size() < 3 || letters.size() > 13) continue;
+        {
+            std::string spaced = lemma;
+            for (char &c : spaced)
+                if (c == '_') c = ' ';
+            if (kAmericanWords.count(spaced)) continue;
+        }
         if (letters.size() == 3 && lv > 35) continue;
 
         std::stable_sort(senses.begin(), senses.end(), [](const Sense &a, const Sense &b) {
