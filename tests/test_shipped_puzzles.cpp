@@ -328,8 +328,12 @@ TEST(ShippedPuzzles, ByteFormatHeaderAndTail) {
         EXPECT_EQ(p.bytes.substr(0, 10), std::string("\xAE" "KV8,28" "\xAF" "\r\n")) << p.name << " header";
         // every CR is followed by LF and every LF preceded by CR
         for (size_t i = 0; i < p.bytes.size(); ++i) {
-            if (p.bytes[i] == '\r') EXPECT_TRUE(i + 1 < p.bytes.size() && p.bytes[i + 1] == '\n') << p.name << " bare CR at " << i;
-            if (p.bytes[i] == '\n') EXPECT_TRUE(i > 0 && p.bytes[i - 1] == '\r') << p.name << " bare LF at " << i;
+            if (p.bytes[i] == '\r') {
+                EXPECT_TRUE(i + 1 < p.bytes.size() && p.bytes[i + 1] == '\n') << p.name << " bare CR at " << i;
+            }
+            if (p.bytes[i] == '\n') {
+                EXPECT_TRUE(i > 0 && p.bytes[i - 1] == '\r') << p.name << " bare LF at " << i;
+            }
         }
         ASSERT_GE(p.lines.size(), 17u) << p.name << " too short";
         for (int r = 0; r < N; ++r) {
@@ -357,7 +361,9 @@ TEST(ShippedPuzzles, GridShapeFollowsHouseRules) {
         int whites = 0;
         for (int r = 0; r < N; ++r)
             for (int c = 0; c < N; ++c) {
-                if (r % 2 == 1 && c % 2 == 1) EXPECT_FALSE(white(p, r, c)) << p.name << " square " << r << "," << c << " must be black";
+                if (r % 2 == 1 && c % 2 == 1) {
+                    EXPECT_FALSE(white(p, r, c)) << p.name << " square " << r << "," << c << " must be black";
+                }
                 EXPECT_EQ(white(p, r, c), white(p, N - 1 - r, N - 1 - c)) << p.name << " not symmetric at " << r << "," << c;
                 if (!white(p, r, c)) continue;
                 ++whites;
