@@ -84,11 +84,16 @@ TEST(ScreenRounding, HalvesGoToTheEvenNeighbour)
 
 TEST(ScreenStretch, DesignLayoutIsScaledToTheScreenAndTheBackdropCoversIt)
 {
-    Screen s(1920 * 15.0, 1080 * 15.0);
+    // Start-up stretches the design window before it makes the array copies.
+    Harness h;
+    h.g().env.screenWidth = 1920 * 15.0;
+    h.g().env.screenHeight = 1080 * 15.0;
+    h.g().setscreen();
+    h.g().form.loadControlArrays();
     const Form design = Form::design();
     const float XX = float(28800 / Form::DesignWidth);
     const float yy = float(16200 / Form::DesignHeight);
-    const Form &f = s.g.form;
+    const Form &f = h.g().form;
 
     EXPECT_EQ(f.picbox.left, 0);
     EXPECT_EQ(f.picbox.top, 0);
@@ -107,6 +112,8 @@ TEST(ScreenStretch, DesignLayoutIsScaledToTheScreenAndTheBackdropCoversIt)
     // Elements made at start-up copy the stretched element 0.
     EXPECT_DOUBLE_EQ(f.lblClue[57].fontSize, 9.75 * yy);
     EXPECT_DOUBLE_EQ(f.lblInn[16].fontSize, 8.25 * yy);
+    // The array patterns do not show their design captions on the first screen.
+    EXPECT_FALSE(f.lblClue[0].visible || f.lblIn[0].visible || f.lblInn[0].visible || f.lblKey[0].visible);
 }
 
 TEST(ScreenBoard, NumberingStartsAtTheFirstSquareThatStartsAWord)
@@ -564,6 +571,24 @@ TEST(ScreenNormalView, FrameKeyboardAndPicture)
     EXPECT_DOUBLE_EQ(f.imgBack.height, ScreenH * 1.08);
     EXPECT_FALSE(f.imgBack.visible);
     EXPECT_FALSE(f.lbl4[1].visible || f.lbl5[1].visible || f.lbl2.visible || f.lblTitle.visible);
+
+    // The menu buttons sit at the right, one above the other, clear of the strip
+    // and its caption, each text on its box, the captions fitting across.
+    EXPECT_LE(f.lbl5[0].top + f.lbl5[0].height, f.lblBack.top);
+    EXPECT_LE(f.lbl4[0].top + f.lbl4[0].height, f.lbl5[0].top);
+    EXPECT_GT(f.lbl4[0].top, ScreenH / 2);
+    EXPECT_LE(f.lbl5[0].left + f.lbl5[0].width, ScreenW);
+    EXPECT_GT(f.lbl5[0].left, ScreenW / 2);
+    for (const auto *button : {&f.lbl4, &f.lbl5}) {
+        const Control &box = (*button)[0];
+        const Control &text = (*button)[1];
+        EXPECT_EQ(text.left, box.left);
+        EXPECT_EQ(text.top, box.top);
+        EXPECT_EQ(text.width, box.width);
+        EXPECT_EQ(text.height, box.height);
+        EXPECT_LE(s.h.measure.textWidth(text.caption, text.fontSize), box.width);
+        EXPECT_LE(s.h.measure.textHeight(text.caption, text.fontSize), box.height);
+    }
 }
 
 TEST(ScreenNormalView, WideScreenKeysAreATenthOfTheHeightAndOutsideTheClueListNothingIsPosted)

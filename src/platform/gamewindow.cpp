@@ -296,8 +296,7 @@ void GameWindow::paintControl(QPainter &p, const Control &c)
         // The selection frame lies behind the control it surrounds, so only the
         // margin around that control shows: fill most of it with a yellow band
         // edged in black, which stands out on the grey backdrop and on white.
-        const qreal margin = 150 * m_pixelsPerTwip;
-        const qreal band = std::max<qreal>(3.0, std::floor(margin * 0.8));
+        const qreal band = std::max<qreal>(3.0, std::round(150 * m_pixelsPerTwip));
         QPainterPath ring;
         ring.setFillRule(Qt::OddEvenFill);
         ring.addRect(r);
@@ -333,10 +332,16 @@ void GameWindow::paintControl(QPainter &p, const Control &c)
     p.setPen(toColor(c.foreColor));
     if (c.centred && !text.contains(QLatin1Char('\n'))) {
         // One line in a box (a square, a key, a button): centred both ways, the
-        // capitals' middle on the box's middle.
+        // capitals' middle on the box's middle. The answer-line boxes run off
+        // the bottom of the screen; their letters are centred in what shows.
+        // Board squares keep their letters in place as the magnified board
+        // scrolls.
+        const Form &f = m_game.form;
+        const bool square = !f.D.empty() && &c >= &f.D.front() && &c <= &f.D.back();
+        const QRectF box = square ? r : r.intersected(QRectF(rect()));
         const QFontMetricsF metrics(font);
-        const qreal x = r.left() + (r.width() - metrics.horizontalAdvance(text)) / 2;
-        const qreal baseline = r.top() + (r.height() + metrics.capHeight()) / 2;
+        const qreal x = box.left() + (box.width() - metrics.horizontalAdvance(text)) / 2;
+        const qreal baseline = box.top() + (box.height() + metrics.capHeight()) / 2;
         p.drawText(QPointF(x, baseline), text);
     } else {
         // Clue entries and the menu caption: lines from the top, as laid out.

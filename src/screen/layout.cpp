@@ -25,6 +25,12 @@ void Crosswords::setscreen()
     form.picbox.width = env.screenWidth;
     form.picbox.height = env.screenHeight;
     resizescreen(XX, yy);
+    // The first elements of the panel, answer-line and keyboard arrays are the
+    // patterns their copies are made from; left visible they would show their
+    // design captions at their design places until a view uses them. Each
+    // view shows the elements it needs.
+    for (auto *array : {&form.lblClue, &form.lblIn, &form.lblInn, &form.lblKey})
+        array->front().visible = false;
 }
 
 void Crosswords::resizescreen(double XX, double yy)

@@ -53,6 +53,32 @@ void Crosswords::setnozoom()
     strip.caption.clear();
     strip.backColor = Colour::Black;
 
+    // The menu's "F1 = Help" and "F12 = Quit" buttons, right of the menu
+    // picture's grid, stacked just above the strip so that they never cover
+    // its caption. Hidden here; the menu screen shows them.
+    const int buttonw = nearest(sw * 0.15);
+    const int buttonh = nearest(sh * 0.075);
+    const int buttonleft = nearest(sw * 0.95) - buttonw;
+    const int quittop = nearest(sh * 0.78) - buttonh;
+    const int helptop = quittop - buttonh - nearest(sh * 0.015);
+    const double buttonfs = [&] {
+        // Capitals half the button high, narrowed if the longer caption would
+        // not fit across.
+        const double fs = buttonh * 0.5 / svc.measure.textHeight(QStringLiteral("A"), form.fontSize) * form.fontSize;
+        const double wide = svc.measure.textWidth(form.lbl5[1].caption, fs) * 1.1;
+        return wide > buttonw ? fs * buttonw / wide : fs;
+    }();
+    for (auto *button : {&form.lbl4, &form.lbl5}) {
+        const int top = button == &form.lbl4 ? helptop : quittop;
+        for (Control &c : *button) {
+            c.left = buttonleft;
+            c.top = top;
+            c.width = buttonw;
+            c.height = buttonh;
+        }
+        (*button)[1].fontSize = buttonfs;
+    }
+
     // Square keys, two rows, no wider than a tenth of the screen height. The
     // letters are sized from the full tenth before the keys are squared.
     int keyh = nearest(sh * 0.1);
