@@ -62,8 +62,9 @@ void Crosswords::parse(QString &text, std::array<QString, 11> &lines)
     while (n < MaxLines - 1) {
         // The last space from the 8th character on whose text before it fits.
         // The first seven characters never break, so the indent stays whole.
+        // Searching from the end finds that same space with fewer measurements.
         qsizetype breakAt = 0;
-        for (qsizetype p = 8; p <= text.size(); ++p)
+        for (qsizetype p = text.size(); p >= 8 && breakAt == 0; --p)
             if (text[p - 1] == QLatin1Char(' ') && fits(text.left(p - 1)))
                 breakAt = p;
         if (breakAt < 1)
