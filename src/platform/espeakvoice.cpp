@@ -17,6 +17,19 @@ int collectSamples(short *wav, int count, espeak_EVENT *events)
     return 0;
 }
 
+// espeak-ng keeps global state and does not survive being terminated and
+// initialised again, so the library is set up once for the whole process.
+int initialiseOnce()
+{
+    static const int sampleRate = [] {
+        const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, 0);
+        if (rate > 0)
+            espeak_SetSynthCallback(collectSamples);
+        return rate;
+    }();
+    return sampleRate;
+}
+
 QString readableName(const char *name)
 {
     return QString::fromUtf8(name).replace(QLatin1Char('_'), QLatin1Char(' '));
@@ -26,12 +39,11 @@ QString readableName(const char *name)
 
 EspeakVoice::EspeakVoice()
 {
-    m_sampleRate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, 0);
+    m_sampleRate = initialiseOnce();
     if (m_sampleRate <= 0) {
         m_sampleRate = 0;
         return;
     }
-    espeak_SetSynthCallback(collectSamples);
 
     // Offer the English voices: a short, useful list to cycle with Shift+F1,
     // British English first as the default.
@@ -52,12 +64,7 @@ EspeakVoice::EspeakVoice()
     synthesise(QStringLiteral("ready"));
 }
 
-EspeakVoice::~EspeakVoice()
-{
-    m_stream.reset();
-    if (m_sampleRate > 0)
-        espeak_Terminate();
-}
+EspeakVoice::~EspeakVoice() = default;
 
 int EspeakVoice::wordsPerMinute(int rate)
 {

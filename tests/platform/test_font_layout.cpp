@@ -139,16 +139,3 @@ INSTANTIATE_TEST_SUITE_P(Screens, RealFontSizes,
                          });
 
 } // namespace
-
-// The platform tests share one program; when another file of it provides the
-// entry point, this one steps aside.
-__attribute__((weak)) int main(int argc, char **argv)
-{
-    // The tests never need a display; CTest also runs this program to list its
-    // tests, without the environment it gives the tests themselves.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
