@@ -6,8 +6,8 @@
 #include "platform/folders.h"
 #include "platform/gamewindow.h"
 #include "platform/messagebox.h"
+#include "platform/qtprinter.h"
 #include "platform/qttextmeasure.h"
-#include "platform/unavailableprinter.h"
 #include "puzzle/resourcestore.h"
 
 #include <QApplication>
@@ -71,7 +71,6 @@ int main(int argc, char *argv[])
     MessageBoxConfirm confirm;
     QtTextMeasure measure(dpi);
     CompiledResources resources;
-    UnavailablePrinter printer;
     QtAppControl control;
 
     Environment env;
@@ -80,6 +79,7 @@ int main(int argc, char *argv[])
     env.stateDir = Folders::state();
     env.settingsFile = Folders::config() + QStringLiteral("tamrivo3.ini");
     env.documentsDir = Folders::documents();
+    QtPrinter printer(env.documentsDir);
 
     Crosswords game(Services{voice, sound, confirm, measure, resources, printer, control}, env);
     GameWindow window(game);

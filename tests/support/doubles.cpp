@@ -48,64 +48,115 @@ std::optional<QByteArray> MemoryResources::fetch(const QString &type, const QStr
     return *it;
 }
 
+bool RecordingPrinter::take()
+{
+    if (failing || m_failed)
+        return false;
+    if (failAfter >= 0 && m_taken >= failAfter) {
+        m_failed = true;
+        return false;
+    }
+    ++m_taken;
+    return true;
+}
+
+void RecordingPrinter::beginJob()
+{
+    m_taken = 0;
+    m_failed = false;
+    calls.append(QStringLiteral("job"));
+}
+
+void RecordingPrinter::setDocumentName(const QString &name)
+{
+    if (take())
+        calls.append(QStringLiteral("document ") + name);
+}
+
 void RecordingPrinter::setOrientation(Orientation o)
 {
+    if (!take())
+        return;
     orientation = o;
     calls.append(QStringLiteral("orientation %1").arg(int(o)));
 }
 
 void RecordingPrinter::setFontName(const QString &face)
 {
-    calls.append(QStringLiteral("font ") + face);
+    if (take())
+        calls.append(QStringLiteral("font ") + face);
 }
 
 void RecordingPrinter::setFontSize(double points)
 {
+    if (!take())
+        return;
     size = points;
     calls.append(QStringLiteral("size %1").arg(points));
 }
 
 void RecordingPrinter::setFontBold(bool bold)
 {
-    calls.append(QStringLiteral("bold %1").arg(bold));
+    if (take())
+        calls.append(QStringLiteral("bold %1").arg(bold));
 }
 
 int RecordingPrinter::pageWidth()
 {
+    if (!take())
+        return 0;
     return orientation == Orientation::Portrait ? width : height;
 }
 
 int RecordingPrinter::pageHeight()
 {
+    if (!take())
+        return 0;
     return orientation == Orientation::Portrait ? height : width;
+}
+
+double RecordingPrinter::textWidth(const QString &text)
+{
+    return take() ? text.size() * 10.0 * size : 0;
+}
+
+double RecordingPrinter::textHeight(const QString &)
+{
+    return take() ? 20.0 * size : 0;
 }
 
 void RecordingPrinter::setPosition(double x, double y)
 {
-    calls.append(QStringLiteral("at %1 %2").arg(x).arg(y));
+    if (take())
+        calls.append(QStringLiteral("at %1 %2").arg(x).arg(y));
 }
 
 void RecordingPrinter::printText(const QString &text)
 {
-    calls.append(QStringLiteral("text ") + text);
+    if (take())
+        calls.append(QStringLiteral("text ") + text);
 }
 
 void RecordingPrinter::setLineThickness(int pixels)
 {
-    calls.append(QStringLiteral("thickness %1").arg(pixels));
+    if (take())
+        calls.append(QStringLiteral("thickness %1").arg(pixels));
 }
 
 void RecordingPrinter::drawLine(double x1, double y1, double x2, double y2)
 {
-    calls.append(QStringLiteral("line %1 %2 %3 %4").arg(x1).arg(y1).arg(x2).arg(y2));
+    if (take())
+        calls.append(QStringLiteral("line %1 %2 %3 %4").arg(x1).arg(y1).arg(x2).arg(y2));
 }
 
 void RecordingPrinter::drawFilledBox(double x1, double y1, double x2, double y2)
 {
-    calls.append(QStringLiteral("box %1 %2 %3 %4").arg(x1).arg(y1).arg(x2).arg(y2));
+    if (take())
+        calls.append(QStringLiteral("box %1 %2 %3 %4").arg(x1).arg(y1).arg(x2).arg(y2));
 }
 
 void RecordingPrinter::endDocument()
 {
-    calls.append(QStringLiteral("end"));
+    if (take())
+        calls.append(QStringLiteral("end"));
 }

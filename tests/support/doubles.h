@@ -78,31 +78,44 @@ public:
     std::optional<QByteArray> fetch(const QString &type, const QString &name) override;
 };
 
-// Records every drawing call as one line of text.
+// Records every call that sets or draws as one line of text ("size 18",
+// "at 500 300", "text Puzzle 1", "end"); measurements are not recorded. Text
+// is 10 twips wide per character and point, 20 twips high per point.
 class RecordingPrinter : public Printer {
 public:
     QStringList calls;
     int width = 11906, height = 16838;  // A4 portrait, twips
-    bool failing = false;
+    bool failing = false;               // every job fails from its first call
+    int failAfter = -1;                 // calls of a job that succeed before it fails; -1 never
+    bool toFile = false;                // documents go to files: there is no printer
     double size = 10;
     Orientation orientation = Orientation::Portrait;
 
+    void beginJob() override;
+    void setDocumentName(const QString &name) override;
     void setOrientation(Orientation o) override;
     void setFontName(const QString &face) override;
     void setFontSize(double points) override;
     void setFontBold(bool bold) override;
     int pageWidth() override;
     int pageHeight() override;
-    double textWidth(const QString &text) override { return text.size() * 10.0 * size; }
-    double textHeight(const QString &) override { return 20.0 * size; }
+    double textWidth(const QString &text) override;
+    double textHeight(const QString &text) override;
     void setPosition(double x, double y) override;
     void printText(const QString &text) override;
     void setLineThickness(int pixels) override;
     void drawLine(double x1, double y1, double x2, double y2) override;
     void drawFilledBox(double x1, double y1, double x2, double y2) override;
     void endDocument() override;
-    bool failed() const override { return failing; }
+    bool failed() const override { return failing || m_failed; }
     QString lastDestination() const override { return QStringLiteral("recorder"); }
+    bool savedToFile() const override { return toFile; }
+
+private:
+    // Counts a call of the job; false once the printer has failed.
+    bool take();
+    int m_taken = 0;
+    bool m_failed = false;
 };
 
 class RecordingApp : public AppControl {

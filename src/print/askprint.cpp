@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+// F5: print the open puzzle on two sheets; with a modifier held, on one.
+#include "engine/confirmbox.h"
+#include "engine/crosswords.h"
+
+void Crosswords::askprint(int shifted)
+{
+    if (viewmode == 0)
+        return;
+    // The tick stores F5 as the last key after this command, so a second F5
+    // straight after the first (even after the box was answered) is refused.
+    if (lastkey == Key::F5) {
+        saymsg = QStringLiteral("I'm already printing the puzzle");
+        return;
+    }
+    const bool onePage = shifted != 0;
+    const QString label = onePage ? QStringLiteral("(1 page)") : QStringLiteral("(2 pages)");
+    sayphrase = onePage
+        ? QStringLiteral("You are about to print this puzzle on one page. "
+                         "Press the enter key to confirm or the escape key to cancel.")
+        : QStringLiteral("You are about to print this puzzle on two pages. "
+                         "Press the enter key to confirm or the escape key to cancel.");
+    saysync = 0;
+    sayit(sayphrase);
+    if (!svc.confirm.confirm(QStringLiteral("Print this puzzle ") + label + QStringLiteral(". Are you sure? "))) {
+        sayphrase = QStringLiteral("cancelled");
+        sayit(sayphrase);
+        return;
+    }
+    sayit(QString());
+    voicestate = 0;
+    saymsg.clear();
+    if (onePage)
+        printit1();
+    else
+        printit();
+}

@@ -1,0 +1,258 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+// The two print jobs: the grid and the clues on two portrait sheets (printit)
+// or both on one landscape sheet (printit1). The sizes come from
+// printlayout.h; every text is measured by the printer when it is needed, in
+// the font the printer holds at that moment.
+#include "engine/crosswords.h"
+#include "engine/logging.h"
+#include "print/printer.h"
+#include "print/printlayout.h"
+#include "puzzle/ansi.h"
+#include "puzzle/resourcestore.h"
+#include "screen/rounding.h"
+
+using namespace PrintLayout;
+
+namespace {
+
+const QString kPrinting = QStringLiteral("printing the puzzle");
+const QString kPrintError = QStringLiteral("sorry, there was an error with the printing");
+const QString kSavedToFile = QStringLiteral("No printer was found, so the puzzle was saved in your Documents folder.");
+
+// Thrown when the printer reports a failure, or when no clue size fits: the
+// job stops where it is and says so.
+struct PrintFailed {};
+
+// The printer as a job uses it: each operation is checked, and a failed one
+// ends the job at once.
+class Sheet {
+public:
+    explicit Sheet(Printer &printer) : m_p(printer) {}
+
+    void document(const QString &name) { m_p.setDocumentName(name); check(); }
+    void orientation(Printer::Orientation o) { m_p.setOrientation(o); check(); }
+    void face(const QString &name) { m_p.setFontName(name); check(); }
+    void size(double points) { m_p.setFontSize(points); check(); }
+    void bold() { m_p.setFontBold(true); check(); }
+    int pageWidth() { return checked(m_p.pageWidth()); }
+    int pageHeight() { return checked(m_p.pageHeight()); }
+    double width(const QString &text) { return checked(m_p.textWidth(text)); }
+    double height(const QString &text) { return checked(m_p.textHeight(text)); }
+    void textAt(double x, double y, const QString &text)
+    {
+        m_p.setPosition(x, y);
+        check();
+        m_p.printText(text);
+        check();
+    }
+    void thickness(int pixels) { m_p.setLineThickness(pixels); check(); }
+    void line(double x1, double y1, double x2, double y2) { m_p.drawLine(x1, y1, x2, y2); check(); }
+    void box(double x1, double y1, double x2, double y2) { m_p.drawFilledBox(x1, y1, x2, y2); check(); }
+    void end()
+    {
+        m_p.endDocument();
+        check();
+        qCDebug(lcPrint).noquote() << QStringLiteral("document: ") + m_p.lastDestination();
+        m_savedToFile = m_savedToFile || m_p.savedToFile();
+    }
+    // True when a document of this job went to a file for want of a printer.
+    bool savedToFile() const { return m_savedToFile; }
+
+private:
+    void check()
+    {
+        if (m_p.failed())
+            throw PrintFailed{};
+    }
+    template <typename T> T checked(T value)
+    {
+        check();
+        return value;
+    }
+
+    Printer &m_p;
+    bool m_savedToFile = false;
+};
+
+QString documentName(int curpuz, const QString &sheet)
+{
+    return QStringLiteral("Quorel Crosswords puzzle %1 %2").arg(curpuz).arg(sheet);
+}
+
+QString footerLine(ResourceStore &resources)
+{
+    const QString text = fromAnsi(resources.fetch(QStringLiteral("TEXT"), QStringLiteral("FOOTER")).value_or(QByteArray()));
+    return text.section(QLatin1Char('\n'), 0, 0).remove(QLatin1Char('\r'));
+}
+
+QList<ClueRow> clueRows(const Crosswords &g)
+{
+    QList<ClueRow> rows;
+    for (int n = 1; n <= 100; ++n)
+        if (!g.clues[n][1].isEmpty())
+            rows.append({g.clues[n][1], g.clues[n][3]});
+    return rows;
+}
+
+// A one-line text fitted into the band above the grid (measured at the
+// current size, 18 points), printed centred over `centreWidth` at height y.
+// Bold, when asked for, is switched on after measuring.
+void printFitted(Sheet &s, const GridGeometry &g, const QString &text, double centreWidth, double y,
+                 bool boldBeforePrinting = false)
+{
+    const int size = fitTextSize(s.height(text), s.width(text), g.topMargin, g.gridSide);
+    if (boldBeforePrinting)
+        s.bold();
+    s.size(size);
+    s.textAt((centreWidth - s.width(text)) / 2, y, text);
+}
+
+// Lines at every square, each as long as the grid side (so they overshoot or
+// fall short where the rounded squares do not add up to it).
+void drawGridLines(Sheet &s, const GridGeometry &g, int gridsize)
+{
+    for (int i = 0; i <= gridsize; ++i) {
+        s.thickness(kLineThickness);
+        const double across = g.topMargin + double(i) * g.square;
+        const double down = kGridLeft + double(i) * g.square;
+        s.line(kGridLeft, across, g.gridSide + kGridLeft, across);
+        s.line(down, g.topMargin, down, g.topMargin + g.gridSide);
+    }
+}
+
+// Black squares filled; in the white ones the player's letter, centred and
+// hanging from the top edge, and the clue number at a third of the letter
+// size in the top-left corner.
+void drawSquares(Sheet &s, const GridGeometry &g, const Crosswords &game)
+{
+    s.bold();
+    const int letters = letterSize(g.square, s.width(QStringLiteral("W")));
+    for (int row = 0; row < game.gridsize; ++row) {
+        for (int col = 0; col < game.gridsize; ++col) {
+            const double x = kGridLeft + double(col) * g.square;
+            const double y = g.topMargin + double(row) * g.square;
+            const int k = row * game.gridsize + col + 1;
+            if (game.grid[row][col] == QLatin1String(" ")) {
+                s.box(x, y, x + g.square, y + g.square);
+                continue;
+            }
+            const QString letter = game.form.D[k].caption.toUpper();
+            if (letter.isEmpty())
+                continue;
+            s.size(letters);
+            s.textAt(x + (g.square - nearest(s.width(letter))) / 2.0, y, letter);
+            const QString number = game.form.Dn[k].caption.toUpper();
+            if (!number.isEmpty()) {
+                s.size(letters / 3.0);
+                s.textAt(x, y, number);
+            }
+        }
+    }
+}
+
+void printFooter(Sheet &s, const GridGeometry &g, const QString &footer)
+{
+    s.size(kFooterSize);
+    s.textAt(kGridLeft, g.topMargin * 1.5 + g.gridSide, footer);
+}
+
+} // namespace
+
+void Crosswords::printit()
+{
+    saymsg = kPrinting;
+    svc.printer.beginJob();
+    Sheet s(svc.printer);
+    const QString caption = QStringLiteral("Puzzle ") + QString::number(curpuz);
+    try {
+        // Sheet 1: title, caption, grid and footer.
+        s.document(documentName(curpuz, QStringLiteral("sheet 1")));
+        s.orientation(Printer::Orientation::Portrait);
+        s.face(QStringLiteral("arial"));
+        s.size(kMeasureSize);
+        const int w = s.pageWidth();
+        const GridGeometry g = twoSheetGrid(w, s.pageHeight(), gridsize);
+        printFitted(s, g, kTitle, g.pageWidth, 0);
+        s.size(kMeasureSize);
+        printFitted(s, g, caption, g.pageWidth, g.topMargin / 2.0);
+        s.size(kMeasureSize);
+        drawGridLines(s, g, gridsize);
+        drawSquares(s, g, *this);
+        // The caption again, now in bold, over the first print.
+        s.size(kMeasureSize);
+        printFitted(s, g, caption, g.pageWidth, g.topMargin / 2.0);
+        printFooter(s, g, footerLine(svc.resources));
+        s.end();
+
+        // Sheet 2: every clue, as large as the sheet allows. Face and bold
+        // stay as sheet 1 left them.
+        s.document(documentName(curpuz, QStringLiteral("sheet 2")));
+        s.orientation(Printer::Orientation::Portrait);
+        s.size(kMeasureSize);
+        const ClueSheet sheet = twoSheetClueLines(clueRows(*this), [&s](const QString &t) { return s.width(t); });
+        const int width = s.pageWidth();
+        const double th = s.height(QStringLiteral("Ay"));
+        const ClueSheetSize size = twoSheetClueSize(width, s.pageHeight(), int(sheet.lines.size()), th, sheet.widest);
+        for (qsizetype i = 0; i < sheet.lines.size(); ++i) {
+            s.size(size.size);
+            s.textAt(kGridLeft, double(i) * size.lineHeight + 300, sheet.lines[i]);
+        }
+        s.end();
+    } catch (const PrintFailed &) {
+        saymsg = kPrintError;
+        return;
+    }
+    if (s.savedToFile())
+        saymsg += QLatin1Char('\t') + kSavedToFile;
+}
+
+void Crosswords::printit1()
+{
+    saymsg = kPrinting;
+    svc.printer.beginJob();
+    Sheet s(svc.printer);
+    try {
+        // The grid half.
+        s.document(documentName(curpuz, QStringLiteral("on one sheet")));
+        s.orientation(Printer::Orientation::Landscape);
+        s.face(QStringLiteral("arial"));
+        s.size(kMeasureSize);
+        const int w = s.pageWidth();
+        const GridGeometry g = oneSheetGrid(w, s.pageHeight(), gridsize);
+        printFitted(s, g, kTitle, g.pageWidth / 2.0, 0);
+        s.size(kMeasureSize);
+        printFitted(s, g, QStringLiteral("Puzzle ") + QString::number(curpuz), g.pageWidth / 2.0, g.topMargin / 2.0,
+                    true);
+        s.size(kMeasureSize);
+        drawGridLines(s, g, gridsize);
+        drawSquares(s, g, *this);
+        printFooter(s, g, footerLine(svc.resources));
+
+        // The clue half: the largest size from 35 points down at which every
+        // line, wrapped to the column, fits the page.
+        s.size(kMeasureSize);
+        const QList<ClueRow> rows = clueRows(*this);
+        const auto widthAt18 = [&s](const QString &t) { return s.width(t); };
+        int f = kFirstClueSize + 1;
+        ClueColumn column;
+        QStringList lines;
+        do {
+            --f;
+            column = oneSheetColumn(g.pageWidth, g.pageHeight, f, s.height(QStringLiteral("Ay")));
+            if (column.lineHeight <= 0)
+                throw PrintFailed{};
+            lines = oneSheetClueLines(rows, f, column.width, widthAt18);
+        } while (lines.size() + 1 > column.linesThatFit);
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            s.size(f);
+            s.textAt(column.left, 500 + double(i + 1) * column.lineHeight, lines[i]);
+        }
+        s.end();
+    } catch (const PrintFailed &) {
+        saymsg = kPrintError;
+        return;
+    }
+    if (s.savedToFile())
+        saymsg += QLatin1Char('\t') + kSavedToFile;
+}
