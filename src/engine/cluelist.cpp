@@ -55,12 +55,7 @@ Flow Crosswords::clueListPhase(int key, int mods)
         return Flow::SpeechStep;
     }
     case Key::Space:
-        if (mods == Mod::None) {
-            saymsg = clueread;
-        } else {
-            saymsg.clear();
-            spellit(clues[spokenclue][0]);
-        }
+        repeatClue(mods);
         return Flow::SpeechStep;
     case Key::Tab:
         if (curdir == 1) {
@@ -94,5 +89,16 @@ Flow Crosswords::clueListPhase(int key, int mods)
             viewmode = 2;
         }
         return Flow::Next;
+    }
+}
+
+// Space: the last reading again, or with any modifier the clue text spelt out.
+void Crosswords::repeatClue(int mods)
+{
+    if (mods == Mod::None) {
+        saymsg = clueread;
+    } else {
+        saymsg.clear();
+        spellit(clues[spokenclue][0]);
     }
 }

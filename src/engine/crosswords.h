@@ -134,6 +134,8 @@ public:
     void setnozoom();
     void setzoom();
     QString sayzoom();
+    // The menu screen: picture, instruction strip and the two on-screen buttons.
+    void showMenuScreen();
     // The selection frame 150 twips outside a control on every side, sent to the back.
     void frameAround(const Control &c);
 
@@ -145,6 +147,7 @@ public:
     Flow magnifiedPhase(int key, int mods);
     Flow chooserPhase(int key, int mods);
     void leave();
+    void repeatClue(int mods);
     void postKey(int key, int mods = Mod::None);
 
     // ---- Persistence (store/) -------------------------------------------------

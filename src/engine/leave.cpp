@@ -5,15 +5,8 @@
 #include "engine/confirmbox.h"
 #include "engine/crosswords.h"
 #include "puzzle/ansi.h"
-#include "screen/textmeasure.h"
 
 #include <QSaveFile>
-
-namespace {
-
-const QString kMenuCaption = QStringLiteral("Use the cursor keys to choose a\npuzzle then press the enter key");
-
-} // namespace
 
 void Crosswords::leave()
 {
@@ -55,22 +48,7 @@ void Crosswords::leave()
     for (int i = 0; i <= 100; ++i)
         form.lblClue[i].visible = false;
 
-    form.imgBack.visible = true;
-    Control &back = form.lblBack;
-    back.visible = true;
-    back.backColor = Colour::Black;
-    back.foreColor = Colour::Yellow;
-    back.fontBold = true;
-    back.centred = true;
-    back.caption = kMenuCaption;
-    form.bringToFront(back);
-    const double textWidth = svc.measure.textWidth(kMenuCaption, form.fontSize);
-    if (textWidth > 0)
-        back.fontSize = back.width / textWidth * form.fontSize * 0.85;
-    for (Control *hint : {&form.lbl4[0], &form.lbl4[1], &form.lbl5[0], &form.lbl5[1]}) {
-        hint->visible = true;
-        form.bringToFront(*hint);
-    }
+    showMenuScreen();
 
     saymsg = QStringLiteral("Returning to the crosswords menu. ")
         + QStringLiteral("Use the cursor keys to choose a puzzle then press the enter key. ") + completedSentence();

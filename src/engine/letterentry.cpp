@@ -176,12 +176,7 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
         return Flow::SpeechStep;
     }
     case Key::Space:
-        if (mods == Mod::None) {
-            saymsg = clueread;
-        } else {
-            saymsg.clear();
-            spellit(clues[spokenclue][0]);
-        }
+        repeatClue(mods);
         return Flow::SpeechStep;
     case Key::Escape:
         // Everything typed on the line is dropped; the board is as it was.

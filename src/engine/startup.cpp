@@ -28,12 +28,8 @@ void Crosswords::Form_Load()
     form.shpsel.visible = false;
     setnozoom();
     viewmode = 0;
-    form.lblBack.visible = true;
-    form.lblBack.backColor = Colour::Black;
-    form.lblBack.foreColor = Colour::Yellow;
-    form.lblBack.fontBold = true;
-    form.lblBack.centred = true;
-    form.lblBack.caption = QStringLiteral("Use the cursor keys to choose a\npuzzle then press the enter key");
+    // The first screen is the same menu screen a puzzle returns to.
+    showMenuScreen();
 
     voice = 0;
     speed = 2;

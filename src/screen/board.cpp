@@ -21,6 +21,16 @@ bool isBlack(const QString &square)
 
 } // namespace
 
+// The clue number sits over the top half of its square, at a third of the letter size.
+void placeNumberOver(Control &number, const Control &square)
+{
+    number.top = square.top;
+    number.width = square.width;
+    number.left = square.left;
+    number.height = square.height / 2;
+    number.fontSize = square.fontSize / 3;
+}
+
 void Crosswords::drawboard()
 {
     const double sw = env.screenWidth;
@@ -89,11 +99,7 @@ void Crosswords::drawboard()
                 d.foreColor = Colour::Grey;
 
             Control &dn = form.Dn[idx];
-            dn.top = d.top;
-            dn.width = d.width;
-            dn.left = d.left;
-            dn.height = d.height / 2;
-            dn.fontSize = d.fontSize / 3;
+            placeNumberOver(dn, d);
             if (startsAcross(r, c) || startsDown(r, c)) {
                 ++counter;
                 dn.caption = QLatin1Char(' ') + QString::number(counter);

@@ -51,6 +51,9 @@ struct Control {
     bool operator==(const Control &) const = default;
 };
 
+// Lays a square's clue-number label over the top half of the square.
+void placeNumberOver(Control &number, const Control &square);
+
 // The headless control set of the main window "Crosswords". Arrays hold element
 // 0 (the design element) plus the elements created at start-up.
 struct Form {

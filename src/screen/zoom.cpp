@@ -207,11 +207,7 @@ void Crosswords::setzoom()
             d.backColor = Colour::White;
         d.visible = true;
         Control &dn = form.Dn[idx];
-        dn.top = d.top;
-        dn.width = d.width;
-        dn.left = d.left;
-        dn.height = d.height / 2;
-        dn.fontSize = d.fontSize / 3;
+        placeNumberOver(dn, d);
         dn.visible = true;
         form.bringToFront(dn);
     }
