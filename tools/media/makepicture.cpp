@@ -6,9 +6,9 @@
 // Usage: QT_QPA_PLATFORM=offscreen makepicture OUT.png
 //
 // The picture uses the game's own high-contrast palette. The title sits in the top
-// third as a small filled-in crossword; the middle of the screen is left plain black
-// for the menu's black strip of yellow text, and the lower right is kept empty for
-// the two blue "F1 = Help" and "F12 = Quit" buttons. The menu stretches the picture
+// third as a small filled-in crossword over a blue rule; everything below is plain
+// black, where the menu puts its strip of yellow text along the bottom and the two
+// blue "F1 = Help" and "F12 = Quit" buttons at the lower right. The menu stretches the picture
 // to 108 % of the screen height, so its bottom 57 rows are never seen.
 
 #include <QtGui/QFont>
@@ -97,39 +97,6 @@ void drawTitleGrid(QPainter &p)
     }
 }
 
-// A corner of an empty grid running off the lower-left edge: big plain squares,
-// one down answer highlighted in yellow, a yellow frame on the two edges that show.
-// It keeps to the left half so the buttons at the lower right stay on plain black.
-void drawCornerGrid(QPainter &p)
-{
-    constexpr double cell = 74.0;
-    constexpr int cols = 6;
-    constexpr int rows = 4; // the last row runs off the bottom edge
-    const double left = -cell * 0.5;
-    const double top = 500.0;
-    // 1 = white square, 0 = black square, 2 = highlighted square.
-    constexpr int pattern[rows][cols] = {
-        {1, 1, 2, 1, 1, 1},
-        {0, 1, 2, 0, 0, 1},
-        {1, 1, 2, 1, 1, 1},
-        {0, 1, 2, 1, 0, 1},
-    };
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < cols; ++c) {
-            if (pattern[r][c] == 0)
-                continue;
-            const QRectF sq(left + c * cell, top + r * cell, cell, cell);
-            p.fillRect(sq, pattern[r][c] == 2 ? kYellow : kWhite);
-            p.setPen(QPen(kBlack, 4));
-            p.drawRect(sq);
-        }
-    }
-    const double right = left + cols * cell;
-    p.setPen(QPen(kYellow, 10, Qt::SolidLine, Qt::SquareCap));
-    p.drawLine(QPointF(0, top - 7), QPointF(right + 7, top - 7));
-    p.drawLine(QPointF(right + 7, top - 7), QPointF(right + 7, kHeight));
-}
-
 // A blue rule under the title, the colour of the game's on-screen buttons.
 void drawRule(QPainter &p)
 {
@@ -145,7 +112,6 @@ QImage drawPicture()
     p.setRenderHint(QPainter::TextAntialiasing, true);
     drawTitleGrid(p);
     drawRule(p);
-    drawCornerGrid(p);
     p.end();
     return image;
 }
