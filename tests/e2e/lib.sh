@@ -58,16 +58,16 @@ e2e_init() {
     export QT_LOGGING_RULES="crosswords.*=true"
     export QT_MESSAGE_PATTERN="%{time process} %{category}: %{message}"
     unset QT_QPA_PLATFORM
-    # Find a free display number.
-    local n
-    for n in $(seq 90 140); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
-    done
-    export DISPLAY=":$n"
-    Xvfb "$DISPLAY" -screen 0 "${size}x24" -nolisten tcp >"$E2E_DIR/xvfb.log" 2>&1 &
+    # Xvfb picks a free display itself and tells us its number, so tests
+    # running side by side never share or race for one.
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$E2E_DIR/display" >"$E2E_DIR/xvfb.log" 2>&1 &
     E2E_XVFB_PID=$!
-    for _ in $(seq 1 100); do
-        xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+    for _ in $(seq 1 200); do
+        if [ -s "$E2E_DIR/display" ]; then
+            export DISPLAY=":$(tr -d '[:space:]' <"$E2E_DIR/display")"
+            xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+        fi
+        kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
         sleep 0.05
     done
     e2e_fail "Xvfb did not start"
