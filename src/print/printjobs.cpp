@@ -138,10 +138,10 @@ void drawSquares(Sheet &s, const GridGeometry &g, const Crosswords &game)
                 continue;
             }
             const QString letter = game.form.D[k].caption.toUpper();
-            if (letter.isEmpty())
-                continue;
-            s.size(letters);
-            s.textAt(x + (g.square - nearest(s.width(letter))) / 2.0, y, letter);
+            if (!letter.isEmpty()) {
+                s.size(letters);
+                s.textAt(x + (g.square - nearest(s.width(letter))) / 2.0, y, letter);
+            }
             const QString number = game.form.Dn[k].caption.toUpper();
             if (!number.isEmpty()) {
                 s.size(letters / 3.0);

@@ -48,115 +48,101 @@ std::optional<QByteArray> MemoryResources::fetch(const QString &type, const QStr
     return *it;
 }
 
-bool RecordingPrinter::take()
+bool RecordingPrinter::record(const QString &call)
 {
     if (failing || m_failed)
         return false;
-    if (failAfter >= 0 && m_taken >= failAfter) {
+    if (!failAt.isEmpty() && call == failAt) {
         m_failed = true;
         return false;
     }
-    ++m_taken;
+    calls.append(call);
     return true;
 }
 
 void RecordingPrinter::beginJob()
 {
-    m_taken = 0;
     m_failed = false;
     calls.append(QStringLiteral("job"));
 }
 
 void RecordingPrinter::setDocumentName(const QString &name)
 {
-    if (take())
-        calls.append(QStringLiteral("document ") + name);
+    record(QStringLiteral("document ") + name);
 }
 
 void RecordingPrinter::setOrientation(Orientation o)
 {
-    if (!take())
-        return;
-    orientation = o;
-    calls.append(QStringLiteral("orientation %1").arg(int(o)));
+    if (record(QStringLiteral("orientation %1").arg(int(o))))
+        orientation = o;
 }
 
 void RecordingPrinter::setFontName(const QString &face)
 {
-    if (take())
-        calls.append(QStringLiteral("font ") + face);
+    record(QStringLiteral("font ") + face);
 }
 
 void RecordingPrinter::setFontSize(double points)
 {
-    if (!take())
-        return;
-    size = points;
-    calls.append(QStringLiteral("size %1").arg(points));
+    if (record(QStringLiteral("size %1").arg(points)))
+        size = points;
 }
 
 void RecordingPrinter::setFontBold(bool bold)
 {
-    if (take())
-        calls.append(QStringLiteral("bold %1").arg(bold));
+    record(QStringLiteral("bold %1").arg(bold));
 }
 
 int RecordingPrinter::pageWidth()
 {
-    if (!take())
+    if (failed())
         return 0;
     return orientation == Orientation::Portrait ? width : height;
 }
 
 int RecordingPrinter::pageHeight()
 {
-    if (!take())
+    if (failed())
         return 0;
     return orientation == Orientation::Portrait ? height : width;
 }
 
 double RecordingPrinter::textWidth(const QString &text)
 {
-    return take() ? text.size() * 10.0 * size : 0;
+    return failed() ? 0 : text.size() * 10.0 * size;
 }
 
 double RecordingPrinter::textHeight(const QString &)
 {
-    return take() ? 20.0 * size : 0;
+    return failed() ? 0 : 20.0 * size;
 }
 
 void RecordingPrinter::setPosition(double x, double y)
 {
-    if (take())
-        calls.append(QStringLiteral("at %1 %2").arg(x).arg(y));
+    record(QStringLiteral("at %1 %2").arg(x).arg(y));
 }
 
 void RecordingPrinter::printText(const QString &text)
 {
-    if (take())
-        calls.append(QStringLiteral("text ") + text);
+    record(QStringLiteral("text ") + text);
 }
 
 void RecordingPrinter::setLineThickness(int pixels)
 {
-    if (take())
-        calls.append(QStringLiteral("thickness %1").arg(pixels));
+    record(QStringLiteral("thickness %1").arg(pixels));
 }
 
 void RecordingPrinter::drawLine(double x1, double y1, double x2, double y2)
 {
-    if (take())
-        calls.append(QStringLiteral("line %1 %2 %3 %4").arg(x1).arg(y1).arg(x2).arg(y2));
+    record(QStringLiteral("line %1 %2 %3 %4").arg(x1).arg(y1).arg(x2).arg(y2));
 }
 
 void RecordingPrinter::drawFilledBox(double x1, double y1, double x2, double y2)
 {
-    if (take())
-        calls.append(QStringLiteral("box %1 %2 %3 %4").arg(x1).arg(y1).arg(x2).arg(y2));
+    record(QStringLiteral("box %1 %2 %3 %4").arg(x1).arg(y1).arg(x2).arg(y2));
 }
 
 void RecordingPrinter::endDocument()
 {
-    if (take())
-        calls.append(QStringLiteral("end"));
+    record(QStringLiteral("end"));
 }

@@ -86,7 +86,7 @@ public:
     QStringList calls;
     int width = 11906, height = 16838;  // A4 portrait, twips
     bool failing = false;               // every job fails from its first call
-    int failAfter = -1;                 // calls of a job that succeed before it fails; -1 never
+    QString failAt;                     // a job fails at the first call recorded as this, e.g. "end"
     bool toFile = false;                // documents go to files: there is no printer
     double size = 10;
     Orientation orientation = Orientation::Portrait;
@@ -112,9 +112,8 @@ public:
     bool savedToFile() const override { return toFile; }
 
 private:
-    // Counts a call of the job; false once the printer has failed.
-    bool take();
-    int m_taken = 0;
+    // Records a call of the job; false (nothing recorded) once it has failed.
+    bool record(const QString &call);
     bool m_failed = false;
 };
 
