@@ -3,9 +3,16 @@
 // The engine tick and puzzle loading, which run on every key and menu step.
 #include "support/harness.h"
 
+#include <QLoggingCategory>
 #include <benchmark/benchmark.h>
 
 namespace {
+
+// The game's log lines would swamp the timings; the benchmarks run silent.
+const bool g_quiet = [] {
+    QLoggingCategory::setFilterRules(QStringLiteral("crosswords.*=false"));
+    return true;
+}();
 
 void BM_TickWithoutKey(benchmark::State &state)
 {
