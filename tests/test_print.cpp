@@ -219,6 +219,26 @@ TEST_F(Printing, AMissingPrinterGivesTheErrorForBothLayouts)
     EXPECT_EQ(h.printer.calls, QStringList{"job"});
 }
 
+TEST_F(Printing, AFooterWiderThanTheGridGoesOnInALineBelowAtTheSameSize)
+{
+    useSmallPuzzle(h.g());
+    // 60 characters: 8400 twips at 14 points, wider than the one sheet's grid (7419).
+    const QString notice = "Puzzles (c) 2026 our own makers. Definitions from a lexicon.";
+    ASSERT_EQ(notice.size(), 60);
+    h.resources.put("TEXT", "FOOTER", notice.toLatin1() + "\r\n");
+    print(Mod::Shift);
+    const QStringList calls = h.printer.calls;
+    const qsizetype at = calls.indexOf("at 500 10785");
+    ASSERT_GE(at, 1);
+    // 51 characters (7140) fit; the rest stands one line (280) lower.
+    EXPECT_EQ(calls.mid(at - 1, 5), (QStringList{"size 14", "at 500 10785",
+                                                 "text Puzzles (c) 2026 our own makers. Definitions from a",
+                                                 "at 500 11065", "text lexicon."}));
+    // On the two sheets' wider grid (10406) it stays one line.
+    print();
+    EXPECT_TRUE(h.printer.calls.contains("text " + notice));
+}
+
 // ---- Two sheets ---------------------------------------------------------------
 
 TEST_F(Printing, TwoSheetsDrawExactlyThisForTheSmallPuzzle)

@@ -151,10 +151,16 @@ void drawSquares(Sheet &s, const GridGeometry &g, const Crosswords &game)
     }
 }
 
+// The copyright notice in the middle of the space below the grid. A notice
+// wider than the grid goes on in further lines under the first, so it never
+// runs off the sheet or, on the one sheet, into the clue column.
 void printFooter(Sheet &s, const GridGeometry &g, const QString &footer)
 {
     s.size(kFooterSize);
-    s.textAt(kGridLeft, g.topMargin * 1.5 + g.gridSide, footer);
+    const QStringList lines = wrapWords(footer, [&](const QString &t) { return s.width(t) <= g.gridSide; });
+    const double lineHeight = lines.size() > 1 ? s.height(footer) : 0;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        s.textAt(kGridLeft, g.topMargin * 1.5 + g.gridSide + double(i) * lineHeight, lines[i]);
 }
 
 } // namespace

@@ -102,8 +102,7 @@ ClueColumn oneSheetColumn(int pageWidth, int pageHeight, int f, double heightOfA
     return c;
 }
 
-QStringList wrapClue(const QString &line, double f, int columnWidth,
-                     const std::function<double(const QString &)> &widthAt18)
+QStringList wrapWords(const QString &line, const std::function<bool(const QString &)> &fits)
 {
     QStringList out;
     QString rest = line;
@@ -116,18 +115,29 @@ QStringList wrapClue(const QString &line, double f, int columnWidth,
         QString candidate = words.first();
         for (qsizetype j = 1; j < words.size(); ++j) {
             candidate += QLatin1Char(' ') + words[j];
-            if (widthAt18(candidate) * f / kMeasureSize <= columnWidth) {
+            if (fits(candidate)) {
                 segment = candidate;
                 lastTaken = j;
             }
         }
-        out.append(out.isEmpty() ? segment : kIndent + segment);
+        out.append(segment);
         if (lastTaken == words.size() - 1)
             break;
         rest = words.mid(lastTaken + 1).join(QLatin1Char(' '));
         if (rest.isEmpty())
             break;
     }
+    return out;
+}
+
+QStringList wrapClue(const QString &line, double f, int columnWidth,
+                     const std::function<double(const QString &)> &widthAt18)
+{
+    QStringList out = wrapWords(line, [&](const QString &candidate) {
+        return widthAt18(candidate) * f / kMeasureSize <= columnWidth;
+    });
+    for (qsizetype i = 1; i < out.size(); ++i)
+        out[i].prepend(kIndent);
     return out;
 }
 

@@ -75,6 +75,11 @@ struct ClueColumn {
 };
 ClueColumn oneSheetColumn(int pageWidth, int pageHeight, int f, double heightOfAyAt18);
 
+// A line broken at blanks into segments for which `fits` holds: words are
+// split at every single blank, so no blank is lost; a segment holds as many
+// words as fit but always at least one, so no word is lost either.
+QStringList wrapWords(const QString &line, const std::function<bool(const QString &)> &fits);
+
 // A clue line wrapped into the column at size f: widths are measured at 18
 // points and scaled by f / 18. Words are split at every single blank, so no
 // blank is lost; a segment holds as many words as fit but at least one; every
