@@ -2,10 +2,12 @@
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 #include "platform/espeakvoice.h"
 
+#include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -19,10 +21,22 @@ int collectSamples(short *wav, int count, espeak_EVENT *events)
 
 // espeak-ng keeps global state and does not survive being terminated and
 // initialised again, so the library is set up once for the whole process.
+// Missing voice data gives 0: the game then runs without a voice (it still
+// logs every phrase). espeak_Initialize would end the whole process instead.
 int initialiseOnce()
 {
     static const int sampleRate = [] {
-        const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, 0);
+        espeak_ng_InitializePath(nullptr);
+        espeak_ng_ERROR_CONTEXT context = nullptr;
+        const espeak_ng_STATUS status = espeak_ng_Initialize(&context);
+        if (status != ENS_OK) {
+            espeak_ng_PrintStatusCodeMessage(status, stderr, context);
+            espeak_ng_ClearErrorContext(&context);
+            return 0;
+        }
+        if (espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr) != ENS_OK)
+            return 0;
+        const int rate = espeak_ng_GetSampleRate();
         if (rate > 0)
             espeak_SetSynthCallback(collectSamples);
         return rate;

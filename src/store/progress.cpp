@@ -88,7 +88,8 @@ void Crosswords::puzstatus()
         int filled = 0;
         int mistakes = 0;
         // Past the lines read every entry is empty, so a huge stored size stops counting there.
-        const int squares = g > 0 ? std::min(g * g, kStatusLines / 3) : 0;
+        // (A stored size of 46341 or more would overflow g * g as an int.)
+        const int squares = g > 0 ? int(std::min<long long>(1LL * g * g, kStatusLines / 3)) : 0;
         for (int k = 0; k < squares; ++k) {
             const QString entry = line(2 + 3 * k).left(1);
             const QString answer = line(4 + 3 * k);
