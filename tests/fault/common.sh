@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#
+# Shared by the fault tests of the real binary: tests/e2e/lib.sh plus what the
+# shipped data says about the puzzles.
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh"
+
+FAULT_TEXT="$(dirname "${BASH_SOURCE[0]}")/../../resources/text"
+
+# fault_puzzle_name N: the resource name of menu puzzle N (PUZ0101, ...).
+fault_puzzle_name() {
+    tr -d '\r' <"$FAULT_TEXT/PUZZLES.txt" | sed -n "$(($1 + 1))p" | sed 's/\.TXT$//'
+}
+
+# fault_answer N K: the K-th answer of menu puzzle N, without spaces.
+fault_answer() {
+    tr -d '\r' <"$FAULT_TEXT/$(fault_puzzle_name "$1").txt" \
+        | awk -F'\t' -v k="$2" 'NF == 3 && ++n == k { print $2; exit }' | tr -d ' '
+}
+
+# fault_clue_number N K: the number of the K-th clue of menu puzzle N ("14").
+fault_clue_number() {
+    tr -d '\r' <"$FAULT_TEXT/$(fault_puzzle_name "$1").txt" \
+        | awk -F'\t' -v k="$2" 'NF == 3 && ++n == k { print substr($1, 2); exit }'
+}
+
+# fault_type_answer WORD: types WORD into the open answer line, one letter a
+# tick, waiting for the engine's own move to the next square between letters.
+fault_type_answer() {
+    local word="$1" i typed
+    typed=$(grep -c 'crosswords.keys: key: 39 7' "$E2E_LOG")
+    for ((i = 0; i < ${#word}; i++)); do
+        e2e_key "${word:i:1}"
+        e2e_wait_log "crosswords.speech: say: ${word:i:1}"
+        if ((i + 1 < ${#word})); then
+            typed=$((typed + 1))
+            for _ in $(seq 1 100); do
+                [ "$(grep -c 'crosswords.keys: key: 39 7' "$E2E_LOG")" -ge "$typed" ] && break
+                sleep 0.05
+            done
+        fi
+    done
+}
+
+# fault_said_count TEXT: how many spoken phrases so far contain TEXT.
+fault_said_count() {
+    grep -E 'crosswords.speech: (say|saywait): ' "$E2E_LOG" | grep -cF -- "$1"
+}
+
+# fault_wait_said_count TEXT N: waits until TEXT has been spoken N times.
+fault_wait_said_count() {
+    for _ in $(seq 1 200); do
+        [ "$(fault_said_count "$1")" -ge "$2" ] && return 0
+        sleep 0.05
+    done
+    e2e_fail "said '$1' fewer than $2 times"
+}
+
+# fault_answer_box KEY: presses KEY in the modal box the game has open.
+fault_answer_box() {
+    local box=""
+    for _ in $(seq 1 100); do
+        box=$(xdotool search --onlyvisible --name "Quorel Crosswords" 2>/dev/null | grep -v "^$E2E_WID\$" | head -n 1)
+        [ -n "$box" ] && break
+        sleep 0.05
+    done
+    [ -n "$box" ] || e2e_fail "no box to answer"
+    # Synthetic events to a box that has only just been mapped can be lost;
+    # once it has the focus the key goes through the server like a typed one.
+    xdotool windowfocus --sync "$box" 2>/dev/null || true
+    sleep 0.2
+    xdotool key "$1" 2>/dev/null || true
+    sleep 0.15
+}
