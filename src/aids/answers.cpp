@@ -1,30 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
-#include "engine/confirmbox.h"
 #include "engine/crosswords.h"
 
 #include <QSaveFile>
 
 namespace {
 
-const QString kConfirmTail = QStringLiteral(" Press the enter key to confirm or the escape key to cancel.");
-
 bool isBlackSquare(const Control &square)
 {
     // A black square under a magnified view's cursor is pale yellow.
     return square.backColor == Colour::Black || square.backColor == Colour::PaleYellow;
-}
-
-// Speaks the question, then shows the OK/Cancel box; a refusal says "cancelled".
-bool askFirst(Crosswords &game, const QString &question, const QString &box)
-{
-    game.sayphrase = question + kConfirmTail;
-    game.sayit(game.sayphrase);
-    if (game.svc.confirm.confirm(box))
-        return true;
-    game.sayphrase = QStringLiteral("cancelled");
-    game.sayit(game.sayphrase);
-    return false;
 }
 
 } // namespace
@@ -41,7 +26,7 @@ void Crosswords::showanswer()
         const QString letter = currow >= 1 && curcol >= 1 ? solution[currow - 1][curcol - 1] : QString();
         if (letter.isEmpty())
             return;  // a black square: nothing to reveal, nothing to ask
-        if (!askFirst(*this, QStringLiteral("Are you sure you want to know the answer to this square?"),
+        if (!confirmAloud(QStringLiteral("Are you sure you want to know the answer to this square?"),
                       QStringLiteral("Show answer for this square. Are you sure?")))
             return;
         sayit(QString());
@@ -53,7 +38,7 @@ void Crosswords::showanswer()
         grid[currow - 1][curcol - 1] = QStringLiteral("!");
         saymsg = QStringLiteral("the answer is\t") + letter;
     } else {
-        if (!askFirst(*this, QStringLiteral("Are you sure you want to know the answer to this clue?"),
+        if (!confirmAloud(QStringLiteral("Are you sure you want to know the answer to this clue?"),
                       QStringLiteral("Show answer to this clue. Are you sure?")))
             return;
         sayit(QString());
@@ -111,7 +96,7 @@ void Crosswords::clearpuzzle()
     const bool inMenu = viewmode == 0 || viewmode == 99 || viewmode < 0;
     if (inMenu && curpuz < 1)
         return;
-    if (!askFirst(*this, QStringLiteral("Are you sure you want to clear this puzzle?"),
+    if (!confirmAloud(QStringLiteral("Are you sure you want to clear this puzzle?"),
                   QStringLiteral("Clear this puzzle. Are you sure?")))
         return;
     sayit(QString());

@@ -148,6 +148,8 @@ public:
     Flow chooserPhase(int key, int mods);
     void leave();
     void repeatClue(int mods);
+    // Speaks the question, then asks with the modal box; true for OK.
+    bool confirmAloud(const QString &question, const QString &box);
     void postKey(int key, int mods = Mod::None);
 
     // ---- Persistence (store/) -------------------------------------------------

@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 // F12: from a puzzle back to the menu (saving it), or from the menu out of
 // the program after a confirmation.
-#include "engine/confirmbox.h"
 #include "engine/crosswords.h"
 #include "puzzle/ansi.h"
 
@@ -13,14 +12,9 @@ void Crosswords::leave()
     savefile();
 
     if (viewmode == 0) {
-        sayphrase = QStringLiteral("Are you sure you want to leave the programme? "
-                                   "Press the enter key to confirm or the escape key to cancel.");
-        sayit(sayphrase);
-        if (!svc.confirm.confirm(QStringLiteral("Leave Quorel Crosswords. Are you sure?"))) {
-            sayphrase = QStringLiteral("cancelled");
-            sayit(sayphrase);
+        if (!confirmAloud(QStringLiteral("Are you sure you want to leave the programme?"),
+                          QStringLiteral("Leave Quorel Crosswords. Are you sure?")))
             return;
-        }
         sayit(QString());
         voicestate = 0;
         saymsg.clear();

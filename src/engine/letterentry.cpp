@@ -3,7 +3,6 @@
 // The answer line: typing, moving between boxes, scrolling the alphabet,
 // deleting, and writing the line into the grid.
 #include "engine/answerline.h"
-#include "engine/confirmbox.h"
 #include "engine/crosswords.h"
 
 namespace {
@@ -95,14 +94,10 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
             && form.lblInn[letterpos].caption == QLatin1String("*");
         if (square && !square->caption.isEmpty() && !box.caption.isEmpty() && letter != box.caption && shared) {
             saysync = 0;
-            sayphrase = QStringLiteral("Warning, you are about to overwrite a square that affects another answer. "
-                                       "Are you sure? Press the enter key to confirm or the escape key to cancel.");
-            sayit(sayphrase);
-            if (!svc.confirm.confirm(QStringLiteral("Overwrite square. Are you sure?"))) {
-                sayphrase = QStringLiteral("cancelled");
-                sayit(sayphrase);
+            if (!confirmAloud(QStringLiteral("Warning, you are about to overwrite a square that affects "
+                                             "another answer. Are you sure?"),
+                              QStringLiteral("Overwrite square. Are you sure?")))
                 return Flow::EndTick;
-            }
             sayit(QString());
             voicestate = 0;
             saymsg.clear();

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 // F5: print the open puzzle on two sheets; with a modifier held, on one.
-#include "engine/confirmbox.h"
 #include "engine/crosswords.h"
 
 void Crosswords::askprint(int shifted)
@@ -16,18 +15,11 @@ void Crosswords::askprint(int shifted)
     }
     const bool onePage = shifted != 0;
     const QString label = onePage ? QStringLiteral("(1 page)") : QStringLiteral("(2 pages)");
-    sayphrase = onePage
-        ? QStringLiteral("You are about to print this puzzle on one page. "
-                         "Press the enter key to confirm or the escape key to cancel.")
-        : QStringLiteral("You are about to print this puzzle on two pages. "
-                         "Press the enter key to confirm or the escape key to cancel.");
+    const QString question = onePage ? QStringLiteral("You are about to print this puzzle on one page.")
+                                     : QStringLiteral("You are about to print this puzzle on two pages.");
     saysync = 0;
-    sayit(sayphrase);
-    if (!svc.confirm.confirm(QStringLiteral("Print this puzzle ") + label + QStringLiteral(". Are you sure? "))) {
-        sayphrase = QStringLiteral("cancelled");
-        sayit(sayphrase);
+    if (!confirmAloud(question, QStringLiteral("Print this puzzle ") + label + QStringLiteral(". Are you sure? ")))
         return;
-    }
     sayit(QString());
     voicestate = 0;
     saymsg.clear();
