@@ -5,6 +5,8 @@
 #include "engine/services.h"
 #include "screen/form.h"
 
+#include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -166,6 +168,10 @@ public:
     // which appends "sorry, your progress could not be saved" as its own phrase.
     bool savefailed = false;
     void queueSaveFailure();
+    // Fault handling (store/progress.cpp): per puzzle, the progress file a
+    // failed save could not write. Reopening the puzzle and the status scan use
+    // it in place of the file until a save of that puzzle succeeds.
+    QMap<int, QByteArray> unsaved;
 
     // ---- Solving aids (aids/) -------------------------------------------------
     void checkwork();

@@ -78,12 +78,13 @@ void Crosswords::loadpuzzle()
     }
 
     // Merge the saved progress. Opening for append creates the file when it is
-    // missing; anything unreadable is taken as empty, never as an error.
+    // missing; anything unreadable is taken as empty, never as an error. What a
+    // failed save could not write stands in for the file, so the letters stay.
     QFile file(progressFile(curpuz));
     if (file.open(QIODevice::Append))
         file.close();
-    QByteArray saved;
-    if (file.open(QIODevice::ReadOnly)) {
+    QByteArray saved = unsaved.value(curpuz);
+    if (!unsaved.contains(curpuz) && file.open(QIODevice::ReadOnly)) {
         saved = file.readAll();
         file.close();
     }

@@ -49,9 +49,19 @@ void Crosswords::savefile()
     }
 
     // Written beside the old file and renamed over it: a full disk or a crash
-    // never leaves half a file behind.
+    // never leaves half a file behind. Unbuffered, so that a full disk fails
+    // the write itself: a buffered write is only flushed inside commit(),
+    // which then misses the error and puts an empty file in the old one's place.
     QSaveFile file(progressFile(curpuz));
-    savefailed = !(file.open(QIODevice::WriteOnly) && file.write(toAnsi(out)) >= 0 && file.commit());
+    const QByteArray bytes = toAnsi(out);
+    savefailed = !(file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size()
+                   && file.commit());
+    // Kept until a save of this puzzle succeeds: reopening it and the status
+    // scan read it in place of the file, so nothing typed is lost meanwhile.
+    if (savefailed)
+        unsaved[curpuz] = bytes;
+    else
+        unsaved.remove(curpuz);
 }
 
 void Crosswords::queueSaveFailure()
@@ -73,7 +83,9 @@ void Crosswords::puzstatus()
         if (file.open(QIODevice::Append))
             file.close();
         QStringList lines;
-        if (file.open(QIODevice::ReadOnly)) {
+        if (unsaved.contains(i)) {
+            lines = fromAnsi(unsaved.value(i)).split(kCrLf);
+        } else if (file.open(QIODevice::ReadOnly)) {
             lines = fromAnsi(file.readAll()).split(kCrLf);
             file.close();
         }

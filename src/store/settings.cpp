@@ -102,9 +102,13 @@ void Crosswords::writeSettings()
     if (path.isEmpty())
         return;
     QDir().mkpath(QFileInfo(path).absolutePath());
+    // Unbuffered, so that a full disk fails the write itself and the old file
+    // stays: a buffered write is only flushed inside commit(), which then
+    // misses the error and puts an empty file in the old one's place.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return;
-    file.write(toAnsi(QStringLiteral("Voice\t%1\r\nSpeed\t%2\r\n").arg(voice).arg(speed)));
-    file.commit();
+    const QByteArray bytes = toAnsi(QStringLiteral("Voice\t%1\r\nSpeed\t%2\r\n").arg(voice).arg(speed));
+    if (file.write(bytes) == bytes.size())
+        file.commit();
 }

@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#
+# Saving into a read-only state folder and into a full disk (a 64 KiB tmpfs
+# filled up): F12 speaks "sorry, your progress could not be saved", the file
+# keeps what it held, and the letters typed are not lost: the puzzle reopens
+# with them, and once the folder can be written again the next F12 saves them.
+# A settings change on a full disk keeps the old settings file. Mounting needs
+# root; without it the test is skipped.
+source "$(dirname "$0")/common.sh"
+e2e_init "$1" 1024x768
+
+MOUNTED=()
+unmount_all() {
+    local m
+    for m in "${MOUNTED[@]}"; do umount "$m" 2>/dev/null || { sleep 0.5; umount -l "$m" 2>/dev/null; }; done
+    MOUNTED=()
+}
+trap 'e2e_cleanup; unmount_all' EXIT
+
+state="$XDG_STATE_HOME/quorel-crosswords"
+config="$XDG_CONFIG_HOME/quorel-crosswords"
+mkdir -p "$state" "$config"
+if ! mount -t tmpfs -o size=64k tmpfs "$state" 2>/dev/null; then
+    echo "SKIP: cannot mount a tmpfs here (needs root): full disk and read-only folder not tested"
+    exit 77
+fi
+MOUNTED+=("$state")
+mount -t tmpfs -o size=64k tmpfs "$config" || e2e_fail "cannot mount a tmpfs on the settings folder"
+MOUNTED+=("$config")
+printf 'Voice\t0\r\nSpeed\t2\r\n' >"$config/tamrivo3.ini"
+progress="$state/quoreltamriva3-$(fault_puzzle_name 1).tmp"
+first=$(fault_answer 1 1)
+second=$(fault_answer 1 2)
+[ -n "$first" ] && [ -n "$second" ] || e2e_fail "no answers for puzzle 1"
+
+# entries: the letters of puzzle 1's progress file, in the order of the squares.
+entries() {
+    tr -d '\r' <"$progress" | awk 'NR >= 2 && NR <= 508 && (NR - 2) % 3 == 0' | tr -d '\n'
+}
+
+# unsaved_round HOW K: types the K-th answer, makes the folder unwritable in
+# the way HOW names, and checks the warning, the letters and the later save.
+unsaved_round() {
+    local how="$1" k="$2" word before warnings heard
+    word=$(fault_answer 1 "$k")
+    before=$(entries)
+    e2e_key Down  # the other axis opens puzzle 1
+    e2e_wait_say "1 across"
+    if [ "$k" -eq 2 ]; then
+        e2e_key Right
+        e2e_wait_say "$(fault_clue_number 1 2) across"
+    fi
+    fault_type_answer "$word"
+    e2e_key Return
+    e2e_wait_say "you filled this in with$(echo "$word" | sed 's/./, &/g')"
+
+    case "$how" in
+        full)
+            # Fill every block the tmpfs has left.
+            dd if=/dev/zero of="$state/filler" bs=4k 2>/dev/null
+            [ "$(df --output=avail "$state" | tail -n 1 | tr -d ' ')" -eq 0 ] || e2e_fail "the tmpfs is not full"
+            ;;
+        readonly)
+            mount -o remount,ro "$state" || e2e_fail "cannot remount the state folder read-only"
+            ;;
+    esac
+
+    warnings=$(fault_said_count "sorry, your progress could not be saved")
+    e2e_key F12
+    fault_wait_said_count "sorry, your progress could not be saved" $((warnings + 1))
+    [ "$(entries)" = "$before" ] || e2e_fail "($how) the file changed although it could not be written"
+
+    # The puzzle reopens with the letters.
+    heard=$(fault_said_count "you filled this in with, $word")
+    e2e_key Down
+    e2e_wait_say "1 across"
+    [ "$k" -eq 2 ] && e2e_key Right
+    fault_wait_said_count "you filled this in with, $word" $((heard + 1))
+
+    # Room again: the next F12 keeps them in the file, without a warning.
+    case "$how" in
+        full) rm -f "$state/filler" ;;
+        readonly) mount -o remount,rw "$state" || e2e_fail "cannot remount read-write" ;;
+    esac
+    warnings=$(fault_said_count "sorry, your progress could not be saved")
+    local returns
+    returns=$(fault_said_count "Returning to the crosswords menu.")
+    e2e_key F12
+    fault_wait_said_count "Returning to the crosswords menu." $((returns + 1))
+    sleep 0.3
+    [ "$(fault_said_count "sorry, your progress could not be saved")" -eq "$warnings" ] \
+        || e2e_fail "($how) warned although the folder can be written again"
+}
+
+e2e_start
+e2e_wait_say "Welcome to Quorel Crosswords volume 3."
+
+# A new speed on a full disk: the speed changes, the old file stays whole.
+dd if=/dev/zero of="$config/filler" bs=4k 2>/dev/null
+e2e_key alt+F1
+e2e_wait_say "Speed changed to fast"
+printf 'Voice\t0\r\nSpeed\t2\r\n' >"$E2E_DIR/settings.old"
+cmp -s "$config/tamrivo3.ini" "$E2E_DIR/settings.old" \
+    || e2e_fail "the settings file on a full disk holds: $(od -c "$config/tamrivo3.ini")"
+rm -f "$config/filler"
+
+e2e_key Right
+e2e_wait_say "Puzzle 1"
+unsaved_round readonly 1
+[ "$(entries)" = "$first" ] || e2e_fail "after the read-only folder the file holds '$(entries)', typed '$first'"
+unsaved_round full 2
+[ "$(entries)" = "$first$second" ] || [ "$(entries)" = "$second$first" ] \
+    || e2e_fail "after the full disk the file holds '$(entries)', typed '$first' and '$second'"
+
+kill -0 "$E2E_PID" 2>/dev/null || e2e_fail "the game ended"
+e2e_stop
+unmount_all
+e2e_pass "a full disk and a read-only state folder: warned, letters kept, saved when possible"

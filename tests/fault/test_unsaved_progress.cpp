@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+// A save that fails loses nothing: the letters stay with the puzzle (its
+// status in the menu, the puzzle reopened) until a later save succeeds.
+// A folder in the progress file's place makes every save of it fail without
+// needing a full disk.
+#include "solving_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kSorry = "sorry, your progress could not be saved";
+
+class UnsavedProgress : public ::testing::Test {
+protected:
+    UnsavedProgress() : h({smallPuzzle(), smallPuzzle()}) {}
+    void SetUp() override { openFirstPuzzle(h); }
+    QStringList say(int key, int mods = Mod::None)
+    {
+        h.press(key, mods);
+        h.drain();
+        return h.spoken();
+    }
+    void type(const QString &word)
+    {
+        for (const QChar ch : word)
+            say(ch.unicode());
+        say(Key::Enter);
+    }
+    QString entries()
+    {
+        QString out;
+        for (int idx = 1; idx <= 169; ++idx)
+            out += h.g().form.D[idx].caption;
+        return out;
+    }
+    QString file() { return progressPath(h, "PUZ0101"); }
+    Harness h;
+};
+
+TEST_F(UnsavedProgress, TheLettersOfAFailedSaveStayUntilASaveSucceeds)
+{
+    type("SANE");
+    QFile::remove(file());
+    ASSERT_TRUE(QDir().mkpath(file()));
+
+    EXPECT_TRUE(say(Key::F12).contains(kSorry));
+    // The menu counts them: 4 of 18 letters.
+    say(Key::Right);
+    EXPECT_EQ(say(Key::Left), (QStringList{"Puzzle 1", "This puzzle is 22 percent done"}));
+    // After walking onto another puzzle and back, it opens with the letters.
+    say(Key::Down);
+    EXPECT_EQ(h.g().viewmode, 1);
+    EXPECT_EQ(h.g().curpuz, 1);
+    EXPECT_EQ(entries(), "SANE");
+    say(Key::Right);  // 3 across
+    type("DOG");
+    // Still no room: warned again, and both words are kept.
+    EXPECT_TRUE(say(Key::F12).contains(kSorry));
+    say(Key::Down);
+    EXPECT_EQ(entries(), "SANEDOG");
+
+    // Room again: the save succeeds, without a warning, and the file has them.
+    ASSERT_TRUE(QDir().rmdir(file()));
+    EXPECT_FALSE(say(Key::F12).contains(kSorry));
+    EXPECT_FALSE(h.g().savefailed);
+    const QList<QByteArray> lines = readFile(file()).split('\n');
+    ASSERT_GE(lines.size(), 538);
+    EXPECT_EQ(lines[1 + 3 * (sq(0, 0) - 1)], "S\r");
+    EXPECT_EQ(lines[1 + 3 * (sq(0, 5) - 1)], "D\r");
+
+    // From now on the file is what counts: emptied behind the game's back, the
+    // puzzle opens empty.
+    writeFile(file(), QByteArray());
+    say(Key::Down);
+    EXPECT_EQ(entries(), "");
+}
+
+TEST_F(UnsavedProgress, AFailedSaveOfOnePuzzleLeavesTheOthersToTheirFiles)
+{
+    type("SANE");
+    QFile::remove(file());
+    ASSERT_TRUE(QDir().mkpath(file()));
+    say(Key::F12);
+
+    // Puzzle 2 saves normally and reopens from its file.
+    say(Key::Right);
+    say(Key::Down);
+    EXPECT_EQ(h.g().curpuz, 2);
+    EXPECT_EQ(entries(), "");
+    type("SANE");
+    EXPECT_FALSE(say(Key::F12).contains(kSorry));
+    EXPECT_TRUE(readFile(progressPath(h, "PUZ0102")).startsWith("13\r\nS\r\n"));
+    say(Key::Left);
+    say(Key::Down);
+    EXPECT_EQ(h.g().curpuz, 1);
+    EXPECT_EQ(entries(), "SANE");
+}
+
+} // namespace
