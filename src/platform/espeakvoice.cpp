@@ -5,6 +5,8 @@
 #include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -74,6 +76,9 @@ EspeakVoice::EspeakVoice()
     selectVoice(0);
     setRate(0);
     m_stream = std::make_unique<PcmStream>(m_sampleRate);
+    m_pieceTimer.setSingleShot(true);
+    m_pieceTimer.setInterval(0);
+    QObject::connect(&m_pieceTimer, &QTimer::timeout, &m_pieceTimer, [this] { synthesiseNextPiece(); });
     // The first synthesis loads the voice data; do it now, not on the welcome.
     synthesise(QStringLiteral("ready"));
 }
@@ -99,23 +104,62 @@ QByteArray EspeakVoice::synthesise(const QString &text)
     return pcm;
 }
 
+QStringList EspeakVoice::sentences(const QString &text)
+{
+    // A sentence ends at . ! or ? followed by white space, so "3.5" stays whole.
+    static const QRegularExpression end(QStringLiteral("(?<=[.!?])\\s+"));
+    QStringList pieces;
+    qsizetype from = 0;
+    for (auto it = end.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        pieces.append(text.mid(from, m.capturedEnd() - from));
+        from = m.capturedEnd();
+    }
+    if (from < text.size() || pieces.isEmpty())
+        pieces.append(text.mid(from));
+    return pieces;
+}
+
 bool EspeakVoice::isIdle()
 {
-    return !m_stream || m_stream->isIdle();
+    return !m_stream || (m_pieces.isEmpty() && m_stream->isIdle());
+}
+
+void EspeakVoice::synthesiseNextPiece()
+{
+    if (m_pieces.isEmpty())
+        return;
+    m_stream->append(synthesise(m_pieces.takeFirst()));
+    if (!m_pieces.isEmpty())
+        m_pieceTimer.start();
+}
+
+void EspeakVoice::synthesiseAllPieces()
+{
+    m_pieceTimer.stop();
+    while (!m_pieces.isEmpty())
+        m_stream->append(synthesise(m_pieces.takeFirst()));
 }
 
 void EspeakVoice::speak(const QString &text)
 {
-    const QByteArray pcm = synthesise(text);
-    if (m_stream)
-        m_stream->append(pcm);
+    // Without an audio device nothing would be heard: skip the synthesis.
+    if (!m_stream || !m_stream->hasDevice())
+        return;
+    m_pieces.append(sentences(text));
+    // The first sentence plays at once unless earlier speech is still being
+    // synthesised; the rest follows while it plays.
+    if (!m_pieceTimer.isActive())
+        synthesiseNextPiece();
 }
 
 void EspeakVoice::speakAndWait(const QString &text)
 {
     speak(text);
-    if (m_stream)
-        m_stream->waitUntilIdle();
+    if (!m_stream)
+        return;
+    synthesiseAllPieces();
+    m_stream->waitUntilIdle();
 }
 
 QStringList EspeakVoice::voiceNames()
@@ -128,12 +172,17 @@ QStringList EspeakVoice::voiceNames()
 
 void EspeakVoice::selectVoice(int index)
 {
+    // Speech already handed over keeps the voice it was given in.
+    if (m_stream)
+        synthesiseAllPieces();
     if (index >= 0 && index < m_voices.size())
         espeak_SetVoiceByName(m_voices[index].identifier.constData());
 }
 
 void EspeakVoice::setRate(int rate)
 {
+    if (m_stream)
+        synthesiseAllPieces();
     if (m_sampleRate > 0)
         espeak_SetParameter(espeakRATE, wordsPerMinute(rate), 0);
 }

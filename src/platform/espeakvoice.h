@@ -7,6 +7,8 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QStringList>
+#include <QTimer>
 
 // The espeak-ng voice, embedded: text is synthesised to PCM here and played
 // through our own audio stream, so speech works (silently) without a sound
@@ -28,6 +30,9 @@ public:
     QByteArray synthesise(const QString &text);
     // Words per minute for a rate on the scale -10..10 (clamped).
     static int wordsPerMinute(int rate);
+    // A text cut after each sentence, so that speaking starts once the first
+    // sentence is synthesised; joined, the pieces are the text again.
+    static QStringList sentences(const QString &text);
 
 private:
     struct VoiceEntry {
@@ -35,6 +40,13 @@ private:
         QByteArray identifier;
     };
     int m_sampleRate = 0;
+    void synthesiseNextPiece();
+    void synthesiseAllPieces();
+
     QList<VoiceEntry> m_voices;
     std::unique_ptr<PcmStream> m_stream;
+    // Sentences still to be synthesised, one per turn of the event loop, so a
+    // long help page starts to sound after its first sentence, not its last.
+    QStringList m_pieces;
+    QTimer m_pieceTimer;
 };
