@@ -175,8 +175,12 @@ void EspeakVoice::selectVoice(int index)
     // Speech already handed over keeps the voice it was given in.
     if (m_stream)
         synthesiseAllPieces();
-    if (index >= 0 && index < m_voices.size())
+    // Loading a voice reads its dictionary again (about 17 ms): start-up
+    // selects the voice already loaded, so skip that.
+    if (index >= 0 && index < m_voices.size() && index != m_voiceIndex) {
         espeak_SetVoiceByName(m_voices[index].identifier.constData());
+        m_voiceIndex = index;
+    }
 }
 
 void EspeakVoice::setRate(int rate)

@@ -44,6 +44,7 @@ private:
     void synthesiseAllPieces();
 
     QList<VoiceEntry> m_voices;
+    int m_voiceIndex = -1;
     std::unique_ptr<PcmStream> m_stream;
     // Sentences still to be synthesised, one per turn of the event loop, so a
     // long help page starts to sound after its first sentence, not its last.
