@@ -5,7 +5,8 @@
 # scenario tests of the core, tests of the platform services, and end-to-end
 # tests of the real binary under Xvfb. Then the same tests again on a build
 # with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/), where any
-# sanitizer report fails the test that caused it.
+# sanitizer report fails the test that caused it. Last, a short run of each
+# fuzzer (scripts/fuzz.sh --short).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh --test
@@ -21,3 +22,6 @@ cmake --build build-asan -j2
     export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
     cd build-asan && ctest --output-on-failure -j2
 )
+
+# The fuzzers, about 20 seconds each (longer runs: scripts/fuzz.sh SECONDS).
+scripts/fuzz.sh --short
