@@ -122,9 +122,13 @@ void Crosswords::clearpuzzle()
     if (inMenu) {
         // savefile keeps only an open puzzle; the previewed one goes back to
         // the empty file of a puzzle never opened, and its status with it.
+        // Letters a failed save kept for it go too; if even the empty file
+        // cannot be written, the puzzle counts as empty all the same.
         QSaveFile file(progressFile(curpuz));
-        if (file.open(QIODevice::WriteOnly))
-            file.commit();
+        if (file.open(QIODevice::WriteOnly) && file.commit())
+            unsaved.remove(curpuz);
+        else
+            unsaved[curpuz] = QByteArray();
         puzstatus();
     } else {
         updatedisplay();

@@ -20,10 +20,12 @@ void Crosswords::leave()
         saymsg.clear();
         // Written for whoever wants to know where the last run ended; the game
         // itself never reads it back.
+        // Unbuffered, so that a full disk fails the write and the old file stays.
         QSaveFile resume(tempdir + QStringLiteral("quoreltamrivo3.tmp"));
-        if (resume.open(QIODevice::WriteOnly)) {
-            resume.write(toAnsi(QStringLiteral("%1\r\n%2\r\n%3\r\n%4\r\n").arg(viewmode).arg(curpuz).arg(voice).arg(speed)));
-            resume.commit();
+        if (resume.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            const QByteArray bytes = toAnsi(QStringLiteral("%1\r\n%2\r\n%3\r\n%4\r\n").arg(viewmode).arg(curpuz).arg(voice).arg(speed));
+            if (resume.write(bytes) == bytes.size())
+                resume.commit();
         }
         sayit2(QStringLiteral("leaving the programme and returning to the desktop, goodbye"));
         svc.app.quit();

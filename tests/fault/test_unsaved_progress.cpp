@@ -98,4 +98,30 @@ TEST_F(UnsavedProgress, AFailedSaveOfOnePuzzleLeavesTheOthersToTheirFiles)
     EXPECT_EQ(entries(), "SANE");
 }
 
+TEST_F(UnsavedProgress, ClearingInTheMenuDropsTheLettersAFailedSaveKept)
+{
+    type("SANE");
+    QFile::remove(file());
+    ASSERT_TRUE(QDir().mkpath(file()));
+    EXPECT_TRUE(say(Key::F12).contains(kSorry));
+
+    // F9 in the menu (the box says OK) while even the empty file cannot be written.
+    say(Key::F9);
+    say(Key::Right);
+    EXPECT_EQ(say(Key::Left), (QStringList{"Puzzle 1", "This puzzle is empty"}));
+    say(Key::Down);
+    EXPECT_EQ(entries(), "");
+
+    // Again, now that the empty file can be written.
+    type("SANE");
+    EXPECT_TRUE(say(Key::F12).contains(kSorry));
+    ASSERT_TRUE(QDir().rmdir(file()));
+    say(Key::F9);
+    EXPECT_EQ(readFile(file()), QByteArray());
+    say(Key::Right);
+    EXPECT_EQ(say(Key::Left), (QStringList{"Puzzle 1", "This puzzle is empty"}));
+    say(Key::Down);
+    EXPECT_EQ(entries(), "");
+}
+
 } // namespace
