@@ -105,5 +105,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (readAll(g.progressFile(2)) != other)
         fail("another puzzle's file changed");
     h.voice.utterances.clear();
+    h.sound.plays.clear();
     return 0;
 }

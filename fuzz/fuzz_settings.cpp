@@ -77,5 +77,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (g.voice != voice || g.speed != speed)
         fail("the written settings read back differently");
     h.voice.utterances.clear();
+    h.sound.plays.clear();
     return 0;
 }
