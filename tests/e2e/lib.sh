@@ -125,6 +125,21 @@ e2e_key() {
     done
 }
 
+# e2e_key_logged KEY CODE MASK: sends KEY until the game logs "key: CODE MASK"
+# (at most three times): under load a synthetic key can go astray.
+e2e_key_logged() {
+    local key="$1" line="crosswords.keys: key: $2 $3" before tries
+    before=$(grep -cF -- "$line" "$E2E_LOG")
+    for tries in 1 2 3; do
+        e2e_key "$key"
+        for _ in $(seq 1 40); do
+            [ "$(grep -cF -- "$line" "$E2E_LOG")" -gt "$before" ] && return 0
+            sleep 0.05
+        done
+    done
+    e2e_fail "the game never took $key"
+}
+
 # e2e_click X Y: a left click at window pixel X, Y.
 e2e_click() {
     xdotool mousemove --window "$E2E_WID" "$1" "$2" click 1 || e2e_fail "xdotool could not click"

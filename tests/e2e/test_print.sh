@@ -76,7 +76,7 @@ docs="$XDG_DOCUMENTS_DIR"
 saved="No printer was found, so the puzzle was saved in your Documents folder."
 
 # Two sheets.
-e2e_key F5
+e2e_key_logged F5 116 0
 e2e_wait_say "You are about to print this puzzle on two pages."
 confirm_box
 wait_said_times "printing the puzzle" 1
@@ -89,8 +89,8 @@ grep -qF "crosswords.print: document: $sheet1" "$E2E_LOG" || e2e_fail "sheet 1 n
 grep -qF "crosswords.print: document: $sheet2" "$E2E_LOG" || e2e_fail "sheet 2 not logged"
 
 # One sheet: another key first, or F5 is refused as a repeat.
-e2e_key Right
-e2e_key shift+F5
+e2e_key_logged Right 39 0
+e2e_key_logged shift+F5 116 1
 e2e_wait_say "You are about to print this puzzle on one page."
 confirm_box
 wait_said_times "printing the puzzle" 2
