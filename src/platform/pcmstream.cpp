@@ -13,6 +13,8 @@ namespace {
 // Sinks report the end of playback late on some servers; past the audio's own
 // length plus this margin the stream counts as finished whatever they say.
 constexpr qint64 kEndMarginMs = 150;
+// Past the audio's length plus this, audio the sink never read is dropped.
+constexpr qint64 kStallMs = 3000;
 }
 
 qint64 PcmSource::readData(char *data, qint64 maxSize)
@@ -49,10 +51,13 @@ void PcmStream::append(const QByteArray &pcm)
 {
     if (!m_sink || pcm.isEmpty())
         return;
-    const bool wasIdle = isIdle();
+    // A sink that has run dry stops pulling, even if the audio's length says
+    // it may still be sounding: start it again as after silence, or the new
+    // audio would wait for ever.
+    const bool wasIdle = isIdle() || m_sink->state() == QAudio::IdleState;
     m_source.pending.append(pcm);
     if (wasIdle) {
-        m_runBytes = pcm.size();
+        m_runBytes = m_source.pending.size();
         restart();
     } else {
         m_runBytes += pcm.size();
@@ -84,8 +89,15 @@ bool PcmStream::isIdle()
 {
     if (!m_sink)
         return true;
-    if (!m_source.pending.isEmpty())
+    if (!m_source.pending.isEmpty()) {
+        // A sink started again sometimes never takes the audio: give that up
+        // rather than keep the game waiting for silence for ever.
+        if (m_clock.isValid() && m_clock.elapsed() > durationMs(m_runBytes) + kStallMs) {
+            clear();
+            return true;
+        }
         return false;
+    }
     if (!m_clock.isValid())
         return true;
     // Judged by the audio's length: a drained sink is done once that much time
