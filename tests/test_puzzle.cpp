@@ -165,7 +165,7 @@ TEST_F(Loading, MergesSavedLettersRevealedMarksAndTheAnswerLine)
 TEST_F(Loading, DamagedShortOrHugeProgressFilesNeverCrashOrInventLetters)
 {
     h.g().curpuz = 1;
-    for (const QByteArray &bad : {QByteArray("13\r\nA\r\n"), QByteArray("\0\0\xff\xfe garbage", 14),
+    for (const QByteArray &bad : {QByteArray("13\r\nA\r\n"), QByteArray("\0\0\xff\xfe garbage", 13),
                                   QByteArray(3 * 1024 * 1024, 'A'), QByteArray("13\n\n\nB\n")}) {
         writeProgress(bad);
         h.g().loadpuzzle();

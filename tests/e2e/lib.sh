@@ -58,17 +58,24 @@ e2e_init() {
     export QT_LOGGING_RULES="crosswords.*=true"
     export QT_MESSAGE_PATTERN="%{time process} %{category}: %{message}"
     unset QT_QPA_PLATFORM
-    # Xvfb picks a free display itself and tells us its number, so tests
-    # running side by side never share or race for one.
-    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$E2E_DIR/display" >"$E2E_DIR/xvfb.log" 2>&1 &
-    E2E_XVFB_PID=$!
-    for _ in $(seq 1 200); do
-        if [ -s "$E2E_DIR/display" ]; then
-            export DISPLAY=":$(tr -d '[:space:]' <"$E2E_DIR/display")"
-            xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
-        fi
-        kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
-        sleep 0.05
+    # Try displays from a random start: Xvfb takes a display's lock file
+    # atomically and exits at once when another server holds it, so parallel
+    # runs move on to the next number instead of sharing one.
+    local n tries
+    n=$((100 + RANDOM % 400))
+    for tries in $(seq 1 20); do
+        n=$((n + 1))
+        [ -e "/tmp/.X$n-lock" ] && continue
+        Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >"$E2E_DIR/xvfb.log" 2>&1 &
+        E2E_XVFB_PID=$!
+        export DISPLAY=":$n"
+        for _ in $(seq 1 100); do
+            kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
+            xdotool getdisplaygeometry >/dev/null 2>&1 && grep -qx "$E2E_XVFB_PID" <(tr -d ' ' <"/tmp/.X$n-lock" 2>/dev/null) && return 0
+            sleep 0.05
+        done
+        kill "$E2E_XVFB_PID" 2>/dev/null
+        E2E_XVFB_PID=""
     done
     e2e_fail "Xvfb did not start"
 }
