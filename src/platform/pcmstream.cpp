@@ -6,23 +6,14 @@
 #include <QAudioSink>
 #include <QEventLoop>
 #include <QMediaDevices>
-#include <QTimer>
-#include <cstring>
+#include <algorithm>
 
 namespace {
-// Sinks report the end of playback late on some servers; past the audio's own
-// length plus this margin the stream counts as finished whatever they say.
+// The sink plays what it was given a little after it took it; this much past
+// the audio's own length the stream counts as finished whatever the sink says.
 constexpr qint64 kEndMarginMs = 150;
-// Past the audio's length plus this, audio the sink never read is dropped.
+// A sink that takes nothing for this long has stalled: its audio is dropped.
 constexpr qint64 kStallMs = 3000;
-}
-
-qint64 PcmSource::readData(char *data, qint64 maxSize)
-{
-    const qint64 n = std::min<qint64>(maxSize, pending.size());
-    std::memcpy(data, pending.constData(), size_t(n));
-    pending.remove(0, n);
-    return n;
 }
 
 PcmStream::PcmStream(int sampleRate, QObject *parent) : QObject(parent)
@@ -30,10 +21,16 @@ PcmStream::PcmStream(int sampleRate, QObject *parent) : QObject(parent)
     m_format.setSampleRate(sampleRate);
     m_format.setChannelCount(1);
     m_format.setSampleFormat(QAudioFormat::Int16);
-    m_source.open(QIODevice::ReadOnly);
+    m_clock.start();
+    m_feeder.setInterval(10);
+    connect(&m_feeder, &QTimer::timeout, this, &PcmStream::feed);
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (!device.isNull() && device.isFormatSupported(m_format))
+    if (!device.isNull() && device.isFormatSupported(m_format)) {
         m_sink = std::make_unique<QAudioSink>(device, m_format);
+        // Opening the sink can take a while on some servers: do it now, once,
+        // rather than in front of the first words.
+        open();
+    }
 }
 
 PcmStream::~PcmStream()
@@ -47,66 +44,75 @@ qint64 PcmStream::durationMs(qint64 bytes) const
     return bytes * 1000 / (2 * qint64(m_format.sampleRate()));
 }
 
-void PcmStream::append(const QByteArray &pcm)
+bool PcmStream::open()
 {
-    if (!m_sink || pcm.isEmpty())
-        return;
-    // A sink that has run dry stops pulling, even if the audio's length says
-    // it may still be sounding: start it again as after silence, or the new
-    // audio would wait for ever.
-    const bool wasIdle = isIdle() || m_sink->state() == QAudio::IdleState;
-    m_source.pending.append(pcm);
-    if (wasIdle) {
-        m_runBytes = m_source.pending.size();
-        restart();
-    } else {
-        m_runBytes += pcm.size();
-    }
-}
-
-void PcmStream::restart()
-{
-    m_sink->stop();
-    m_clock.start();
-    m_sink->start(&m_source);
-    if (m_sink->error() == QAudio::OpenError) {
+    if (m_out)
+        return true;
+    m_out = m_sink->start();
+    if (!m_out || m_sink->error() == QAudio::OpenError) {
         // The device went away (or never worked): play nothing from now on.
         m_sink.reset();
-        m_source.pending.clear();
+        m_out = nullptr;
+        m_pending.clear();
+        return false;
     }
+    return true;
+}
+
+void PcmStream::append(const QByteArray &pcm)
+{
+    if (!m_sink || pcm.isEmpty() || !open())
+        return;
+    if (m_pending.isEmpty())
+        m_lastProgressMs = m_clock.elapsed();
+    m_pending.append(pcm);
+    feed();
+}
+
+void PcmStream::feed()
+{
+    if (!m_out || m_pending.isEmpty()) {
+        m_feeder.stop();
+        return;
+    }
+    const qint64 room = std::min<qint64>(m_sink->bytesFree(), m_pending.size()) & ~qint64(1);
+    const qint64 written = room > 0 ? m_out->write(m_pending.constData(), room) : 0;
+    const qint64 now = m_clock.elapsed();
+    if (written > 0) {
+        m_pending.remove(0, written);
+        m_endMs = std::max(m_endMs, now) + durationMs(written);
+        m_lastProgressMs = now;
+    }
+    if (m_pending.isEmpty())
+        m_feeder.stop();
+    else if (!m_feeder.isActive())
+        m_feeder.start();
 }
 
 void PcmStream::clear()
 {
-    m_source.pending.clear();
-    m_runBytes = 0;
-    m_clock.invalidate();
-    if (m_sink)
+    m_pending.clear();
+    m_feeder.stop();
+    if (m_out && m_clock.elapsed() < m_endMs) {
+        // Cut what is still sounding; the sink opens again for the next audio.
         m_sink->stop();
+        m_out = nullptr;
+    }
+    m_endMs = m_clock.elapsed();
 }
 
 bool PcmStream::isIdle()
 {
     if (!m_sink)
         return true;
-    if (!m_source.pending.isEmpty()) {
-        // A sink started again sometimes never takes the audio: give that up
-        // rather than keep the game waiting for silence for ever.
-        if (m_clock.isValid() && m_clock.elapsed() > durationMs(m_runBytes) + kStallMs) {
-            clear();
-            return true;
-        }
-        return false;
+    const qint64 now = m_clock.elapsed();
+    if (!m_pending.isEmpty()) {
+        if (now - m_lastProgressMs <= kStallMs)
+            return false;
+        clear();
+        return true;
     }
-    if (!m_clock.isValid())
-        return true;
-    // Judged by the audio's length: a drained sink is done once that much time
-    // has passed, and a sink that never reports is done a little later.
-    const qint64 played = m_clock.elapsed();
-    const qint64 length = durationMs(m_runBytes);
-    if (m_sink->state() != QAudio::ActiveState && played >= length)
-        return true;
-    return played > length + kEndMarginMs;
+    return now > m_endMs + kEndMarginMs;
 }
 
 void PcmStream::waitUntilIdle()
@@ -117,6 +123,7 @@ void PcmStream::waitUntilIdle()
     QTimer poll;
     poll.setInterval(10);
     QObject::connect(&poll, &QTimer::timeout, &loop, [this, &loop] {
+        feed();
         if (isIdle())
             loop.quit();
     });

@@ -5,27 +5,19 @@
 #include <QAudioFormat>
 #include <QByteArray>
 #include <QElapsedTimer>
-#include <QIODevice>
 #include <QObject>
+#include <QTimer>
 #include <memory>
 
 class QAudioSink;
+class QIODevice;
 
-// The bytes waiting to be played, read by the audio sink as it needs them.
-class PcmSource : public QIODevice {
-public:
-    QByteArray pending;
-    bool isSequential() const override { return true; }
-    qint64 bytesAvailable() const override { return pending.size() + QIODevice::bytesAvailable(); }
-
-protected:
-    qint64 readData(char *data, qint64 maxSize) override;
-    qint64 writeData(const char *, qint64) override { return -1; }
-};
-
-// One stream of 16-bit mono PCM to the default audio output. Appended audio
-// plays after what is already queued. Without an audio device nothing is
-// heard and the stream is idle at once, so nobody waits for silence.
+// One stream of 16-bit mono PCM to the default audio output. The sink is
+// started once and kept open; appended audio is written into it as it has
+// room, after what is already queued. Whether the stream has finished is
+// judged by the audio's own length, so a sink that reports late (or never)
+// cannot keep the game waiting. Without an audio device nothing is heard and
+// the stream is idle at once.
 class PcmStream : public QObject {
 public:
     explicit PcmStream(int sampleRate, QObject *parent = nullptr);
@@ -41,12 +33,16 @@ public:
     bool hasDevice() const { return m_sink != nullptr; }
 
 private:
-    void restart();
+    bool open();
+    void feed();
     qint64 durationMs(qint64 bytes) const;
 
     QAudioFormat m_format;
     std::unique_ptr<QAudioSink> m_sink;
-    PcmSource m_source;
-    QElapsedTimer m_clock;     // since the current run of audio started
-    qint64 m_runBytes = 0;     // bytes handed over since then
+    QIODevice *m_out = nullptr;   // the sink's input while it is open
+    QByteArray m_pending;         // audio not yet taken by the sink
+    QTimer m_feeder;
+    QElapsedTimer m_clock;        // runs for the life of the stream
+    qint64 m_endMs = 0;           // when the audio handed over so far ends, on m_clock
+    qint64 m_lastProgressMs = 0;  // when the sink last took audio
 };
