@@ -123,6 +123,40 @@ e2e_said() {
     grep -E 'crosswords.speech: (say|saywait): ' "$E2E_LOG" | grep -qF -- "$1"
 }
 
+# e2e_said_count TEXT: how many spoken phrases so far contain TEXT.
+e2e_said_count() {
+    grep -E 'crosswords.speech: (say|saywait): ' "$E2E_LOG" | grep -cF -- "$1"
+}
+
+# e2e_wait_said_count TEXT N: waits until TEXT has been spoken N times.
+e2e_wait_said_count() {
+    for _ in $(seq 1 200); do
+        [ "$(e2e_said_count "$1")" -ge "$2" ] && return 0
+        sleep 0.05
+    done
+    e2e_fail "said '$1' fewer than $2 times"
+}
+
+# e2e_type_answer WORD: types WORD (capitals) into the open answer line. Each
+# letter is said at once; the engine's own Right key (mask 7) moves on at the
+# next tick: wait for it, so that two letters never share a tick.
+e2e_type_answer() {
+    local word="$1" i typed letter
+    typed=$(grep -c 'crosswords.keys: key: 39 7' "$E2E_LOG")
+    for ((i = 0; i < ${#word}; i++)); do
+        letter="${word:i:1}"
+        e2e_key "${letter,,}"
+        e2e_wait_log "crosswords.speech: say: $letter"
+        if ((i + 1 < ${#word})); then
+            typed=$((typed + 1))
+            for _ in $(seq 1 100); do
+                [ "$(grep -c 'crosswords.keys: key: 39 7' "$E2E_LOG")" -ge "$typed" ] && break
+                sleep 0.05
+            done
+        fi
+    done
+}
+
 # e2e_key KEY...: sends keys to the game window, one tick apart.
 e2e_key() {
     local k

@@ -56,19 +56,7 @@ e2e_start
 e2e_wait_say "Welcome to Quorel Crosswords volume 3."
 e2e_key Return
 e2e_wait_say "1 across"
-typed=0
-for ((i = 0; i < ${#answer}; i++)); do
-    letter="${answer:i:1}"
-    e2e_key "${letter,,}"
-    e2e_wait_log "crosswords.speech: say: $letter"
-    if ((i + 1 < ${#answer})); then
-        typed=$((typed + 1))
-        for _ in $(seq 1 100); do
-            [ "$(grep -c 'crosswords.keys: key: 39 7' "$E2E_LOG")" -ge "$typed" ] && break
-            sleep 0.05
-        done
-    fi
-done
+e2e_type_answer "$answer"
 e2e_key Return
 e2e_wait_say "you filled this in with"
 

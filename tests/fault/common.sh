@@ -25,38 +25,6 @@ fault_clue_number() {
         | awk -F'\t' -v k="$2" 'NF == 3 && ++n == k { print substr($1, 2); exit }'
 }
 
-# fault_type_answer WORD: types WORD into the open answer line, one letter a
-# tick, waiting for the engine's own move to the next square between letters.
-fault_type_answer() {
-    local word="$1" i typed
-    typed=$(grep -c 'crosswords.keys: key: 39 7' "$E2E_LOG")
-    for ((i = 0; i < ${#word}; i++)); do
-        e2e_key "${word:i:1}"
-        e2e_wait_log "crosswords.speech: say: ${word:i:1}"
-        if ((i + 1 < ${#word})); then
-            typed=$((typed + 1))
-            for _ in $(seq 1 100); do
-                [ "$(grep -c 'crosswords.keys: key: 39 7' "$E2E_LOG")" -ge "$typed" ] && break
-                sleep 0.05
-            done
-        fi
-    done
-}
-
-# fault_said_count TEXT: how many spoken phrases so far contain TEXT.
-fault_said_count() {
-    grep -E 'crosswords.speech: (say|saywait): ' "$E2E_LOG" | grep -cF -- "$1"
-}
-
-# fault_wait_said_count TEXT N: waits until TEXT has been spoken N times.
-fault_wait_said_count() {
-    for _ in $(seq 1 200); do
-        [ "$(fault_said_count "$1")" -ge "$2" ] && return 0
-        sleep 0.05
-    done
-    e2e_fail "said '$1' fewer than $2 times"
-}
-
 # fault_answer_box KEY: presses KEY in the modal box the game has open.
 fault_answer_box() {
     local box=""

@@ -45,9 +45,9 @@ cp "$config/tamrivo3.ini" "$E2E_DIR/before/settings"
 walk_to() {
     local n heard key=Home
     for n in $(seq 1 "$1"); do
-        heard=$(fault_said_count "Puzzle $n")
+        heard=$(e2e_said_count "Puzzle $n")
         e2e_key $key
-        fault_wait_said_count "Puzzle $n" $((heard + 1))
+        e2e_wait_said_count "Puzzle $n" $((heard + 1))
         key=Right
     done
 }
@@ -67,12 +67,12 @@ walk_to 1
 e2e_key Down
 e2e_wait_say "1 across"
 e2e_key F12
-fault_wait_said_count "Returning to the crosswords menu." 1
+e2e_wait_said_count "Returning to the crosswords menu." 1
 walk_to 6
 e2e_key Down
-fault_wait_said_count "1 across" 2
+e2e_wait_said_count "1 across" 2
 e2e_key F12
-fault_wait_said_count "Returning to the crosswords menu." 2
+e2e_wait_said_count "Returning to the crosswords menu." 2
 e2e_wait_say "sorry, your progress could not be saved"
 
 # Still answering: F12 in the menu asks before leaving.

@@ -24,7 +24,7 @@ e2e_key Right
 e2e_wait_say "Puzzle 1"
 e2e_key Down
 e2e_wait_say "1 across"
-fault_type_answer "$answer"
+e2e_type_answer "$answer"
 e2e_key Return
 e2e_wait_say "you filled this in with$(echo "$answer" | sed 's/./, &/g')"
 e2e_key F2

@@ -52,7 +52,7 @@ unsaved_round() {
         e2e_key Right
         e2e_wait_say "$(fault_clue_number 1 2) across"
     fi
-    fault_type_answer "$word"
+    e2e_type_answer "$word"
     e2e_key Return
     e2e_wait_say "you filled this in with$(echo "$word" | sed 's/./, &/g')"
 
@@ -67,30 +67,30 @@ unsaved_round() {
             ;;
     esac
 
-    warnings=$(fault_said_count "sorry, your progress could not be saved")
+    warnings=$(e2e_said_count "sorry, your progress could not be saved")
     e2e_key F12
-    fault_wait_said_count "sorry, your progress could not be saved" $((warnings + 1))
+    e2e_wait_said_count "sorry, your progress could not be saved" $((warnings + 1))
     [ "$(entries)" = "$before" ] || e2e_fail "($how) the file changed although it could not be written"
 
     # The puzzle reopens with the letters.
-    heard=$(fault_said_count "you filled this in with, $word")
+    heard=$(e2e_said_count "you filled this in with, $word")
     e2e_key Down
     e2e_wait_say "1 across"
     [ "$k" -eq 2 ] && e2e_key Right
-    fault_wait_said_count "you filled this in with, $word" $((heard + 1))
+    e2e_wait_said_count "you filled this in with, $word" $((heard + 1))
 
     # Room again: the next F12 keeps them in the file, without a warning.
     case "$how" in
         full) rm -f "$state/filler" ;;
         readonly) mount -o remount,rw "$state" || e2e_fail "cannot remount read-write" ;;
     esac
-    warnings=$(fault_said_count "sorry, your progress could not be saved")
+    warnings=$(e2e_said_count "sorry, your progress could not be saved")
     local returns
-    returns=$(fault_said_count "Returning to the crosswords menu.")
+    returns=$(e2e_said_count "Returning to the crosswords menu.")
     e2e_key F12
-    fault_wait_said_count "Returning to the crosswords menu." $((returns + 1))
+    e2e_wait_said_count "Returning to the crosswords menu." $((returns + 1))
     sleep 0.3
-    [ "$(fault_said_count "sorry, your progress could not be saved")" -eq "$warnings" ] \
+    [ "$(e2e_said_count "sorry, your progress could not be saved")" -eq "$warnings" ] \
         || e2e_fail "($how) warned although the folder can be written again"
 }
 
