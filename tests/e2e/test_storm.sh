@@ -152,15 +152,17 @@ storm_check_log
 # F12 answers: from a puzzle it returns to the menu first, then asks.
 xdotool windowfocus --sync "$E2E_WID" 2>/dev/null || true
 before=$(wc -l <"$E2E_LOG")
-xdotool key --window "$E2E_WID" F12
+e2e_key_logged F12 123 0
+# After a wall bump the game speaks and waits ("saywait: ") until a plain
+# "say" lowers the flag again; either form is the game answering.
 for _ in $(seq 1 100); do
-    tail -n +$((before + 1)) "$E2E_LOG" | grep -qE "say: ($LEAVE_Q|Returning to the crosswords menu)" && break
+    tail -n +$((before + 1)) "$E2E_LOG" | grep -qE "(say|saywait): ($LEAVE_Q|Returning to the crosswords menu)" && break
     sleep 0.1
 done
-if tail -n +$((before + 1)) "$E2E_LOG" | grep -qF "say: Returning to the crosswords menu"; then
+if tail -n +$((before + 1)) "$E2E_LOG" | grep -qE "(say|saywait): Returning to the crosswords menu"; then
     storm_quiet 1 30
     before=$(wc -l <"$E2E_LOG")
-    xdotool key --window "$E2E_WID" F12
+    e2e_key_logged F12 123 0
 fi
 for _ in $(seq 1 100); do
     tail -n +$((before + 1)) "$E2E_LOG" | grep -qF "say: $LEAVE_Q" && break
