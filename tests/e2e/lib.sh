@@ -181,6 +181,27 @@ e2e_key_logged() {
     e2e_fail "the game never took $key"
 }
 
+# e2e_first_answer FILE: the first answer of a puzzle text, spaces removed.
+e2e_first_answer() {
+    local answer
+    answer=$(tr -d '\r' <"$1" | awk -F'\t' 'NF == 3 { print $2; exit }' | tr -d ' ')
+    [ -n "$answer" ] || e2e_fail "no first answer in $1"
+    echo "$answer"
+}
+
+# e2e_box: prints the id of the confirmation box the game has open, focused.
+e2e_box() {
+    local box=""
+    for _ in $(seq 1 100); do
+        box=$(xdotool search --onlyvisible --name "Quorel Crosswords" 2>/dev/null | grep -v "^$E2E_WID\$" | head -n 1)
+        [ -n "$box" ] && break
+        sleep 0.05
+    done
+    [ -n "$box" ] || e2e_fail "no confirmation box"
+    xdotool windowfocus --sync "$box" 2>/dev/null || true
+    echo "$box"
+}
+
 # e2e_click X Y: a left click at window pixel X, Y.
 e2e_click() {
     xdotool mousemove --window "$E2E_WID" "$1" "$2" click 1 || e2e_fail "xdotool could not click"

@@ -13,19 +13,12 @@ command -v pdftotext >/dev/null || e2e_fail "pdftotext (poppler-utils) is not in
 
 puzzle="$(dirname "$0")/../../resources/text/PUZ0101.txt"
 [ -f "$puzzle" ] || e2e_fail "no shipped puzzle at $puzzle"
-answer=$(tr -d '\r' <"$puzzle" | awk -F'\t' 'NF == 3 { print $2; exit }' | tr -d ' ')
-[ -n "$answer" ] || e2e_fail "no first answer in $puzzle"
+answer=$(e2e_first_answer "$puzzle") || exit 1
 
 # confirm_box: answers the open confirmation box with Return (OK).
 confirm_box() {
-    local box=""
-    for _ in $(seq 1 100); do
-        box=$(xdotool search --onlyvisible --name "Quorel Crosswords" 2>/dev/null | grep -v "^$E2E_WID\$" | head -n 1)
-        [ -n "$box" ] && break
-        sleep 0.05
-    done
-    [ -n "$box" ] || e2e_fail "no confirmation box"
-    xdotool windowfocus --sync "$box" 2>/dev/null || true
+    local box
+    box=$(e2e_box) || exit 1
     xdotool keydown --window "$box" Return 2>/dev/null || true
     # The box closes on the press; release the key at once, or the server's
     # auto-repeat goes on pressing Return in the game window.

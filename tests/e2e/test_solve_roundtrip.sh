@@ -11,8 +11,7 @@ e2e_init "$1" 1024x768
 # The first answer and the letter count come from the shipped puzzle text.
 puzzle="$(dirname "$0")/../../resources/text/PUZ0101.txt"
 [ -f "$puzzle" ] || e2e_fail "no shipped puzzle at $puzzle"
-answer=$(tr -d '\r' <"$puzzle" | awk -F'\t' 'NF == 3 { print $2; exit }' | tr -d ' ')
-[ -n "$answer" ] || e2e_fail "no first answer in $puzzle"
+answer=$(e2e_first_answer "$puzzle") || exit 1
 letters=$(tr -d '\r' <"$puzzle" | awk 'length($0) == 13 && n < 13 { n++; gsub(/ /, ""); total += length($0) } END { print total }')
 # Percent as the menu says it: nearest whole number, halves to even.
 percent=$(awk -v a="${#answer}" -v w="$letters" 'BEGIN { x = a * 100; q = int(x / w); r = x - q * w;
@@ -34,14 +33,7 @@ e2e_wait_say "Returning to the crosswords menu."
 # F12 in the menu: the question, then the box answers Return with OK.
 e2e_key F12
 e2e_wait_say "Are you sure you want to leave the programme?"
-box=""
-for _ in $(seq 1 100); do
-    box=$(xdotool search --onlyvisible --name "Quorel Crosswords" 2>/dev/null | grep -v "^$E2E_WID\$" | head -n 1)
-    [ -n "$box" ] && break
-    sleep 0.05
-done
-[ -n "$box" ] || e2e_fail "no confirmation box"
-xdotool windowfocus --sync "$box" 2>/dev/null || true
+box=$(e2e_box) || exit 1
 # The box closes on the key press; the release then finds no window.
 xdotool key --window "$box" Return 2>/dev/null || true
 e2e_wait_exit 15

@@ -27,16 +27,9 @@ fault_clue_number() {
 
 # fault_answer_box KEY: presses KEY in the modal box the game has open.
 fault_answer_box() {
-    local box=""
-    for _ in $(seq 1 100); do
-        box=$(xdotool search --onlyvisible --name "Quorel Crosswords" 2>/dev/null | grep -v "^$E2E_WID\$" | head -n 1)
-        [ -n "$box" ] && break
-        sleep 0.05
-    done
-    [ -n "$box" ] || e2e_fail "no box to answer"
     # Synthetic events to a box that has only just been mapped can be lost;
     # once it has the focus the key goes through the server like a typed one.
-    xdotool windowfocus --sync "$box" 2>/dev/null || true
+    e2e_box >/dev/null || exit 1
     sleep 0.2
     xdotool key "$1" 2>/dev/null || true
     sleep 0.15
