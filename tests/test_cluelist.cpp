@@ -11,12 +11,6 @@ class ClueList : public ::testing::Test {
 protected:
     ClueList() : h({smallPuzzle()}) {}
     void SetUp() override { openFirstPuzzle(h); }
-    QStringList say(int key, int mods = Mod::None)
-    {
-        h.press(key, mods);
-        h.drain();
-        return h.spoken();
-    }
     int yellowLine()
     {
         int found = 0;
@@ -30,21 +24,21 @@ protected:
 
 TEST_F(ClueList, ArrowsWalkTheListAndBothEndsLeadToTheFirstClueOfTheOther)
 {
-    EXPECT_EQ(say(Key::Right), QStringList{"3 across, 3letters,  Hound"});
-    EXPECT_EQ(say(Key::Down), QStringList{"4 across, 2 words, 2 letters and 2 letters,  As far as"});
-    say(Key::Down);
+    EXPECT_EQ(h.say(Key::Right), QStringList{"3 across, 3letters,  Hound"});
+    EXPECT_EQ(h.say(Key::Down), QStringList{"4 across, 2 words, 2 letters and 2 letters,  As far as"});
+    h.say(Key::Down);
     EXPECT_EQ(h.g().curclue, 4);
     // Past the last across clue: the first down clue.
-    EXPECT_EQ(say(Key::Down), QStringList{"1 down, 3letters,  Old French coin"});
+    EXPECT_EQ(h.say(Key::Down), QStringList{"1 down, 3letters,  Old French coin"});
     EXPECT_EQ(h.g().curdir, 2);
     EXPECT_EQ(h.g().curclue, 1);
     EXPECT_EQ(yellowLine(), 1);
     EXPECT_EQ(h.g().form.lbl1[1].caption, "DOWN");
     // Before the first down clue: the first across clue, not the last.
-    EXPECT_EQ(say(Key::Up), QStringList{"1 across, 4letters,  Of sound mind"});
+    EXPECT_EQ(h.say(Key::Up), QStringList{"1 across, 4letters,  Of sound mind"});
     EXPECT_EQ(h.g().curdir, 1);
     // Before the first across clue: the first down clue.
-    say(Key::Left);
+    h.say(Key::Left);
     EXPECT_EQ(h.g().curdir, 2);
     EXPECT_EQ(h.g().curclue, 1);
     // The answer of the current clue is yellow on the board, down its column.
@@ -54,16 +48,16 @@ TEST_F(ClueList, ArrowsWalkTheListAndBothEndsLeadToTheFirstClueOfTheOther)
 
 TEST_F(ClueList, TabSwitchesListsKeepingTheLineNumberClampedAndReadsNothing)
 {
-    say(Key::Down);
-    say(Key::Down);
-    say(Key::Down);  // A5, line 4 of 4 across clues
+    h.say(Key::Down);
+    h.say(Key::Down);
+    h.say(Key::Down);  // A5, line 4 of 4 across clues
     const QString reading = h.g().clueread;
-    EXPECT_EQ(say(Key::Tab), QStringList{"clues down"});
+    EXPECT_EQ(h.say(Key::Tab), QStringList{"clues down"});
     EXPECT_EQ(h.g().curdir, 2);
     EXPECT_EQ(yellowLine(), 3);  // only three down clues
     // Space still repeats the reading of the clue read before Tab.
-    EXPECT_EQ(say(Key::Space), QStringList{reading});
-    EXPECT_EQ(say(Key::Tab), QStringList{"clues across"});
+    EXPECT_EQ(h.say(Key::Space), QStringList{reading});
+    EXPECT_EQ(h.say(Key::Tab), QStringList{"clues across"});
     EXPECT_EQ(h.g().curdir, 1);
 }
 
@@ -71,19 +65,19 @@ TEST_F(ClueList, CtrlArrowsMoveInOneListWithoutWrapping)
 {
     // The across list holds 4 clues: Ctrl+Right past the end stays on the last.
     for (int i = 0; i < 6; ++i)
-        say(Key::Right, Mod::Ctrl);
+        h.say(Key::Right, Mod::Ctrl);
     EXPECT_EQ(h.g().curdir, 1);
     EXPECT_EQ(h.g().curclue, 4);
     EXPECT_EQ(h.g().acrossclue, 4);
     for (int i = 0; i < 6; ++i)
-        say(Key::Left, Mod::Ctrl);
+        h.say(Key::Left, Mod::Ctrl);
     EXPECT_EQ(h.g().curclue, 1);
     EXPECT_EQ(h.g().curdir, 1);
     // Ctrl+Down moves in the down list, from its own kept place.
-    EXPECT_EQ(say(Key::Down, Mod::Ctrl), QStringList{"1 down, 3letters,  Old French coin"});
-    say(Key::Down, Mod::Ctrl);
+    EXPECT_EQ(h.say(Key::Down, Mod::Ctrl), QStringList{"1 down, 3letters,  Old French coin"});
+    h.say(Key::Down, Mod::Ctrl);
     EXPECT_EQ(h.g().downclue, 2);
-    say(Key::Right, Mod::Ctrl);
+    h.say(Key::Right, Mod::Ctrl);
     EXPECT_EQ(h.g().curdir, 1);
     EXPECT_EQ(h.g().curclue, 2);  // the across list resumes after its kept clue 1
     EXPECT_TRUE(h.sound.plays.empty());
@@ -91,10 +85,10 @@ TEST_F(ClueList, CtrlArrowsMoveInOneListWithoutWrapping)
 
 TEST_F(ClueList, SpaceRepeatsAndShiftSpaceSpellsTheClueText)
 {
-    EXPECT_EQ(say(Key::Space), QStringList{"1 across, 4letters,  Of sound mind"});
-    EXPECT_EQ(say(Key::Space, Mod::Shift), QStringList{", O, f, space, s, o, u, n, d, space, m, i, n, d"});
-    say(Key::Tab);
-    say(Key::Right);  // D2, an anagram clue
+    EXPECT_EQ(h.say(Key::Space), QStringList{"1 across, 4letters,  Of sound mind"});
+    EXPECT_EQ(h.say(Key::Space, Mod::Shift), QStringList{", O, f, space, s, o, u, n, d, space, m, i, n, d"});
+    h.say(Key::Tab);
+    h.say(Key::Right);  // D2, an anagram clue
     h.press(Key::Space, Mod::Shift);
     h.drain();
     EXPECT_EQ(h.spoken(), QStringList{"anagram, T, i, n"});
@@ -102,7 +96,7 @@ TEST_F(ClueList, SpaceRepeatsAndShiftSpaceSpellsTheClueText)
 
 TEST_F(ClueList, EscapeSaysCancelledAndEnterWithoutAClueDoesNothing)
 {
-    EXPECT_EQ(say(Key::Escape), QStringList{"cancelled"});
+    EXPECT_EQ(h.say(Key::Escape), QStringList{"cancelled"});
     EXPECT_EQ(h.g().viewmode, 1);
     h.g().curclue = 0;
     h.g().saymsg = "pending";
@@ -112,7 +106,7 @@ TEST_F(ClueList, EscapeSaysCancelledAndEnterWithoutAClueDoesNothing)
     // Keys without a meaning here are taken and dropped.
     h.g().saymsg.clear();
     for (int key : {Key::Backspace, Key::Delete, Key::PageUp, Key::Home, 48})
-        EXPECT_TRUE(say(key).isEmpty());
+        EXPECT_TRUE(h.say(key).isEmpty());
     EXPECT_EQ(h.g().viewmode, 1);
 }
 

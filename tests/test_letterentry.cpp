@@ -12,20 +12,14 @@ class LetterEntry : public ::testing::Test {
 protected:
     LetterEntry() : h({smallPuzzle()}) {}
     void SetUp() override { openFirstPuzzle(h); }  // on A1 SANE
-    QStringList say(int key, int mods = Mod::None)
-    {
-        h.press(key, mods);
-        h.drain();
-        return h.spoken();
-    }
     QString box(int k) { return h.g().form.lblIn[k].caption; }
     QString square(int row, int col) { return h.g().form.D[sq(row, col)].caption; }
     // Types a word from the clue list and writes it with Enter.
     void fill(const QString &word)
     {
         for (const QChar ch : word)
-            say(ch.unicode());
-        say(Key::Enter);
+            h.say(ch.unicode());
+        h.say(Key::Enter);
     }
     Harness h;
 };
@@ -44,8 +38,8 @@ TEST_F(LetterEntry, TypingSpeaksEachLetterAtOnceAndTheNextTickMovesOn)
     h.tick();
     EXPECT_EQ(h.spoken(), QStringList{", second letter blank"});
 
-    EXPECT_EQ(say('A'), (QStringList{"A", ", third letter blank"}));
-    EXPECT_EQ(say('N'), (QStringList{"N", ", last letter blank"}));
+    EXPECT_EQ(h.say('A'), (QStringList{"A", ", third letter blank"}));
+    EXPECT_EQ(h.say('N'), (QStringList{"N", ", last letter blank"}));
     // The last box: the letter is said and nothing moves.
     h.press('E');
     EXPECT_TRUE(h.g().keycode.isEmpty());
@@ -70,69 +64,69 @@ TEST_F(LetterEntry, TwoLettersWithinOneTickLandInTheSameBox)
 
 TEST_F(LetterEntry, EnterOpensTheLineAndArrowsMoveWithoutWrapping)
 {
-    EXPECT_EQ(say(Key::Enter), QStringList{"First letter blank"});
+    EXPECT_EQ(h.say(Key::Enter), QStringList{"First letter blank"});
     EXPECT_EQ(h.g().viewmode, 2);
     EXPECT_EQ(h.g().form.lblIn[1].backColor, Colour::Yellow);
     EXPECT_GT(h.g().form.shpsel.z, h.g().form.lblBack.z);  // frame in front of the backdrop
-    EXPECT_EQ(say(Key::Right), QStringList{", second letter blank"});
-    say(Key::Right);
-    say(Key::Right);
-    EXPECT_EQ(say(Key::Right), QStringList{", last letter blank"});  // stays on box 4
+    EXPECT_EQ(h.say(Key::Right), QStringList{", second letter blank"});
+    h.say(Key::Right);
+    h.say(Key::Right);
+    EXPECT_EQ(h.say(Key::Right), QStringList{", last letter blank"});  // stays on box 4
     EXPECT_EQ(h.g().letterpos, 4);
     for (int i = 0; i < 5; ++i)
-        say(Key::Left);
+        h.say(Key::Left);
     EXPECT_EQ(h.g().letterpos, 1);
     EXPECT_TRUE(h.sound.plays.empty());  // no sound at either end
 }
 
 TEST_F(LetterEntry, UpAndDownScrollTheAlphabetThroughBlank)
 {
-    say(Key::Enter);
-    EXPECT_EQ(say(Key::Up), QStringList{", Z"});
-    EXPECT_EQ(say(Key::Down), QStringList{", blank"});  // Down from Z
-    EXPECT_EQ(say(Key::Down), QStringList{", A"});
-    EXPECT_EQ(say(Key::Down), QStringList{", B"});
-    say(Key::Up);
-    EXPECT_EQ(say(Key::Up), QStringList{", blank"});  // Up from A
+    h.say(Key::Enter);
+    EXPECT_EQ(h.say(Key::Up), QStringList{", Z"});
+    EXPECT_EQ(h.say(Key::Down), QStringList{", blank"});  // Down from Z
+    EXPECT_EQ(h.say(Key::Down), QStringList{", A"});
+    EXPECT_EQ(h.say(Key::Down), QStringList{", B"});
+    h.say(Key::Up);
+    EXPECT_EQ(h.say(Key::Up), QStringList{", blank"});  // Up from A
     EXPECT_TRUE(box(1).isEmpty());
     EXPECT_TRUE(square(0, 0).isEmpty());  // only the box changes
 }
 
 TEST_F(LetterEntry, BackspaceAndDeleteEmptyBoxes)
 {
-    say(Key::Enter);
-    say(Key::Backspace);
+    h.say(Key::Enter);
+    h.say(Key::Backspace);
     EXPECT_EQ(h.sound.names(), QStringList{"wall"});  // box 1: the wall
     EXPECT_EQ(h.g().letterpos, 1);
-    say('S');
-    say('A');
-    EXPECT_EQ(say(Key::Backspace), QStringList{"delete A"});
+    h.say('S');
+    h.say('A');
+    EXPECT_EQ(h.say(Key::Backspace), QStringList{"delete A"});
     EXPECT_EQ(h.g().letterpos, 2);
     EXPECT_TRUE(box(2).isEmpty());
     EXPECT_EQ(h.g().form.lblIn[2].backColor, Colour::Yellow);
     EXPECT_EQ(h.g().form.lblIn[3].backColor, Colour::White);
-    say(Key::Left);
-    EXPECT_EQ(say(Key::Delete), QStringList{"delete S"});
+    h.say(Key::Left);
+    EXPECT_EQ(h.say(Key::Delete), QStringList{"delete S"});
     EXPECT_EQ(h.g().letterpos, 1);
-    EXPECT_EQ(say(Key::Delete), QStringList{"delete "});
+    EXPECT_EQ(h.say(Key::Delete), QStringList{"delete "});
 }
 
 TEST_F(LetterEntry, EnterWritesTheLineIntoTheGridAndReadsItBack)
 {
-    say('S');
-    say('A');
-    EXPECT_EQ(say(Key::Enter), QStringList{"so far you have typed, S, A, blank, blank"});
+    h.say('S');
+    h.say('A');
+    EXPECT_EQ(h.say(Key::Enter), QStringList{"so far you have typed, S, A, blank, blank"});
     EXPECT_EQ(h.g().viewmode, 1);
     EXPECT_EQ(square(0, 0), "S");
     EXPECT_EQ(square(0, 1), "A");
     EXPECT_EQ(h.g().form.lblClue[1].foreColor, Colour::Black);
 
-    say(Key::Enter);
-    say(Key::Right);
-    say(Key::Right);
-    say('N');
-    say('E');
-    EXPECT_EQ(say(Key::Enter), QStringList{"you filled this in with, S, A, N, E"});
+    h.say(Key::Enter);
+    h.say(Key::Right);
+    h.say(Key::Right);
+    h.say('N');
+    h.say('E');
+    EXPECT_EQ(h.say(Key::Enter), QStringList{"you filled this in with, S, A, N, E"});
     EXPECT_EQ(h.g().form.lblClue[1].foreColor, Colour::Grey);
     EXPECT_EQ(square(0, 3), "E");
     EXPECT_FALSE(h.g().form.shpsel.z > h.g().form.lblBack.z);  // frame back behind the panel
@@ -141,12 +135,12 @@ TEST_F(LetterEntry, EnterWritesTheLineIntoTheGridAndReadsItBack)
 TEST_F(LetterEntry, EnterWithEveryBoxEmptySaysCancelledAndEmptiesTheSquares)
 {
     fill("SANE");
-    say(Key::Enter);
+    h.say(Key::Enter);
     for (int k = 1; k <= 4; ++k) {
         h.g().letterpos = k;
-        say(Key::Delete);
+        h.say(Key::Delete);
     }
-    EXPECT_EQ(say(Key::Enter), QStringList{"cancelled"});
+    EXPECT_EQ(h.say(Key::Enter), QStringList{"cancelled"});
     for (int c = 0; c < 4; ++c)
         EXPECT_TRUE(square(0, c).isEmpty()) << c;
 }
@@ -155,11 +149,11 @@ TEST_F(LetterEntry, EscapeDropsTheLineAndReadsTheClueAgain)
 {
     fill("SA");
     h.spoken();
-    say(Key::Enter);
-    say(Key::Right);
-    say(Key::Right);
-    say('X');
-    EXPECT_EQ(say(Key::Escape),
+    h.say(Key::Enter);
+    h.say(Key::Right);
+    h.say(Key::Right);
+    h.say('X');
+    EXPECT_EQ(h.say(Key::Escape),
               (QStringList{"cancelled", "1 across, 4letters,  Of sound mind, first letter, S, second letter, A"}));
     EXPECT_EQ(h.g().viewmode, 1);
     EXPECT_TRUE(square(0, 2).isEmpty());
@@ -170,7 +164,7 @@ TEST_F(LetterEntry, TheOverwriteGuardAsksOnlyForADifferentLetterInASharedSquare)
 {
     fill("SANE");
     h.spoken();
-    say(Key::Enter);
+    h.say(Key::Enter);
 
     // Box 1 (S) is shared with 1 down: typing T asks; Cancel keeps S.
     h.confirm.answers = {false};
@@ -184,10 +178,10 @@ TEST_F(LetterEntry, TheOverwriteGuardAsksOnlyForADifferentLetterInASharedSquare)
 
     // The same letter: no question.
     h.drain();
-    say('S');
+    h.say('S');
     EXPECT_EQ(h.confirm.prompts.size(), 1);
     // Box 2 (A) crosses nothing: no question for a different letter.
-    say('O');
+    h.say('O');
     EXPECT_EQ(h.confirm.prompts.size(), 1);
     EXPECT_EQ(box(2), "O");
 
@@ -206,16 +200,16 @@ TEST_F(LetterEntry, TheOverwriteGuardAsksOnlyForADifferentLetterInASharedSquare)
 TEST_F(LetterEntry, TheGuardLooksAtTheSquareUnderTheBoxOfADownAnswer)
 {
     fill("SANE");  // S is shared with 1 down
-    say(Key::Down, Mod::Ctrl);  // 1 down: S, O, U
-    say(Key::Enter);
+    h.say(Key::Down, Mod::Ctrl);  // 1 down: S, O, U
+    h.say(Key::Enter);
     EXPECT_EQ(box(1), "S");
-    say(Key::Right);
+    h.say(Key::Right);
     h.drain();
-    say('X');  // box 2 of 1 down is empty on the board: no question
+    h.say('X');  // box 2 of 1 down is empty on the board: no question
     EXPECT_TRUE(h.confirm.prompts.isEmpty());
-    say(Key::Left);  // typing X moved the cursor on to box 3
-    say(Key::Left);
-    say('B');  // box 1: S, shared with 1 across
+    h.say(Key::Left);  // typing X moved the cursor on to box 3
+    h.say(Key::Left);
+    h.say('B');  // box 1: S, shared with 1 across
     EXPECT_EQ(h.confirm.prompts.size(), 1);
 }
 

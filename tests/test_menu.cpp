@@ -17,13 +17,6 @@ protected:
         h.drain();
         h.spoken();
     }
-    // One key, then everything it queued.
-    QStringList say(int key, int mods = Mod::None)
-    {
-        h.press(key, mods);
-        h.drain();
-        return h.spoken();
-    }
     Harness h;
 };
 
@@ -48,17 +41,17 @@ TEST_F(Menu, FirstRightAnnouncesTheFirstPuzzleAndFirstLeftTheLast)
 
 TEST_F(Menu, AnArrowOfTheOtherAxisOpensTheCurrentPuzzle)
 {
-    say(Key::Right);
-    say(Key::Right);
+    h.say(Key::Right);
+    h.say(Key::Right);
     EXPECT_EQ(h.g().curpuz, 2);
-    const QStringList reading = say(Key::Down);
+    const QStringList reading = h.say(Key::Down);
     EXPECT_EQ(h.g().viewmode, 1);
     EXPECT_EQ(h.g().curpuz, 2);
     EXPECT_EQ(reading, QStringList{"1 across, 4letters,  Of sound mind"});
 
     // The axis is fixed by the very first arrow of the run, even after leaving.
-    say(Key::F12);
-    say(Key::Down);
+    h.say(Key::F12);
+    h.say(Key::Down);
     EXPECT_EQ(h.g().viewmode, 1);
 
     Harness vertical({smallPuzzle(), smallPuzzle(), smallPuzzle()});
@@ -73,22 +66,22 @@ TEST_F(Menu, AnArrowOfTheOtherAxisOpensTheCurrentPuzzle)
 
 TEST_F(Menu, WalkingWrapsAtBothEnds)
 {
-    say(Key::Home);
+    h.say(Key::Home);
     EXPECT_EQ(h.g().curpuz, 1);
-    EXPECT_EQ(say(Key::PageUp).value(0), "Puzzle 3");  // 1 - 10 wraps to the last, not to a number below
-    say(Key::End);
+    EXPECT_EQ(h.say(Key::PageUp).value(0), "Puzzle 3");  // 1 - 10 wraps to the last, not to a number below
+    h.say(Key::End);
     EXPECT_EQ(h.g().curpuz, 3);
-    say(Key::Right);
+    h.say(Key::Right);
     EXPECT_EQ(h.g().curpuz, 1);
-    say(Key::Right);
-    EXPECT_EQ(say(Key::PageDown).value(0), "Puzzle 1");  // 12 is past the end: first, not last
-    say(Key::Left);
+    h.say(Key::Right);
+    EXPECT_EQ(h.say(Key::PageDown).value(0), "Puzzle 1");  // 12 is past the end: first, not last
+    h.say(Key::Left);
     EXPECT_EQ(h.g().curpuz, 3);
 }
 
 TEST_F(Menu, EnterBeforeAnyArrowOpensPuzzleOne)
 {
-    const QStringList reading = say(Key::Enter);
+    const QStringList reading = h.say(Key::Enter);
     EXPECT_EQ(h.g().curpuz, 1);
     EXPECT_EQ(h.g().viewmode, 1);
     EXPECT_EQ(h.g().curdir, 1);
@@ -131,10 +124,10 @@ TEST_F(Menu, StatusPhrasesFollowTheProgressFiles)
     EXPECT_EQ(h.g().puzstat[2][3], 1);
     EXPECT_EQ(h.g().puzstat[3][2], 18);
     EXPECT_EQ(h.g().puzstat[3][3], 0);  // "E!" counts as a right E
-    EXPECT_EQ(say(Key::Right).value(1), "This puzzle is 50 percent done");
-    EXPECT_EQ(say(Key::Right).value(1), "This puzzle is 100 percent done but has at least one mistake");
-    EXPECT_EQ(say(Key::Right).value(1), "This puzzle has already been completed successfully");
-    EXPECT_EQ(say(Key::Space), QStringList{"You have successfully completed 1 puzzle"});
+    EXPECT_EQ(h.say(Key::Right).value(1), "This puzzle is 50 percent done");
+    EXPECT_EQ(h.say(Key::Right).value(1), "This puzzle is 100 percent done but has at least one mistake");
+    EXPECT_EQ(h.say(Key::Right).value(1), "This puzzle has already been completed successfully");
+    EXPECT_EQ(h.say(Key::Space), QStringList{"You have successfully completed 1 puzzle"});
 }
 
 TEST_F(Menu, PercentagesRoundHalvesToEven)
@@ -142,7 +135,7 @@ TEST_F(Menu, PercentagesRoundHalvesToEven)
     auto status = [&](int letters, int filled, int mistakes) {
         h.g().puzstat[1] = {0, letters, filled, mistakes};
         h.g().curpuz = 0;
-        return say(Key::Right).value(1);
+        return h.say(Key::Right).value(1);
     };
     EXPECT_EQ(status(8, 1, 0), "This puzzle is 12 percent done");   // 12.5
     EXPECT_EQ(status(8, 3, 0), "This puzzle is 38 percent done");   // 37.5
@@ -155,19 +148,19 @@ TEST_F(Menu, PercentagesRoundHalvesToEven)
 
 TEST_F(Menu, SpaceCountsCompletedPuzzlesAndEscapeChangesNothing)
 {
-    EXPECT_EQ(say(Key::Space), QStringList{"You have successfully completed 0 puzzles"});
+    EXPECT_EQ(h.say(Key::Space), QStringList{"You have successfully completed 0 puzzles"});
     h.g().puzstat[1] = {0, 18, 18, 0};
     h.g().puzstat[2] = {0, 18, 18, 0};
     h.g().puzstat[3] = {0, 18, 18, 1};  // full but wrong: not completed
-    EXPECT_EQ(say(Key::Space), QStringList{"You have successfully completed 2 puzzles"});
+    EXPECT_EQ(h.say(Key::Space), QStringList{"You have successfully completed 2 puzzles"});
 
-    say(Key::Right);
-    EXPECT_EQ(say(Key::Escape), QStringList{"cancelled"});
+    h.say(Key::Right);
+    EXPECT_EQ(h.say(Key::Escape), QStringList{"cancelled"});
     EXPECT_EQ(h.g().curpuz, 1);
     EXPECT_EQ(h.g().viewmode, 0);
     // Letters and Tab do nothing in the menu.
-    EXPECT_TRUE(say(Key::A).isEmpty());
-    EXPECT_TRUE(say(Key::Tab).isEmpty());
+    EXPECT_TRUE(h.say(Key::A).isEmpty());
+    EXPECT_TRUE(h.say(Key::Tab).isEmpty());
     EXPECT_EQ(h.g().viewmode, 0);
 }
 

@@ -15,17 +15,11 @@ class Progress : public ::testing::Test {
 protected:
     Progress() : h({smallPuzzle(), smallPuzzle()}) {}
     void SetUp() override { openFirstPuzzle(h); }
-    QStringList say(int key, int mods = Mod::None)
-    {
-        h.press(key, mods);
-        h.drain();
-        return h.spoken();
-    }
     void type(const QString &word)
     {
         for (const QChar ch : word)
-            say(ch.unicode());
-        say(Key::Enter);
+            h.say(ch.unicode());
+        h.say(Key::Enter);
     }
     // A second run of the game on the same folders.
     void restart()
@@ -46,7 +40,7 @@ TEST_F(Progress, F12WritesTheFileByteForByteAndReturnsToTheMenu)
     type("SANE");
     h.g().form.D[sq(2, 0)].caption = "U";  // a revealed letter
     h.g().form.D[sq(2, 0)].foreColor = Colour::Grey;
-    EXPECT_EQ(say(Key::F12), QStringList{kBackToMenu});
+    EXPECT_EQ(h.say(Key::F12), QStringList{kBackToMenu});
     EXPECT_EQ(h.g().viewmode, 0);
     EXPECT_EQ(h.g().curclue, 0);
     EXPECT_EQ(h.g().curpuz, 1);
@@ -86,12 +80,12 @@ TEST_F(Progress, APuzzleReopensAsItWasLeftAfterARestart)
     type("SANE");
     h.g().form.D[sq(2, 0)].caption = "U";
     h.g().form.D[sq(2, 0)].foreColor = Colour::Grey;
-    say(Key::F12);
+    h.say(Key::F12);
 
     restart();
     // 5 of 18 letters.
-    EXPECT_EQ(say(Key::Right), (QStringList{"Puzzle 1", "This puzzle is 28 percent done"}));
-    say(Key::Down);  // the other axis opens it
+    EXPECT_EQ(h.say(Key::Right), (QStringList{"Puzzle 1", "This puzzle is 28 percent done"}));
+    h.say(Key::Down);  // the other axis opens it
     EXPECT_EQ(h.g().viewmode, 1);
     EXPECT_EQ(h.g().form.D[sq(0, 2)].caption, "N");
     EXPECT_EQ(h.g().form.D[sq(2, 0)].caption, "U");
@@ -104,20 +98,20 @@ TEST_F(Progress, AProgressFileThatCannotBeWrittenIsReported)
     type("SA");
     QFile::remove(file());
     QDir().mkpath(file());  // a folder in the file's place
-    EXPECT_EQ(say(Key::F12), (QStringList{kBackToMenu, "sorry, your progress could not be saved"}));
+    EXPECT_EQ(h.say(Key::F12), (QStringList{kBackToMenu, "sorry, your progress could not be saved"}));
     EXPECT_TRUE(h.g().savefailed);
     EXPECT_EQ(h.g().viewmode, 0);
 
     QDir().rmdir(file());
-    say(Key::Enter);
-    EXPECT_EQ(say(Key::F12), QStringList{kBackToMenu});
+    h.say(Key::Enter);
+    EXPECT_EQ(h.say(Key::F12), QStringList{kBackToMenu});
     EXPECT_FALSE(h.g().savefailed);
 }
 
 TEST_F(Progress, ClosingTheWindowKeepsTheLettersButLeavesTheMenuUntouched)
 {
     type("SAN");
-    say('E');  // typed on the line but never written into the grid
+    h.say('E');  // typed on the line but never written into the grid
     h.g().Form_Unload();
     EXPECT_TRUE(h.g().curform.isEmpty());
     const QList<QByteArray> lines = readFile(file()).split('\n');
@@ -136,10 +130,10 @@ TEST_F(Progress, ClosingTheWindowKeepsTheLettersButLeavesTheMenuUntouched)
 TEST_F(Progress, F12InTheMenuAsksAndEscapeKeepsTheProgramRunning)
 {
     type("SA");
-    say(Key::F12);
+    h.say(Key::F12);
     const QByteArray saved = readFile(file());
     h.confirm.answers = {false};
-    EXPECT_EQ(say(Key::F12),
+    EXPECT_EQ(h.say(Key::F12),
               (QStringList{"Are you sure you want to leave the programme? Press the enter key to confirm or the "
                            "escape key to cancel.",
                            "cancelled"}));
@@ -148,12 +142,12 @@ TEST_F(Progress, F12InTheMenuAsksAndEscapeKeepsTheProgramRunning)
     EXPECT_EQ(h.g().curform, "Crosswords");
     EXPECT_EQ(readFile(file()), saved);
     EXPECT_FALSE(QFileInfo::exists(h.dir.filePath("state/quoreltamrivo3.tmp")));
-    EXPECT_EQ(say(Key::Space), QStringList{"You have successfully completed 0 puzzles"});
+    EXPECT_EQ(h.say(Key::Space), QStringList{"You have successfully completed 0 puzzles"});
 }
 
 TEST_F(Progress, ConfirmedLeavingWritesTheResumeFileSaysGoodbyeAndStops)
 {
-    say(Key::F12);
+    h.say(Key::F12);
     h.g().voice = 1;
     h.g().speed = 3;
     h.press(Key::F12);

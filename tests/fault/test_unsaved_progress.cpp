@@ -16,17 +16,11 @@ class UnsavedProgress : public ::testing::Test {
 protected:
     UnsavedProgress() : h({smallPuzzle(), smallPuzzle()}) {}
     void SetUp() override { openFirstPuzzle(h); }
-    QStringList say(int key, int mods = Mod::None)
-    {
-        h.press(key, mods);
-        h.drain();
-        return h.spoken();
-    }
     void type(const QString &word)
     {
         for (const QChar ch : word)
-            say(ch.unicode());
-        say(Key::Enter);
+            h.say(ch.unicode());
+        h.say(Key::Enter);
     }
     QString entries()
     {
@@ -45,25 +39,25 @@ TEST_F(UnsavedProgress, TheLettersOfAFailedSaveStayUntilASaveSucceeds)
     QFile::remove(file());
     ASSERT_TRUE(QDir().mkpath(file()));
 
-    EXPECT_TRUE(say(Key::F12).contains(kSorry));
+    EXPECT_TRUE(h.say(Key::F12).contains(kSorry));
     // The menu counts them: 4 of 18 letters.
-    say(Key::Right);
-    EXPECT_EQ(say(Key::Left), (QStringList{"Puzzle 1", "This puzzle is 22 percent done"}));
+    h.say(Key::Right);
+    EXPECT_EQ(h.say(Key::Left), (QStringList{"Puzzle 1", "This puzzle is 22 percent done"}));
     // After walking onto another puzzle and back, it opens with the letters.
-    say(Key::Down);
+    h.say(Key::Down);
     EXPECT_EQ(h.g().viewmode, 1);
     EXPECT_EQ(h.g().curpuz, 1);
     EXPECT_EQ(entries(), "SANE");
-    say(Key::Right);  // 3 across
+    h.say(Key::Right);  // 3 across
     type("DOG");
     // Still no room: warned again, and both words are kept.
-    EXPECT_TRUE(say(Key::F12).contains(kSorry));
-    say(Key::Down);
+    EXPECT_TRUE(h.say(Key::F12).contains(kSorry));
+    h.say(Key::Down);
     EXPECT_EQ(entries(), "SANEDOG");
 
     // Room again: the save succeeds, without a warning, and the file has them.
     ASSERT_TRUE(QDir().rmdir(file()));
-    EXPECT_FALSE(say(Key::F12).contains(kSorry));
+    EXPECT_FALSE(h.say(Key::F12).contains(kSorry));
     EXPECT_FALSE(h.g().savefailed);
     const QList<QByteArray> lines = readFile(file()).split('\n');
     ASSERT_GE(lines.size(), 538);
@@ -73,7 +67,7 @@ TEST_F(UnsavedProgress, TheLettersOfAFailedSaveStayUntilASaveSucceeds)
     // From now on the file is what counts: emptied behind the game's back, the
     // puzzle opens empty.
     writeFile(file(), QByteArray());
-    say(Key::Down);
+    h.say(Key::Down);
     EXPECT_EQ(entries(), "");
 }
 
@@ -82,18 +76,18 @@ TEST_F(UnsavedProgress, AFailedSaveOfOnePuzzleLeavesTheOthersToTheirFiles)
     type("SANE");
     QFile::remove(file());
     ASSERT_TRUE(QDir().mkpath(file()));
-    say(Key::F12);
+    h.say(Key::F12);
 
     // Puzzle 2 saves normally and reopens from its file.
-    say(Key::Right);
-    say(Key::Down);
+    h.say(Key::Right);
+    h.say(Key::Down);
     EXPECT_EQ(h.g().curpuz, 2);
     EXPECT_EQ(entries(), "");
     type("SANE");
-    EXPECT_FALSE(say(Key::F12).contains(kSorry));
+    EXPECT_FALSE(h.say(Key::F12).contains(kSorry));
     EXPECT_TRUE(readFile(progressPath(h, "PUZ0102")).startsWith("13\r\nS\r\n"));
-    say(Key::Left);
-    say(Key::Down);
+    h.say(Key::Left);
+    h.say(Key::Down);
     EXPECT_EQ(h.g().curpuz, 1);
     EXPECT_EQ(entries(), "SANE");
 }
@@ -103,24 +97,24 @@ TEST_F(UnsavedProgress, ClearingInTheMenuDropsTheLettersAFailedSaveKept)
     type("SANE");
     QFile::remove(file());
     ASSERT_TRUE(QDir().mkpath(file()));
-    EXPECT_TRUE(say(Key::F12).contains(kSorry));
+    EXPECT_TRUE(h.say(Key::F12).contains(kSorry));
 
     // F9 in the menu (the box says OK) while even the empty file cannot be written.
-    say(Key::F9);
-    say(Key::Right);
-    EXPECT_EQ(say(Key::Left), (QStringList{"Puzzle 1", "This puzzle is empty"}));
-    say(Key::Down);
+    h.say(Key::F9);
+    h.say(Key::Right);
+    EXPECT_EQ(h.say(Key::Left), (QStringList{"Puzzle 1", "This puzzle is empty"}));
+    h.say(Key::Down);
     EXPECT_EQ(entries(), "");
 
     // Again, now that the empty file can be written.
     type("SANE");
-    EXPECT_TRUE(say(Key::F12).contains(kSorry));
+    EXPECT_TRUE(h.say(Key::F12).contains(kSorry));
     ASSERT_TRUE(QDir().rmdir(file()));
-    say(Key::F9);
+    h.say(Key::F9);
     EXPECT_EQ(readFile(file()), QByteArray());
-    say(Key::Right);
-    EXPECT_EQ(say(Key::Left), (QStringList{"Puzzle 1", "This puzzle is empty"}));
-    say(Key::Down);
+    h.say(Key::Right);
+    EXPECT_EQ(h.say(Key::Left), (QStringList{"Puzzle 1", "This puzzle is empty"}));
+    h.say(Key::Down);
     EXPECT_EQ(entries(), "");
 }
 

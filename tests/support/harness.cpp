@@ -133,3 +133,10 @@ QStringList Harness::spoken()
         out.append(voice.utterances[m_seen].text);
     return out;
 }
+
+QStringList Harness::say(int key, int mods)
+{
+    press(key, mods);
+    drain();
+    return spoken();
+}

@@ -57,6 +57,8 @@ public:
     void drain(int n = 50);
     // Everything spoken since the last call.
     QStringList spoken();
+    // One key, then everything it queued, as heard.
+    QStringList say(int key, int mods = Mod::None);
 
 private:
     std::size_t m_seen = 0;
