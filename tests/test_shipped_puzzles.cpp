@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "listening.hpp"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -471,15 +473,87 @@ TEST(ShippedPuzzles, ClueTextsAreFitToShow) {
                 EXPECT_EQ(blanks, 1u) << id << " fill-in needs exactly one ___";
                 EXPECT_EQ(c.text.find("____"), std::string::npos) << id;
             }
-            if (anagram) {
-                std::string a = lettersOf(c.answer), b;
-                for (char ch : body)
-                    if (std::isalpha(static_cast<unsigned char>(ch))) b.push_back(static_cast<char>(std::toupper(ch)));
-                std::sort(a.begin(), a.end());
-                std::sort(b.begin(), b.end());
-                EXPECT_EQ(a, b) << id << " anagram letters differ";
-            }
         }
+}
+
+// ---- the rules for the ear, shared with the clue-file writer ----
+
+const std::string kListDir = std::string(QUOREL_SOURCE_DIR) + "/tools/puzzles";
+const std::string kScowlDir = "/usr/share/dict/scowl";
+
+std::string joined(const std::vector<std::string> &faults) {
+    std::string out;
+    for (const auto &f : faults) out += "\n  " + f;
+    return out;
+}
+
+TEST(ShippedPuzzles, CluesAreFairByEar) {
+    qp::ListeningCheck check(qp::loadListeningLists(kListDir, kScowlDir));
+    std::vector<std::string> faults;
+    for (const auto &p : puzzles())
+        for (const auto &c : p.clues)
+            for (const auto &f : check.clueFaults(p.name, c.label, c.answer, c.text))
+                faults.push_back(p.name + " " + c.label + " " + c.answer + ": " + f);
+    for (const auto &f : check.finalFaults()) faults.push_back(f);
+    EXPECT_TRUE(faults.empty()) << faults.size() << " fault(s):" << joined(faults);
+}
+
+struct EarClue {
+    std::string puzzle, label, answer, text;
+};
+
+// Every fault the rules find in a set of clues, the final ones included.
+std::vector<std::string> earFaults(const std::vector<EarClue> &clues, const qp::ListeningLists &lists) {
+    qp::ListeningCheck check(lists);
+    std::vector<std::string> faults;
+    for (const auto &c : clues)
+        for (const auto &f : check.clueFaults(c.puzzle, c.label, c.answer, c.text)) faults.push_back(c.label + " " + f);
+    for (const auto &f : check.finalFaults()) faults.push_back(f);
+    return faults;
+}
+
+TEST(ListeningRules, EachRuleFailsOnACopyBrokenForIt) {
+    qp::ListeningLists lists = qp::loadListeningLists(kListDir, kScowlDir);
+    ASSERT_TRUE(lists.faults.empty()) << joined(lists.faults);
+    ASSERT_TRUE(lists.heteronyms.count("tear") && lists.phrases.count("CARRY ON") && lists.britishWords.count("human"));
+    lists.allowed = {{qp::allowKey("PUZ9002", "A1", "tears"), "the eye's tears: read as drops"}};
+    const std::vector<EarClue> sound = {
+        {"PUZ9001", "A1", "LOCATION", "(anagram) Lion coat; a place"},
+        {"PUZ9001", "A5", "RATE", "(anagram) Tear; a price"},  // a heteronym in the letters is harmless
+        {"PUZ9001", "A7", "CARRY ON", "Keep going"},
+        {"PUZ9001", "D1", "HUMAN", "To err is ___"},
+        {"PUZ9002", "A1", "WEEP", "Shed tears"},
+    };
+    ASSERT_TRUE(earFaults(sound, lists).empty()) << joined(earFaults(sound, lists));
+
+    struct Break {
+        size_t clue;
+        EarClue broken;
+        std::string fault;
+    };
+    const Break breaks[] = {
+        {0, {"PUZ9001", "A1", "LOCATION", "(anagram) Lion coat"}, "needs '; definition'"},
+        {0, {"PUZ9001", "A1", "LOCATION", "(anagram) Lion coat;  "}, "needs '; definition'"},
+        {0, {"PUZ9001", "A1", "LOCATION", "(anagram) Lion cat; a place to go"}, "letters before ';' differ"},
+        {0, {"PUZ9001", "A1", "FOREIGN", "(anagram) Reign of; not native"}, "'reign' stands unmixed"},
+        {2, {"PUZ9001", "A7", "CARRY ON", "to ERR is  ___"}, "repeats PUZ9001 A7"},
+        {2, {"PUZ9001", "A7", "CARRY ON", "Keep going, or lead on"}, "heteronym 'lead'"},
+        {1, {"PUZ9001", "A5", "RATE", "(anagram) Tear; a wind speed"}, "heteronym 'wind'"},
+        {4, {"PUZ9002", "A1", "WEEP", "Shed a tear"}, "heteronym 'tear'"},        // and its allow line is stale
+        {4, {"PUZ9002", "A1", "WEEP", "Cry"}, "PUZ9002 A1 tears matches no clue"},
+        {2, {"PUZ9001", "A7", "DOWN THE STAIRS", "Below"}, "not on phrases.txt"},
+        {2, {"PUZ9001", "A7", "COLOR", "Hue"}, "not in the British word list"},
+    };
+    for (const auto &b : breaks) {
+        auto copy = sound;
+        copy[b.clue] = b.broken;
+        const auto faults = earFaults(copy, lists);
+        const bool named = std::any_of(faults.begin(), faults.end(),
+                                       [&](const std::string &f) { return f.find(b.fault) != std::string::npos; });
+        EXPECT_TRUE(named) << b.broken.text << " should fail with " << b.fault << joined(faults);
+    }
+    // The suite's stem rule sees the letters of an anagram as well as its definition.
+    EXPECT_TRUE(clueLeaksAnswer("Refuse all; a no", "REFUSAL"));
 }
 
 }  // namespace
