@@ -18,7 +18,7 @@ public:
     ~LogCapture()
     {
         qInstallMessageHandler(m_previous);
-        QLoggingCategory::setFilterRules(QString());
+        QLoggingCategory::setFilterRules(QStringLiteral("crosswords.*=false"));  // as the program starts
     }
     LogCapture(const LogCapture &) = delete;
     LogCapture &operator=(const LogCapture &) = delete;
