@@ -28,10 +28,11 @@ for _ in $(seq 1 40); do
 done
 [ -n "$phrase" ] || e2e_fail "no clue of menu 1 with ___ was read"
 e2e_stop
-echo "read: $phrase"
+echo "--- the game's log from opening menu 1 to the fill-in clue:"
+sed -n '/crosswords.keys: key: 13 0/,$p' "$E2E_LOG" | grep -E 'crosswords.(keys|speech)'
 
-heard=$("$measure" "$phrase") || e2e_fail "could not synthesise: $phrase"
-gapless=$("$measure" "${phrase//___/}") || e2e_fail "could not synthesise the gapless clue"
+heard=$("$measure" "$phrase" 2>>"$E2E_DIR/measure.log") || e2e_fail "could not synthesise: $phrase"
+gapless=$("$measure" "${phrase//___/}" 2>>"$E2E_DIR/measure.log") || e2e_fail "could not synthesise the gapless clue"
 echo "synthesised: $heard ms as spoken, $gapless ms with the gap left out"
 # "blank" takes about 300 ms at the normal speed.
 [ "$heard" -ge $((gapless + 150)) ] || e2e_fail "the gap is not heard: $heard ms against $gapless ms"
