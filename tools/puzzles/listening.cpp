@@ -81,9 +81,7 @@ ListeningCheck::ListeningCheck(ListeningLists lists) : m_lists(std::move(lists))
 std::vector<std::string> ListeningCheck::clueFaults(const std::string &puzzle, const std::string &label,
                                                     const std::string &answer, const std::string &text) {
     std::vector<std::string> faults;
-    const std::string where = puzzle + " " + label;
-
-    auto [seen, fresh] = m_textSeenAt.emplace(repeatKey(text), where);
+    auto [seen, fresh] = m_textSeenAt.emplace(repeatKey(text), puzzle + " " + label);
     if (!fresh) faults.push_back("clue text repeats " + seen->second);
 
     // A heteronym in anagram fodder is harmless: its letters are the same
@@ -91,7 +89,7 @@ std::vector<std::string> ListeningCheck::clueFaults(const std::string &puzzle, c
     std::string heard = text;
     if (auto anagram = splitAnagram(text)) {
         heard = anagram->definition;
-        if (anagram->definition.empty() || wordsOf(anagram->definition).empty())
+        if (wordsOf(anagram->definition).empty())
             faults.push_back("anagram clue needs '; definition' after the letters");
         if (sortedLetters(anagram->fodder) != sortedLetters(answer))
             faults.push_back("anagram letters before ';' differ from the answer");
