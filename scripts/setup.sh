@@ -13,6 +13,8 @@ PACKAGES=(
 )
 if [ "${1:-}" = "--test" ]; then
     PACKAGES+=(xvfb xdotool x11-utils poppler-utils imagemagick sox)
+    # tests/test_shipped_puzzles.cpp: every answer must be in SCOWL's British word list.
+    PACKAGES+=(scowl)
     # scripts/fuzz.sh: libFuzzer and the sanitizer runtimes come with clang.
     PACKAGES+=(clang libclang-rt-14-dev)
 fi

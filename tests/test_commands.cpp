@@ -3,8 +3,8 @@
 // The function keys and what they reach: help pages, voice and speed, checking
 // and revealing, the keys no command uses; and the sound clips.
 #include "support/harness.h"
+#include "support/logcapture.h"
 
-#include <QLoggingCategory>
 #include <gtest/gtest.h>
 
 inline void PrintTo(const QString &s, std::ostream *os)
@@ -153,31 +153,6 @@ TEST_F(Commands, HelpTextIsWindows1252AndAMissingPageIsSkippedButCounted)
     h.press(Key::F1);
     EXPECT_EQ(h.spoken(), QStringList{"Help page 2.\r\nSecond line."});
 }
-
-// Collects the lines of one logging category while it lives.
-class LogCapture {
-public:
-    explicit LogCapture(const char *rules)
-    {
-        s_lines.clear();
-        QLoggingCategory::setFilterRules(QString::fromLatin1(rules));
-        m_previous = qInstallMessageHandler(&LogCapture::handle);
-    }
-    ~LogCapture()
-    {
-        qInstallMessageHandler(m_previous);
-        QLoggingCategory::setFilterRules(QString());
-    }
-    static QStringList lines() { return s_lines; }
-
-private:
-    static void handle(QtMsgType, const QMessageLogContext &context, const QString &message)
-    {
-        s_lines.append(QString::fromLatin1(context.category) + ": " + message);
-    }
-    static inline QStringList s_lines;
-    QtMessageHandler m_previous = nullptr;
-};
 
 TEST_F(Commands, ClipsPlayFromTheResourcesAsynchronouslyOrToTheEndWhileSpeechWaits)
 {

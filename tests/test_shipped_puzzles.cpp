@@ -1,11 +1,16 @@
 // Checks the 70 crosswords that ship in resources/text against the byte
 // format the loader reads and the house rules every puzzle must keep:
-// grid shape, numbering, answers, clue texts and the catalogue.
+// grid shape, numbering, answers, clue texts and the catalogue. The word-stem
+// and listening rules are the clue-file writer's own (tools/puzzles), so the
+// tools and this suite judge a clue alike.
 
 #include <QFile>
 #include <QString>
 
 #include <gtest/gtest.h>
+
+#include "common.hpp"
+#include "listening.hpp"
 
 #include <algorithm>
 #include <array>
@@ -74,140 +79,8 @@ std::vector<std::string> wordsOf(const std::string &text) {
     return words;
 }
 
-// ---- word stems: two words "share a stem" when one is the other plus an
-// ending, when their suffix-stripped stems agree, or when one starts with
-// the other's stem of four letters or more.
-
 bool endsWith(const std::string &s, std::string_view suf) {
     return s.size() >= suf.size() && s.compare(s.size() - suf.size(), suf.size(), suf) == 0;
-}
-
-std::string stem(const std::string &word) {
-    std::string w = lower(word);
-    static const std::pair<std::string_view, std::string_view> rules[] = {
-        {"isations", "is"}, {"izations", "iz"}, {"isation", "is"}, {"ization", "iz"},
-        {"fulness", ""},  {"ousness", ""},   {"iveness", ""},  {"ational", "at"},
-        {"ations", "at"}, {"nesses", ""},    {"ments", ""},    {"ities", ""},
-        {"ation", "at"},  {"ingly", ""},     {"ively", ""},    {"fully", ""},
-        {"lessly", ""},   {"tions", "t"},    {"sions", "s"},   {"ness", ""},
-        {"ment", ""},     {"tion", "t"},     {"sion", "s"},    {"ings", ""},
-        {"able", ""},     {"ible", ""},      {"less", ""},     {"ists", ""},
-        {"isms", ""},     {"ally", ""},      {"ying", "i"},    {"ity", ""},
-        {"ing", ""},      {"ies", "i"},      {"ied", "i"},     {"ily", "i"},
-        {"ers", ""},      {"ful", ""},       {"ive", ""},      {"ous", ""},
-        {"ism", ""},      {"ist", ""},       {"ise", ""},      {"ize", ""},
-        {"est", ""},      {"ed", ""},        {"er", ""},       {"ly", ""},
-        {"al", ""},       {"es", ""},        {"s", ""},
-    };
-    for (const auto &[suf, rep] : rules) {
-        if (endsWith(w, suf) && w.size() - suf.size() + rep.size() >= 3) {
-            if (suf == "s" && (endsWith(w, "ss") || endsWith(w, "us") || endsWith(w, "is"))) continue;
-            w = w.substr(0, w.size() - suf.size()) + std::string(rep);
-            break;
-        }
-    }
-    if (w.size() >= 4) {
-        char a = w[w.size() - 1], b = w[w.size() - 2];
-        if (a == b && std::string_view("aeiouylsz").find(a) == std::string_view::npos) w.pop_back();
-    }
-    if (w.size() >= 4 && w.back() == 'e') w.pop_back();
-    if (w.size() >= 3 && w.back() == 'y') w.back() = 'i';
-    return w;
-}
-
-bool isStopWord(const std::string &w) {
-    static const std::set<std::string> stops = {"the", "and", "for", "with", "from", "off", "out", "into",
-                                                "one", "not", "all", "its", "but", "are", "was", "has"};
-    return w.size() < 3 || stops.count(w) > 0;
-}
-
-bool inflectionOf(const std::string &a, const std::string &b) {
-    static const std::string_view endings[] = {"s", "es", "r", "er", "ers", "d", "ed", "ing", "ings", "ly",
-                                               "y", "ful", "ness", "less", "ment", "al", "ist", "ism", "able",
-                                               "en", "est", "ish"};
-    std::string base = a;
-    for (int pass = 0; pass < 2; ++pass) {
-        for (auto e : endings)
-            if (b.size() == base.size() + e.size() && b.compare(0, base.size(), base) == 0 &&
-                b.compare(base.size(), e.size(), e) == 0)
-                return true;
-        if (base.size() > 3 && base.back() == 'e') base.pop_back();
-        else break;
-    }
-    return false;
-}
-
-// b is a with a prefix ("new"/"renew", "able"/"unable")
-static bool prefixedForm(const std::string &a, const std::string &b) {
-    static const std::string_view prefixes[] = {"re", "un", "dis", "in", "im", "pre", "mis", "over",
-                                                "under", "out", "non", "de", "sub", "super", "inter"};
-    if (a.size() < 3) return false;
-    for (auto p : prefixes)
-        if (b.size() == a.size() + p.size() && b.compare(0, p.size(), p) == 0 && b.compare(p.size(), a.size(), a) == 0)
-            return true;
-    return false;
-}
-
-// Word families whose stems differ in spelling ("strong"/"strength").
-static bool sameFamily(const std::string &a, const std::string &b) {
-    static const char *families[][4] = {
-        {"strong", "strength", "strengthen", nullptr}, {"long", "length", "lengthen", "lengthy"},
-        {"wide", "width", "widen", nullptr},           {"deep", "depth", "deepen", nullptr},
-        {"high", "height", "heighten", nullptr},       {"broad", "breadth", "broaden", nullptr},
-        {"die", "death", "dead", "deadly"},            {"true", "truth", "truly", nullptr},
-        {"young", "youth", "youthful", nullptr},       {"hot", "heat", nullptr, nullptr},
-        {"speak", "speech", "spoke", "spoken"},        {"choose", "choice", "chose", "chosen"},
-        {"lose", "loss", "lost", nullptr},             {"sell", "sale", "sold", nullptr},
-        {"think", "thought", nullptr, nullptr},        {"buy", "bought", nullptr, nullptr},
-        {"bring", "brought", nullptr, nullptr},        {"teach", "taught", nullptr, nullptr},
-        {"give", "gift", nullptr, nullptr},            {"see", "sight", "seen", nullptr},
-        {"grow", "growth", "grown", nullptr},          {"fly", "flight", nullptr, nullptr},
-        {"weigh", "weight", nullptr, nullptr},         {"proud", "pride", nullptr, nullptr},
-        {"wise", "wisdom", nullptr, nullptr},          {"heal", "health", "healthy", nullptr},
-        {"feed", "food", "fed", nullptr},              {"bleed", "blood", "bloody", nullptr},
-        {"full", "fill", nullptr, nullptr},            {"hear", "heard", nullptr, nullptr},
-        {"mouse", "mice", nullptr, nullptr},           {"man", "men", nullptr, nullptr},
-        {"woman", "women", nullptr, nullptr},          {"child", "children", nullptr, nullptr},
-        {"able", "ability", nullptr, nullptr},         {"poor", "poverty", nullptr, nullptr},
-        {"able", "ability", nullptr, nullptr},         {"clear", "clarity", nullptr, nullptr},
-    };
-    for (const auto &f : families) {
-        bool ha = false, hb = false;
-        for (const char *w : f)
-            if (w) { ha = ha || a == w; hb = hb || b == w; }
-        if (ha && hb) return true;
-    }
-    return false;
-}
-
-bool shareStem(const std::string &a, const std::string &b) {
-    if (a == b || inflectionOf(a, b) || inflectionOf(b, a)) return true;
-    if (sameFamily(a, b) || prefixedForm(a, b) || prefixedForm(b, a)) return true;
-    std::string sa = stem(a), sb = stem(b);
-    if (sa == sb) return true;
-    if (a.size() >= 4 && b.compare(0, a.size(), a) == 0) return true;
-    if (b.size() >= 4 && a.compare(0, b.size(), b) == 0) return true;
-    if (sa.size() >= 4 && b.compare(0, sa.size(), sa) == 0) return true;
-    if (sb.size() >= 4 && a.compare(0, sb.size(), sb) == 0) return true;
-    return false;
-}
-
-bool answersShareStem(const std::string &a, const std::string &b) {
-    for (const auto &x : wordsOf(a))
-        for (const auto &y : wordsOf(b))
-            if (!isStopWord(x) && !isStopWord(y) && shareStem(x, y)) return true;
-    return false;
-}
-
-bool clueLeaksAnswer(const std::string &clue, const std::string &answer) {
-    std::string joined;
-    for (const auto &w : wordsOf(answer)) joined += w;
-    auto cw = wordsOf(clue);
-    if (std::find(cw.begin(), cw.end(), joined) != cw.end()) return true;
-    for (const auto &a : wordsOf(answer))
-        for (const auto &c : cw)
-            if (!isStopWord(a) && !isStopWord(c) && shareStem(a, c)) return true;
-    return false;
 }
 
 // ---- the shipped data ----
@@ -442,7 +315,7 @@ TEST(ShippedPuzzles, AnswersAreUniqueAndUnrelated) {
             auto [it, fresh] = where.insert({lettersOf(c.answer), p.name + " " + c.label});
             EXPECT_TRUE(fresh) << p.name << " " << c.label << " " << c.answer << " repeats " << it->second;
             for (size_t j = 0; j < i; ++j)
-                EXPECT_FALSE(answersShareStem(p.clues[j].answer, c.answer))
+                EXPECT_FALSE(qp::answersShareStem(p.clues[j].answer, c.answer))
                     << p.name << " " << c.label << " " << c.answer << " shares a stem with " << p.clues[j].label << " "
                     << p.clues[j].answer;
         }
@@ -464,22 +337,94 @@ TEST(ShippedPuzzles, ClueTextsAreFitToShow) {
             for (const auto &w : wordsOf(c.text + " " + c.answer)) EXPECT_FALSE(blocked.count(w)) << id << " uses '" << w << "'";
             bool anagram = c.text.rfind(anagramTag, 0) == 0;
             std::string body = anagram ? c.text.substr(anagramTag.size()) : c.text;
-            EXPECT_FALSE(clueLeaksAnswer(body, c.answer)) << id << " gives the answer away";
+            EXPECT_FALSE(qp::clueLeaksAnswer(body, c.answer)) << id << " gives the answer away";
             size_t blanks = 0;
             for (size_t pos = c.text.find("___"); pos != std::string::npos; pos = c.text.find("___", pos + 3)) ++blanks;
             if (blanks) {
                 EXPECT_EQ(blanks, 1u) << id << " fill-in needs exactly one ___";
                 EXPECT_EQ(c.text.find("____"), std::string::npos) << id;
             }
-            if (anagram) {
-                std::string a = lettersOf(c.answer), b;
-                for (char ch : body)
-                    if (std::isalpha(static_cast<unsigned char>(ch))) b.push_back(static_cast<char>(std::toupper(ch)));
-                std::sort(a.begin(), a.end());
-                std::sort(b.begin(), b.end());
-                EXPECT_EQ(a, b) << id << " anagram letters differ";
-            }
         }
+}
+
+// ---- the rules for the ear, shared with the clue-file writer ----
+
+const std::string kListDir = std::string(QUOREL_SOURCE_DIR) + "/tools/puzzles";
+const std::string kScowlDir = "/usr/share/dict/scowl";
+
+std::string joined(const std::vector<std::string> &faults) {
+    std::string out;
+    for (const auto &f : faults) out += "\n  " + f;
+    return out;
+}
+
+TEST(ShippedPuzzles, CluesAreFairByEar) {
+    qp::ListeningCheck check(qp::loadListeningLists(kListDir, kScowlDir));
+    std::vector<std::string> faults;
+    for (const auto &p : puzzles())
+        for (const auto &c : p.clues)
+            for (const auto &f : check.clueFaults(p.name, c.label, c.answer, c.text))
+                faults.push_back(p.name + " " + c.label + " " + c.answer + ": " + f);
+    for (const auto &f : check.finalFaults()) faults.push_back(f);
+    EXPECT_TRUE(faults.empty()) << faults.size() << " fault(s):" << joined(faults);
+}
+
+struct EarClue {
+    std::string puzzle, label, answer, text;
+};
+
+// Every fault the rules find in a set of clues, the final ones included.
+std::vector<std::string> earFaults(const std::vector<EarClue> &clues, const qp::ListeningLists &lists) {
+    qp::ListeningCheck check(lists);
+    std::vector<std::string> faults;
+    for (const auto &c : clues)
+        for (const auto &f : check.clueFaults(c.puzzle, c.label, c.answer, c.text)) faults.push_back(c.label + " " + f);
+    for (const auto &f : check.finalFaults()) faults.push_back(f);
+    return faults;
+}
+
+TEST(ListeningRules, EachRuleFailsOnACopyBrokenForIt) {
+    qp::ListeningLists lists = qp::loadListeningLists(kListDir, kScowlDir);
+    ASSERT_TRUE(lists.faults.empty()) << joined(lists.faults);
+    ASSERT_TRUE(lists.heteronyms.count("tear") && lists.phrases.count("CARRY ON") && lists.britishWords.count("human"));
+    lists.allowed = {{qp::allowKey("PUZ9002", "A1", "tears"), "the eye's tears: read as drops"}};
+    const std::vector<EarClue> sound = {
+        {"PUZ9001", "A1", "LOCATION", "(anagram) Lion coat; a place"},
+        {"PUZ9001", "A5", "RATE", "(anagram) Tear; a price"},  // a heteronym in the letters is harmless
+        {"PUZ9001", "A7", "CARRY ON", "Keep going"},
+        {"PUZ9001", "D1", "HUMAN", "To err is ___"},
+        {"PUZ9002", "A1", "WEEP", "Shed tears"},
+    };
+    ASSERT_TRUE(earFaults(sound, lists).empty()) << joined(earFaults(sound, lists));
+
+    struct Break {
+        size_t clue;
+        EarClue broken;
+        std::string fault;
+    };
+    const Break breaks[] = {
+        {0, {"PUZ9001", "A1", "LOCATION", "(anagram) Lion coat"}, "needs '; definition'"},
+        {0, {"PUZ9001", "A1", "LOCATION", "(anagram) Lion coat;  "}, "needs '; definition'"},
+        {0, {"PUZ9001", "A1", "LOCATION", "(anagram) Lion cat; a place to go"}, "letters before ';' differ"},
+        {0, {"PUZ9001", "A1", "FOREIGN", "(anagram) Reign of; not native"}, "'reign' stands unmixed"},
+        {2, {"PUZ9001", "A7", "CARRY ON", "to ERR is  ___"}, "repeats PUZ9001 A7"},
+        {2, {"PUZ9001", "A7", "CARRY ON", "Keep going, or lead on"}, "heteronym 'lead'"},
+        {1, {"PUZ9001", "A5", "RATE", "(anagram) Tear; a wind speed"}, "heteronym 'wind'"},
+        {4, {"PUZ9002", "A1", "WEEP", "Shed a tear"}, "heteronym 'tear'"},        // and its allow line is stale
+        {4, {"PUZ9002", "A1", "WEEP", "Cry"}, "PUZ9002 A1 tears matches no clue"},
+        {2, {"PUZ9001", "A7", "DOWN THE STAIRS", "Below"}, "not on phrases.txt"},
+        {2, {"PUZ9001", "A7", "COLOR", "Hue"}, "not in the British word list"},
+    };
+    for (const auto &b : breaks) {
+        auto copy = sound;
+        copy[b.clue] = b.broken;
+        const auto faults = earFaults(copy, lists);
+        const bool named = std::any_of(faults.begin(), faults.end(),
+                                       [&](const std::string &f) { return f.find(b.fault) != std::string::npos; });
+        EXPECT_TRUE(named) << b.broken.text << " should fail with " << b.fault << joined(faults);
+    }
+    // The stem rule sees the letters of an anagram as well as its definition.
+    EXPECT_TRUE(qp::clueLeaksAnswer("Refuse all; a no", "REFUSAL"));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 #include "engine/crosswords.h"
-#include "engine/logging.h"
+#include "speech/speakable.h"
 #include "speech/voice.h"
 
 namespace {
@@ -17,16 +17,14 @@ int rateForSpeed(int speed)
 
 void Crosswords::sayit(const QString &say)
 {
-    qCDebug(lcSpeech).noquote() << QStringLiteral("say: ") + say;
-    svc.voice.speak(say);
+    handToVoice(svc.voice, say, VoiceWait::No);
     if (saysync > 0)
         --saysync;
 }
 
 void Crosswords::sayit2(const QString &say)
 {
-    qCDebug(lcSpeech).noquote() << QStringLiteral("saywait: ") + say;
-    svc.voice.speakAndWait(say);
+    handToVoice(svc.voice, say, VoiceWait::Yes);
 }
 
 // Hands the next phrase of the queue to the voice, but only once the voice has

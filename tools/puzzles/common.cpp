@@ -463,6 +463,18 @@ std::vector<Entry> loadLexicon(const std::string &path) {
     return out;
 }
 
+std::map<std::string, int> scowlBritishLevels(const std::string &scowlDir) {
+    std::map<std::string, int> level;
+    for (int lv : {10, 20, 35, 40, 50})
+        for (const char *kind : {"english-words", "british-words"})
+            for (const auto &w : readLines(scowlDir + "/" + kind + "." + std::to_string(lv))) {
+                bool ok = !w.empty();
+                for (char c : w) ok = ok && c >= 'a' && c <= 'z';
+                if (ok) level.emplace(w, lv);  // keeps the first, lowest level
+            }
+    return level;
+}
+
 std::vector<std::string> loadCatalogue(const std::string &path) {
     std::vector<std::string> names;
     for (auto line : readLines(path)) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -95,6 +96,10 @@ struct Entry {
 };
 std::vector<Entry> loadLexicon(const std::string &path);
 std::string entryLine(const Entry &e);
+
+// SCOWL words in British and common spelling up to level 50, each with the
+// lowest level that lists it; only words of the letters a-z.
+std::map<std::string, int> scowlBritishLevels(const std::string &scowlDir);
 
 // catalogue: resource names in menu order (index 0 = menu number 1)
 std::vector<std::string> loadCatalogue(const std::string &path);

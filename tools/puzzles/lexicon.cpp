@@ -131,18 +131,10 @@ int main(int argc, char **argv) {
 
     // SCOWL: British and common spellings up to level 50; American-only
     // spellings are remembered so that they can be dropped or converted.
-    std::unordered_map<std::string, int> level;
+    std::map<std::string, int> level = scowlBritishLevels(scowl);
     std::unordered_set<std::string> american;
-    for (int lv : {10, 20, 35, 40, 50}) {
-        for (const char *kind : {"english-words", "british-words"}) {
-            for (const auto &w : readLines(scowl + "/" + kind + "." + std::to_string(lv))) {
-                bool ok = !w.empty();
-                for (char c : w) ok = ok && c >= 'a' && c <= 'z';
-                if (ok && !level.count(w)) level[w] = lv;
-            }
-        }
+    for (int lv : {10, 20, 35, 40, 50})
         for (const auto &w : readLines(scowl + "/american-words." + std::to_string(lv))) american.insert(w);
-    }
     std::unordered_set<std::string> blocked;
     for (const auto &l : readLines(argv[3])) {
         std::string w = lower(trim(l));

@@ -15,11 +15,12 @@ cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j2 >/dev/null
 catalogue="$repo/resources/text/PUZZLES.txt"
 blocklist="$here/blocklist.txt"
+scowl=/usr/share/dict/scowl
 case "$1" in
-write) "$build/quorel-write" "$here/clues" "$catalogue" "$blocklist" "$repo/resources/text" ;;
-check) "$build/quorel-write" "$here/clues" "$catalogue" "$blocklist" "$repo/resources/text" --check ;;
+write) "$build/quorel-write" "$here/clues" "$catalogue" "$here" "$scowl" "$repo/resources/text" ;;
+check) "$build/quorel-write" "$here/clues" "$catalogue" "$here" "$scowl" "$repo/resources/text" --check ;;
 regenerate)
-    "$build/quorel-lexicon" /usr/share/wordnet /usr/share/dict/scowl "$blocklist" "$build/lexicon.tsv"
+    "$build/quorel-lexicon" /usr/share/wordnet "$scowl" "$blocklist" "$build/lexicon.tsv"
     "$build/quorel-fill" "$build/lexicon.tsv" "$catalogue" "$blocklist" "$seed" "$build/fills"
     "$build/quorel-draft" "$build/lexicon.tsv" "$catalogue" "$blocklist" "$build/fills" "$build/drafts" "$seed"
     ;;

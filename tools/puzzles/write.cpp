@@ -1,10 +1,11 @@
 // Turns the reviewed clue files into the shipped puzzle resources, byte for
 // byte: Windows-1252 text, CR LF line ends, the fixed header line, 13 grid
 // rows, a row of '=', the clue lines (across then down, by number) and a
-// closing Ctrl-Z.  Every puzzle is checked against the house rules first;
-// nothing is written while any clue file has a fault.
+// closing Ctrl-Z.  Every puzzle is checked against the house rules and the
+// listening rules first; nothing is written while any clue file has a fault.
 //
-// usage: quorel-write <clue-dir> <PUZZLES.txt> <blocklist> <resource-text-dir> [--check]
+// usage: quorel-write <clue-dir> <PUZZLES.txt> <list-dir> <scowl-dir> <resource-text-dir> [--check]
+//   <list-dir> holds blocklist.txt, heteronyms.txt, heteronym-allow.tsv and phrases.txt
 
 #include <algorithm>
 #include <cctype>
@@ -15,6 +16,7 @@
 #include <unordered_set>
 
 #include "common.hpp"
+#include "listening.hpp"
 
 using namespace qp;
 
@@ -69,18 +71,7 @@ bool parse(const std::string &path, Puzzle &p, std::vector<std::string> &errors)
     return rows == N;
 }
 
-bool sameLetters(std::string a, std::string b) {
-    std::string x, y;
-    for (char c : a)
-        if (std::isalpha(static_cast<unsigned char>(c))) x.push_back(static_cast<char>(std::toupper(c)));
-    for (char c : b)
-        if (std::isalpha(static_cast<unsigned char>(c))) y.push_back(static_cast<char>(std::toupper(c)));
-    std::sort(x.begin(), x.end());
-    std::sort(y.begin(), y.end());
-    return x == y;
-}
-
-void check(Puzzle &p, std::vector<std::string> &errors) {
+void check(Puzzle &p, ListeningCheck &listening, std::vector<std::string> &errors) {
     auto err = [&](const std::string &what) { errors.push_back(p.name + ": " + what); };
     for (int r = 0; r < N; ++r)
         for (int c = 0; c < N; ++c) {
@@ -135,11 +126,10 @@ void check(Puzzle &p, std::vector<std::string> &errors) {
         for (size_t pos = rest.find("___"); pos != std::string::npos; pos = rest.find("___", pos + 3)) ++blanks;
         if (c.text.find("___") != std::string::npos && (blanks != 1 || c.text.find("____") != std::string::npos))
             where("a fill-in clue needs exactly one ___");
-        const std::string tag = "(anagram) ";
-        if (c.text.rfind(tag, 0) == 0 && !sameLetters(c.text.substr(tag.size()), c.answer))
-            where("anagram letters differ from the answer");
-        if (clueLeaksAnswer(c.text.rfind(tag, 0) == 0 ? c.text.substr(tag.size()) : c.text, c.answer))
+        const auto anagram = splitAnagram(c.text);
+        if (clueLeaksAnswer(anagram ? anagram->fodder + " " + anagram->definition : c.text, c.answer))
             where("clue contains the answer or a stem of it");
+        for (const auto &fault : listening.clueFaults(p.name, c.label, c.answer, c.text)) where(fault);
         for (size_t j = 0; j < i; ++j)
             if (answersShareStem(p.clues[j].answer, c.answer))
                 where("shares a stem with " + p.clues[j].label + " " + p.clues[j].answer);
@@ -170,13 +160,15 @@ std::string render(const Puzzle &p) {
 }  // namespace
 
 int main(int argc, char **argv) {
-    if (argc != 5 && argc != 6) {
-        std::cerr << "usage: quorel-write <clue-dir> <PUZZLES.txt> <blocklist> <resource-text-dir> [--check]\n";
+    if (argc != 6 && argc != 7) {
+        std::cerr << "usage: quorel-write <clue-dir> <PUZZLES.txt> <list-dir> <scowl-dir> <resource-text-dir> [--check]\n";
         return 2;
     }
-    bool checkOnly = argc == 6 && std::string(argv[5]) == "--check";
+    bool checkOnly = argc == 7 && std::string(argv[6]) == "--check";
     auto names = loadCatalogue(argv[2]);
-    for (const auto &l : readLines(argv[3])) {
+    const std::string listDir = argv[3];
+    ListeningCheck listening(loadListeningLists(listDir, argv[4]));
+    for (const auto &l : readLines(listDir + "/blocklist.txt")) {
         std::string w = lower(trim(l));
         if (!w.empty() && w[0] != '#') gBlocked.insert(w);
     }
@@ -188,7 +180,7 @@ int main(int argc, char **argv) {
         Puzzle p;
         p.name = name;
         if (!parse(std::string(argv[1]) + "/" + name + ".tsv", p, errors)) continue;
-        check(p, errors);
+        check(p, listening, errors);
         for (const auto &c : p.clues) {
             std::string letters;
             for (char ch : c.answer)
@@ -199,6 +191,7 @@ int main(int argc, char **argv) {
         reviewed += p.status == "reviewed";
         puzzles.push_back(std::move(p));
     }
+    for (const auto &e : listening.finalFaults()) errors.push_back(e);
     for (const auto &e : errors) std::cerr << e << "\n";
     if (!errors.empty()) {
         std::cerr << errors.size() << " fault(s); nothing written\n";
@@ -206,7 +199,7 @@ int main(int argc, char **argv) {
     }
     if (!checkOnly)
         for (const auto &p : puzzles)
-            if (!writeFile(std::string(argv[4]) + "/" + p.name + ".txt", render(p))) {
+            if (!writeFile(std::string(argv[5]) + "/" + p.name + ".txt", render(p))) {
                 std::cerr << "cannot write " << p.name << "\n";
                 return 1;
             }
