@@ -472,8 +472,9 @@ TEST(ShippedPuzzles, ClueTextsAreFitToShow) {
                 EXPECT_EQ(c.text.find("____"), std::string::npos) << id;
             }
             if (anagram) {
+                // the fodder runs up to the first ';', the definition follows it
                 std::string a = lettersOf(c.answer), b;
-                for (char ch : body)
+                for (char ch : body.substr(0, body.find(';')))
                     if (std::isalpha(static_cast<unsigned char>(ch))) b.push_back(static_cast<char>(std::toupper(ch)));
                 std::sort(a.begin(), a.end());
                 std::sort(b.begin(), b.end());

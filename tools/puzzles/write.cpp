@@ -136,9 +136,11 @@ void check(Puzzle &p, std::vector<std::string> &errors) {
         if (c.text.find("___") != std::string::npos && (blanks != 1 || c.text.find("____") != std::string::npos))
             where("a fill-in clue needs exactly one ___");
         const std::string tag = "(anagram) ";
-        if (c.text.rfind(tag, 0) == 0 && !sameLetters(c.text.substr(tag.size()), c.answer))
+        // an anagram's fodder runs up to the first ';', its definition follows
+        const std::string body = c.text.rfind(tag, 0) == 0 ? c.text.substr(tag.size()) : std::string();
+        if (!body.empty() && !sameLetters(body.substr(0, body.find(';')), c.answer))
             where("anagram letters differ from the answer");
-        if (clueLeaksAnswer(c.text.rfind(tag, 0) == 0 ? c.text.substr(tag.size()) : c.text, c.answer))
+        if (clueLeaksAnswer(body.empty() ? c.text : body, c.answer))
             where("clue contains the answer or a stem of it");
         for (size_t j = 0; j < i; ++j)
             if (answersShareStem(p.clues[j].answer, c.answer))
