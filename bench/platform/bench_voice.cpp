@@ -14,7 +14,7 @@
 namespace {
 
 const QString kShort = QStringLiteral("Puzzle 12");
-const QString kClue = QStringLiteral("1 across, 6letters,  (anagram) Run dog");
+const QString kClue = QStringLiteral("1 across, 6letters,  (anagram) Run dog; land");
 const QString kWelcome = QStringLiteral(
     "Welcome to Quorel Crosswords volume 3. This programme contains 70 puzzles from The Daily "
     "Vantorel. Use the cursor keys to choose a puzzle then press the enter key. If you need help, "

@@ -33,7 +33,7 @@ TEST(VoiceSentences, CutsAfterEachSentenceAndLosesNothing)
                                    QStringLiteral("Ready? "), QStringLiteral("Go!  "),
                                    QStringLiteral("Then 3.5 and a dot at the end.")}));
 
-    EXPECT_EQ(EspeakVoice::sentences(QStringLiteral("1 across, 6letters,  (anagram) Run dog")).size(), 1);
+    EXPECT_EQ(EspeakVoice::sentences(QStringLiteral("1 across, 6letters,  (anagram) Run dog; land")).size(), 1);
     EXPECT_EQ(EspeakVoice::sentences(QString()), QStringList{QString()});
 
     for (int n = 0; n <= 4; ++n) {
