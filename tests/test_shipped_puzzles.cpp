@@ -473,7 +473,7 @@ TEST(ShippedPuzzles, ClueTextsAreFitToShow) {
             }
             if (anagram) {
                 std::string a = lettersOf(c.answer), b;
-                for (char ch : body)
+                for (char ch : body.substr(0, body.find(';')))  // the fodder; the definition follows ';'
                     if (std::isalpha(static_cast<unsigned char>(ch))) b.push_back(static_cast<char>(std::toupper(ch)));
                 std::sort(a.begin(), a.end());
                 std::sort(b.begin(), b.end());

@@ -136,7 +136,8 @@ void check(Puzzle &p, std::vector<std::string> &errors) {
         if (c.text.find("___") != std::string::npos && (blanks != 1 || c.text.find("____") != std::string::npos))
             where("a fill-in clue needs exactly one ___");
         const std::string tag = "(anagram) ";
-        if (c.text.rfind(tag, 0) == 0 && !sameLetters(c.text.substr(tag.size()), c.answer))
+        // The fodder runs from the tag to the first ';'; the definition follows.
+        if (c.text.rfind(tag, 0) == 0 && !sameLetters(c.text.substr(tag.size(), c.text.find(';') - tag.size()), c.answer))
             where("anagram letters differ from the answer");
         if (clueLeaksAnswer(c.text.rfind(tag, 0) == 0 ? c.text.substr(tag.size()) : c.text, c.answer))
             where("clue contains the answer or a stem of it");
