@@ -86,7 +86,7 @@ void GameWindow::tick()
     // A key still in the mailbox (the engine's own move after a letter, or a
     // key that waited behind it) is served now, not a period later: at a
     // typing pace the next letter is already on its way.
-    if (m_game.keyWaiting())
+    if (m_timer.isActive() && m_game.keyWaiting())
         QTimer::singleShot(0, this, &GameWindow::tick);
     repaintIfChanged();
 }
