@@ -12,7 +12,7 @@ PACKAGES=(
     fonts-liberation fonts-dejavu-core
 )
 if [ "${1:-}" = "--test" ]; then
-    PACKAGES+=(xvfb xdotool x11-utils poppler-utils imagemagick sox)
+    PACKAGES+=(xvfb xdotool x11-utils poppler-utils imagemagick sox pulseaudio pulseaudio-utils)
     # tests/test_shipped_puzzles.cpp: every answer must be in SCOWL's British word list.
     PACKAGES+=(scowl)
     # scripts/fuzz.sh: libFuzzer and the sanitizer runtimes come with clang.

@@ -52,14 +52,80 @@ TEST_F(LetterEntry, TypingSpeaksEachLetterAtOnceAndTheNextTickMovesOn)
     EXPECT_TRUE(square(0, 0).isEmpty());
 }
 
-TEST_F(LetterEntry, TwoLettersWithinOneTickLandInTheSameBox)
+TEST_F(LetterEntry, ALetterTypedBeforeTheEnginesMoveWaitsBehindItAndNothingOverwritesTheMove)
 {
     h.press('S');
-    h.g().Form_KeyDown('T', Mod::None);  // replaces the engine's Right
+    h.g().Form_KeyDown('T', Mod::None);  // the engine's Right is still in the mailbox
+    h.g().Form_KeyDown('A', Mod::None);  // a user key still replaces a user key not taken
+    EXPECT_EQ(h.g().keycode, QString(QChar(Key::Right)) + QChar('7'));
+    EXPECT_TRUE(h.g().keyWaiting());
+    h.tick();  // the engine's move first
+    EXPECT_EQ(h.g().letterpos, 2);
+    h.tick();  // then the letter, in the next box
+    EXPECT_EQ(box(1), "S");
+    EXPECT_EQ(box(2), "A");
+    h.tick();  // and its own move
+    EXPECT_EQ(h.g().letterpos, 3);
+    EXPECT_FALSE(h.g().keyWaiting());
+
+    // A key the engine posts while a user key waits goes ahead of it too.
+    h.g().Form_KeyDown(Key::Left, Mod::None);
+    h.g().postKey(Key::Right, Mod::Engine);
     h.tick();
-    EXPECT_EQ(h.g().letterpos, 1);
-    EXPECT_EQ(box(1), "T");
-    EXPECT_TRUE(box(2).isEmpty());
+    EXPECT_EQ(h.g().letterpos, 4);
+    h.tick();
+    EXPECT_EQ(h.g().letterpos, 3);
+}
+
+// Keys typed `gapMs` apart, ticked as the shell ticks: at once for every key,
+// again at once while a key is left in the mailbox, and by the timer 100 ms
+// after the last of these. The voice is still busy with the letters throughout.
+void typeAtPace(Harness &h, const QList<int> &keys, int gapMs)
+{
+    int nextTimer = 100;
+    for (int i = 0; i < keys.size(); ++i) {
+        const int now = i * gapMs;
+        for (; nextTimer <= now; nextTimer += 100)
+            h.tick();
+        h.g().Form_KeyDown(keys[i], Mod::None);
+        h.tick();
+        while (h.g().keyWaiting())
+            h.tick();
+        nextTimer = now + 100;
+    }
+}
+
+TEST_F(LetterEntry, AWholeAnswerTypedAtTwentyKeysASecondLandsLetterByLetter)
+{
+    typeAtPace(h, {'S', 'A', 'N', 'E', Key::Enter}, 50);
+    EXPECT_EQ(h.spoken().mid(0, 4), (QStringList{"S", "A", "N", "E"}));
+    h.drain();
+    EXPECT_EQ(h.spoken(), QStringList{"you filled this in with, S, A, N, E"});
+    EXPECT_EQ(square(0, 0) + square(0, 1) + square(0, 2) + square(0, 3), "SANE");
+
+    // The same pace with the keys arriving faster than any tick: two user keys
+    // in a row are one replacing the other (the newest wins), never a lost move.
+    h.say(Key::Down);  // 3 across DOG
+    typeAtPace(h, {'D', 'O', 'G'}, 20);
+    EXPECT_EQ(box(1) + box(2) + box(3), "DOG");
+}
+
+TEST_F(LetterEntry, SpaceAfterASaveReadsTheLettersNowInTheGrid)
+{
+    fill("SAEN");
+    h.spoken();
+    h.say(Key::Enter);  // back on the line: put N and E right
+    h.say(Key::Right);
+    h.say(Key::Right);
+    h.say('N');  // box 3 is shared with 2 down: confirmed
+    h.say('E');
+    h.say(Key::Enter);
+    h.spoken();
+    const QStringList heard = h.say(Key::Space);
+    ASSERT_FALSE(heard.isEmpty());
+    EXPECT_TRUE(heard.join('|').endsWith("you filled this in with, SANE")) << heard.join('|').toStdString();
+    h.say(Key::Enter);  // on the answer line too: the grid's letters
+    EXPECT_TRUE(h.say(Key::Space).join('|').endsWith("you filled this in with, SANE"));
 }
 
 TEST_F(LetterEntry, EnterOpensTheLineAndArrowsMoveWithoutWrapping)

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 inline void PrintTo(const QString &s, std::ostream *os)
 {
     *os << '"' << s.toStdString() << '"';
@@ -37,8 +39,12 @@ protected:
         h.drain();
         while (g().currow < row)
             h.press(Key::Down);
+        while (g().currow > row)
+            h.press(Key::Up);
         while (g().curcol < col)
             h.press(Key::Right);
+        while (g().curcol > col)
+            h.press(Key::Left);
         h.drain();
         h.spoken();
         h.sound.plays.clear();
@@ -100,6 +106,41 @@ TEST_F(Magnified, NumericMinusInTheClueListAndOnTheAnswerLineSaysNormalView)
     h.press(Key::NumMinus);
     EXPECT_EQ(g().viewmode, 1);
     EXPECT_EQ(h.spoken().first(), "Normal view");
+}
+
+// Back in the normal view the clue through the cursor square is selected and
+// read, in the current direction when one runs that way, whichever way out.
+TEST_F(Magnified, LeavingAnyMagnifiedViewReadsTheClueThroughTheCursorSquare)
+{
+    const QList<std::function<void()>> ways{
+        [&] { h.press(Key::NumMinus); },                     // full screen, numeric minus
+        [&] { for (int i = 0; i < 5; ++i) h.press(Key::F4); },  // on past 16 times
+        [&] { h.press(Key::Enter); h.drain(); h.spoken(); h.press(Key::NumMinus); },  // from the chooser
+    };
+    // (5, 3) lies on an across answer; (2, 1) only on a down answer.
+    for (const auto &[row, col] : {std::pair{5, 3}, std::pair{2, 1}}) {
+        const int across = g().sqclue[square(row, col)][1];
+        const int down = g().sqclue[square(row, col)][2];
+        const QString expected = across != 0 ? QString::number(across) + " across" : QString::number(down) + " down";
+        for (int way = 0; way < ways.size(); ++way) {
+            SCOPED_TRACE(QStringLiteral("square %1,%2 way %3").arg(row).arg(col).arg(way).toStdString());
+            g().curdir = 1;
+            fullScreenAt(row, col);
+            ways[way]();
+            ASSERT_EQ(g().viewmode, 1);
+            h.drain();
+            const QStringList heard = h.spoken();
+            ASSERT_GE(heard.size(), 2);
+            EXPECT_EQ(heard.first(), "Normal view");
+            EXPECT_TRUE(heard[1].startsWith(expected + ",")) << heard[1].toStdString();
+            EXPECT_EQ(g().curdir, across != 0 ? 1 : 2);
+            const Control &line = g().form.lblClue[g().curclue];
+            EXPECT_EQ(line.backColor, Colour::Yellow);
+            EXPECT_TRUE(line.caption.trimmed().startsWith(QString::number(across != 0 ? across : down) + " "))
+                << line.caption.toStdString();
+            EXPECT_TRUE(g().keycode.isEmpty());  // nothing is left to move the selection
+        }
+    }
 }
 
 TEST_F(Magnified, ArrowsWalkTheCursorAndTheEdgePlaysTheWallAndReadsTheSquareAgain)

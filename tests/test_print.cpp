@@ -123,7 +123,7 @@ TEST_F(Printing, EveryModifierMeansOnePage)
     }
 }
 
-TEST_F(Printing, EscapeCancelsAndARepeatedF5IsRefusedUntilAnotherKey)
+TEST_F(Printing, EscapeCancelsAndF5AsksAgainButARepeatedF5AfterAPrintIsRefusedUntilAnotherKey)
 {
     h.confirm.answers = {false};
     h.press(Key::F5);
@@ -131,18 +131,27 @@ TEST_F(Printing, EscapeCancelsAndARepeatedF5IsRefusedUntilAnotherKey)
     EXPECT_EQ(h.spoken().last(), "cancelled");
     EXPECT_TRUE(h.printer.calls.isEmpty());
 
-    h.press(Key::F5);  // straight after the box: refused, no box
+    h.press(Key::F5);  // nothing was printed: asked again, and printed
+    h.drain();
+    EXPECT_EQ(h.confirm.prompts.size(), 2);
+    EXPECT_EQ(h.spoken().last(), kPrinting);
+    EXPECT_EQ(h.printer.calls.count("end"), 2);
+
+    h.press(Key::F5);  // straight after a print: refused, no box
     h.drain();
     EXPECT_EQ(h.spoken(), QStringList{"I'm already printing the puzzle"});
-    EXPECT_EQ(h.confirm.prompts.size(), 1);
+    EXPECT_EQ(h.confirm.prompts.size(), 2);
+    h.press(Key::F5);  // and again
+    h.drain();
+    EXPECT_EQ(h.spoken(), QStringList{"I'm already printing the puzzle"});
 
     h.press(Key::Right);
     h.drain();
     h.press(Key::F5);  // another key in between: asked again, and printed
     h.drain();
-    EXPECT_EQ(h.confirm.prompts.size(), 2);
+    EXPECT_EQ(h.confirm.prompts.size(), 3);
     EXPECT_EQ(h.spoken().last(), kPrinting);
-    EXPECT_EQ(h.printer.calls.count("end"), 2);
+    EXPECT_EQ(h.printer.calls.count("end"), 4);
 }
 
 TEST(PrintCommand, F5InTheMenuNeitherAsksNorPrints)

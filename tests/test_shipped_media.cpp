@@ -232,6 +232,20 @@ INSTANTIATE_TEST_SUITE_P(Pages, HelpPage,
                              return name.substr(0, name.find('.'));
                          });
 
+// The clips carry meaning a listener cannot guess (the ok sound is no verdict):
+// the help explains each of them, and the key that silences the game.
+TEST(HelpPages, ExplainEverySoundAndTheKeyThatSilences)
+{
+    std::string all;
+    for (const char *file : {"HELP0.txt", "HELP1.txt", "HELP2.txt", "HELP3.txt", "HELP4.txt"}) {
+        const auto text = readShipped(std::string("resources/text/") + file);
+        ASSERT_TRUE(text) << file;
+        all += *text + " ";
+    }
+    for (const char *word : {"ok sound", "no sound", "wall sound", "cheer", "Ctrl at any time"})
+        EXPECT_NE(all.find(word), std::string::npos) << "the help never mentions \"" << word << "\"";
+}
+
 // ---------------------------------------------------------------- menu picture
 
 TEST(MenuPicture, IsACompletePngOfTheMenuSize)

@@ -93,9 +93,13 @@ Flow Crosswords::clueListPhase(int key, int mods)
 }
 
 // Space: the last reading again, or with any modifier the clue text spelt out.
+// Space hears the clue last read again, built afresh from the board: after a
+// save it tells the letters now in the grid, not those it had when first read.
 void Crosswords::repeatClue(int mods)
 {
     if (mods == Mod::None) {
+        if (spokenclue >= 1 && spokenclue <= 100 && !clues[spokenclue][2].isEmpty())
+            clueread = clueReading(spokenclue);
         saymsg = clueread;
     } else {
         saymsg.clear();

@@ -3,14 +3,25 @@
 #include "engine/confirmbox.h"
 #include "engine/crosswords.h"
 
+namespace {
+const QString kHowToAnswer = QStringLiteral("Press the enter key to confirm or the escape key to cancel.");
+}
+
 // Every confirmation is heard before the box appears: the question ends with
-// " Press the enter key to confirm or the escape key to cancel." A refusal
-// says "cancelled" and changes nothing else.
+// " Press the enter key to confirm or the escape key to cancel." A key typed
+// into the box by mistake cuts what is being said and repeats that sentence,
+// so the solver knows where the keys went (and a burst of keys does not pile
+// up reminders). A refusal says "cancelled" and changes nothing else.
 bool Crosswords::confirmAloud(const QString &question, const QString &box)
 {
-    sayphrase = question + QStringLiteral(" Press the enter key to confirm or the escape key to cancel.");
+    sayphrase = question + QLatin1Char(' ') + kHowToAnswer;
     sayit(sayphrase);
-    if (svc.confirm.confirm(box))
+    const auto remind = [this] {
+        cutSpeech();
+        sayphrase = kHowToAnswer;
+        sayit(sayphrase);
+    };
+    if (svc.confirm.confirm(box, remind))
         return true;
     sayphrase = QStringLiteral("cancelled");
     sayit(sayphrase);

@@ -4,10 +4,14 @@
 
 #include <QString>
 
+#include <functional>
+
 // A modal question with OK and Cancel: Enter answers OK, Escape Cancel.
 class ConfirmBox {
 public:
     virtual ~ConfirmBox() = default;
-    // True for OK.
-    virtual bool confirm(const QString &prompt) = 0;
+    // True for OK. `otherKey` is called for every key other than Enter and
+    // Escape pressed while the box is open (modifier keys alone excepted);
+    // such a key does nothing else.
+    virtual bool confirm(const QString &prompt, const std::function<void()> &otherKey) = 0;
 };

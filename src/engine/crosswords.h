@@ -47,6 +47,7 @@ public:
     // ---- Shared state of all windows --------------------------------------
     QString curform;     // "Crosswords" while the main window has the keyboard
     QString keycode;     // mailbox: "" or Chr(key) + Chr(48 + modifier mask)
+    QString keywaiting;  // a user key that came while the engine's own key was in the mailbox
     QString saymsg;      // speech queue, phrases separated by Tab
     QString sayphrase;   // the phrase last handed to the voice
     int voicestate = 0;  // voice state as last read: 1 idle, 2 speaking, 0 unknown
@@ -72,6 +73,7 @@ public:
     int menuaxis = 0;
     int zoomreturn = 0;
     int lastkey = 0;
+    bool printstarted = false;  // the last F5 started a print (a cancelled question did not)
     int helppage = 0;
 
     // ---- Puzzle model ------------------------------------------------------
@@ -90,6 +92,11 @@ public:
     void Form_Activate();
     void Form_KeyDown(int keyCode, int shift);
     void Engine_Timer();
+    // True when a key waits in the mailbox and no tick is running: the shell
+    // then runs the next tick at once instead of a period later.
+    bool keyWaiting() const;
+    // Ctrl on its own: the sound stops at once and the speech queue is emptied.
+    void silence();
     // The window is being closed by other means than F12 (window manager,
     // logout signal): keep the open puzzle's letters.
     void Form_Unload();
@@ -123,6 +130,10 @@ public:
     void playwave(const QString &name);
     void boundary();
     void sayhelp();
+    // The reading of clue row `row` (its label, lengths, text and the letters
+    // now on the board), as queued when the clue becomes current. `complete`
+    // tells whether every square of the answer holds a letter.
+    QString clueReading(int row, bool *complete = nullptr);
 
     // ---- Screen (screen/) -----------------------------------------------------
     void setscreen();
@@ -150,9 +161,17 @@ public:
     Flow chooserPhase(int key, int mods);
     void leave();
     void repeatClue(int mods);
-    // Speaks the question, then asks with the modal box; true for OK.
+    // The clue through the cursor square becomes the current clue of the
+    // clue list (the other direction when none runs that way).
+    void selectClueAtCursor();
+    // Speaks the question, then asks with the modal box; true for OK. Any
+    // other key pressed in the box cuts the speech and repeats how to answer.
     bool confirmAloud(const QString &question, const QString &box);
+    // A key of the engine's own: it goes ahead of any user key not yet taken.
     void postKey(int key, int mods = Mod::None);
+    // A key of the user's (keyboard or click): it replaces a user key not yet
+    // taken, and waits behind a key the engine posted.
+    void postUserKey(int key, int mods = Mod::None);
 
     // ---- Persistence (store/) -------------------------------------------------
     QString progressFile(int n) const;
@@ -185,5 +204,12 @@ public:
     void printit1();
 
 private:
+    // Cuts whatever the voice is saying or still holds, and logs the phrase cut short.
+    void cutSpeech();
+    void clearMailbox();
+
     bool m_inTick = false;
+    bool m_engineKey = false;     // the key in the mailbox is one the engine posted
+    QString m_sounding;           // the text last handed to the voice
+    bool m_helpSounding = false;  // that text was a help page
 };

@@ -50,7 +50,7 @@ void Crosswords::leave()
         + QStringLiteral("Use the cursor keys to choose a puzzle then press the enter key. ") + completedSentence();
     queueSaveFailure();
     voicestate = 0;
-    keycode.clear();
+    clearMailbox();
     viewmode = 0;
     curclue = 0;
 }

@@ -40,17 +40,47 @@ bool isLetter(int key)
 
 } // namespace
 
+void Crosswords::selectClueAtCursor()
+{
+    if (currow < 1 || curcol < 1 || currow > gridsize || curcol > gridsize)
+        return;
+    const int idx = (currow - 1) * gridsize + curcol;
+    int dir = curdir;
+    if (sqclue[idx][dir] == 0)
+        dir = dir == 1 ? 2 : 1;
+    if (sqclue[idx][dir] == 0)
+        return;  // a black square: the selection stays as it was
+    // The clue's line in its list: lines follow the clue table, one direction each.
+    const QString wanted = (dir == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(sqclue[idx][dir]);
+    const QChar letter = wanted[0];
+    int line = 0;
+    for (int n = 1; n <= 100; ++n) {
+        if (!clues[n][1].startsWith(letter))
+            continue;
+        ++line;
+        if (clues[n][1] == wanted) {
+            curdir = dir;
+            curclue = line;
+            return;
+        }
+    }
+}
+
 // F4 and numeric + go one level further in (past 16 times back to the normal
 // view); numeric - goes one level out. Run for every key while a puzzle is open.
 void Crosswords::zoomKeys(int key)
 {
-    auto backToNormal = [this](bool withClues) {
+    // Back in the normal view the current clue is read: after a magnified
+    // view, the clue through the cursor square; otherwise the one selected.
+    auto backToNormal = [this] {
+        const bool magnified = viewmode >= 4 || (viewmode == 3 && zoomreturn >= 4);
         viewmode = 1;
         setnozoom();
         drawboard();
+        if (magnified)
+            selectClueAtCursor();
+        showclues();
         updatedisplay();
-        if (withClues)
-            showclues();
         saysync = 1;
         sayit(QStringLiteral("Normal view"));
     };
@@ -61,7 +91,7 @@ void Crosswords::zoomKeys(int key)
             setzoom();
             saymsg = levelName(viewmode) + kTab + sayzoom();
         } else {
-            backToNormal(true);
+            backToNormal();
         }
     } else if (key == Key::NumMinus) {
         if (viewmode < 5) {
@@ -69,7 +99,7 @@ void Crosswords::zoomKeys(int key)
             if (viewmode == 3)
                 for (Control &k : form.lblKey)
                     k.visible = false;
-            backToNormal(false);
+            backToNormal();
         } else {
             --viewmode;
             setzoom();

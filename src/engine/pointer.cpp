@@ -57,25 +57,25 @@ void openChooser(Crosswords &game)
 void Crosswords::imgBack_Click()
 {
     if (isActive(*this))
-        postKey(Key::F9);
+        postUserKey(Key::F9);
 }
 
 void Crosswords::lbl1_Click(int)
 {
     if (isActive(*this))
-        postKey(Key::F1);
+        postUserKey(Key::F1);
 }
 
 void Crosswords::lbl4_Click(int)
 {
     if (isActive(*this))
-        postKey(Key::F1);
+        postUserKey(Key::F1);
 }
 
 void Crosswords::lbl5_Click(int)
 {
     if (isActive(*this))
-        postKey(Key::F12);
+        postUserKey(Key::F12);
 }
 
 // A square: it becomes the only yellow square and the cursor, its

@@ -18,13 +18,46 @@ void Crosswords::Form_KeyDown(int keyCode, int shift)
 {
     if (curform != QLatin1String("Crosswords"))
         return;
-    // The mailbox holds one key, the newest.
-    keycode = QString(QChar(keyCode)) + QChar(shift + 48);
+    postUserKey(keyCode, shift);
+}
+
+namespace {
+QString mailboxKey(int key, int mods)
+{
+    return QString(QChar(key)) + QChar(mods + 48);
+}
+} // namespace
+
+// The mailbox holds one key, the newest of the user's; but a key the engine
+// posted itself (the move to the next box after a letter, the F12 of a solved
+// puzzle) is never overwritten: the user's key waits behind it, so a letter
+// typed before the next tick does not land in the same box.
+void Crosswords::postUserKey(int key, int mods)
+{
+    if (m_engineKey)
+        keywaiting = mailboxKey(key, mods);
+    else
+        keycode = mailboxKey(key, mods);
 }
 
 void Crosswords::postKey(int key, int mods)
 {
-    keycode = QString(QChar(key)) + QChar(mods + 48);
+    if (!m_engineKey && !keycode.isEmpty())
+        keywaiting = keycode;
+    keycode = mailboxKey(key, mods);
+    m_engineKey = true;
+}
+
+void Crosswords::clearMailbox()
+{
+    keycode.clear();
+    keywaiting.clear();
+    m_engineKey = false;
+}
+
+bool Crosswords::keyWaiting() const
+{
+    return !m_inTick && !keycode.isEmpty();
 }
 
 void Crosswords::Engine_Timer()
@@ -48,7 +81,9 @@ void Crosswords::Engine_Timer()
         key = keycode[0].unicode();
         const int digit = keycode[1].unicode() - 48;
         mods = digit >= 0 && digit <= 9 ? digit : 0;
-        keycode.clear();
+        keycode = keywaiting;
+        keywaiting.clear();
+        m_engineKey = false;
         qCDebug(lcKeys).noquote() << QStringLiteral("key: %1 %2").arg(key).arg(mods);
     }
     if (key == 0) {

@@ -57,3 +57,9 @@ void ClipPlayer::play(const QString &, const QByteArray &wave, bool wait)
     if (wait)
         m_stream->waitUntilIdle();
 }
+
+void ClipPlayer::stop()
+{
+    if (m_stream)
+        m_stream->clear();
+}

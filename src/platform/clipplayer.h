@@ -12,6 +12,7 @@
 class ClipPlayer : public SoundPlayer {
 public:
     void play(const QString &name, const QByteArray &wave, bool wait) override;
+    void stop() override;
 
     struct Pcm {
         int sampleRate = 0;

@@ -162,6 +162,14 @@ void EspeakVoice::speakAndWait(const QString &text)
     m_stream->waitUntilIdle();
 }
 
+void EspeakVoice::stop()
+{
+    m_pieceTimer.stop();
+    m_pieces.clear();
+    if (m_stream)
+        m_stream->clear();
+}
+
 QStringList EspeakVoice::voiceNames()
 {
     QStringList names;

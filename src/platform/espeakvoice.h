@@ -24,6 +24,7 @@ public:
     QStringList voiceNames() override;
     void selectVoice(int index) override;
     void setRate(int rate) override;
+    void stop() override;
 
     bool available() const { return m_sampleRate > 0; }
     // Synthesises without playing; for measurements.

@@ -4,6 +4,7 @@
 
 #include "engine/crosswords.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QFontMetricsF>
@@ -50,6 +51,15 @@ GameWindow::GameWindow(Crosswords &game, QWidget *parent) : QWidget(parent), m_g
     m_picture.load(QStringLiteral(":/IMAGE/MENU"));
     m_timer.setInterval(100);
     connect(&m_timer, &QTimer::timeout, this, &GameWindow::tick);
+    // Ctrl silences the game in every window of it, a confirmation box too.
+    qApp->installEventFilter(this);
+}
+
+bool GameWindow::eventFilter(QObject *watched, QEvent *e)
+{
+    if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(e)->key() == Qt::Key_Control)
+        m_game.silence();
+    return QWidget::eventFilter(watched, e);
 }
 
 void GameWindow::start()
@@ -73,6 +83,11 @@ void GameWindow::closeForQuit()
 void GameWindow::tick()
 {
     m_game.Engine_Timer();
+    // A key still in the mailbox (the engine's own move after a letter, or a
+    // key that waited behind it) is served now, not a period later: at a
+    // typing pace the next letter is already on its way.
+    if (m_timer.isActive() && m_game.keyWaiting())
+        QTimer::singleShot(0, this, &GameWindow::tick);
     repaintIfChanged();
 }
 

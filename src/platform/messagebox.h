@@ -11,7 +11,7 @@ class MessageBoxConfirm : public ConfirmBox {
 public:
     explicit MessageBoxConfirm(QWidget *parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget *parent) { m_parent = parent; }
-    bool confirm(const QString &prompt) override;
+    bool confirm(const QString &prompt, const std::function<void()> &otherKey) override;
 
 private:
     QWidget *m_parent;

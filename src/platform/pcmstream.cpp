@@ -94,11 +94,14 @@ void PcmStream::clear()
     m_pending.clear();
     m_feeder.stop();
     if (m_out && m_clock.elapsed() < m_endMs) {
-        // Cut what is still sounding; the sink opens again for the next audio.
+        // Cut what is still sounding, and open the sink again now rather than
+        // in front of the next words.
         m_sink->stop();
         m_out = nullptr;
+        open();
     }
-    m_endMs = m_clock.elapsed();
+    // Idle at once: nothing of what was cut is left to wait for.
+    m_endMs = m_clock.elapsed() - kEndMarginMs - 1;
 }
 
 bool PcmStream::isIdle()

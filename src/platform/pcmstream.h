@@ -25,7 +25,7 @@ public:
 
     int sampleRate() const { return m_format.sampleRate(); }
     void append(const QByteArray &pcm);
-    // Drops everything queued or playing.
+    // Drops everything queued or playing; the stream is idle afterwards.
     void clear();
     bool isIdle();
     // Runs the event loop until the stream is idle (bounded by the audio's length).

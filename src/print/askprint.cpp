@@ -8,11 +8,13 @@ void Crosswords::askprint(int shifted)
     if (viewmode == 0)
         return;
     // The tick stores F5 as the last key after this command, so a second F5
-    // straight after the first (even after the box was answered) is refused.
-    if (lastkey == Key::F5) {
+    // straight after a print is refused. A question answered with Escape
+    // printed nothing: F5 then asks again.
+    if (lastkey == Key::F5 && printstarted) {
         saymsg = QStringLiteral("I'm already printing the puzzle");
         return;
     }
+    printstarted = false;
     const bool onePage = shifted != 0;
     const QString label = onePage ? QStringLiteral("(1 page)") : QStringLiteral("(2 pages)");
     const QString question = onePage ? QStringLiteral("You are about to print this puzzle on one page.")
@@ -23,6 +25,7 @@ void Crosswords::askprint(int shifted)
     sayit(QString());
     voicestate = 0;
     saymsg.clear();
+    printstarted = true;
     if (onePage)
         printit1();
     else

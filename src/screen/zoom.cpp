@@ -105,10 +105,9 @@ void Crosswords::setnozoom()
     }
     form.lblKey[26].caption = QStringLiteral("#");
 
+    // The engine reads the selection out when it returns to the normal view.
     if (viewmode == 1) {
         strip.visible = true;
-        // The next tick redraws the selection and reads it out.
-        postKey(Key::Left, Mod::None);
         form.shpsel.visible = true;
     }
 

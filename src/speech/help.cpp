@@ -6,15 +6,19 @@
 
 // F1: reads the next help page as one utterance, straight to the voice, so the
 // line breaks of the page do not split it. The introduction (page 0) is read
-// once; then pages 1 to 4 come round in turn.
+// once; then pages 1 to 4 come round in turn. F1 while a page is still being
+// read cuts it, so pressing F1 again moves on instead of queueing a page.
 void Crosswords::sayhelp()
 {
+    if (m_helpSounding)
+        cutSpeech();
     const std::optional<QByteArray> page =
         svc.resources.fetch(QStringLiteral("TEXT"), QStringLiteral("help") + QString::number(helppage));
     if (page) {
         sayphrase = fromAnsi(*page);
         saysync = 0;
         sayit(sayphrase);
+        m_helpSounding = true;
     }
     ++helppage;
     if (helppage > 4)

@@ -86,26 +86,18 @@ void Crosswords::updatedisplay()
         return;
     const int number = leadingNumber(caption.left(caption.size() - 3).trimmed().left(2));
 
-    // Paint the answer's squares and collect their letters in reading order.
-    QString word(15, QLatin1Char(' '));
-    int count = 0;
+    // Paint the answer's squares.
     for (int idx = 1; idx <= squares; ++idx) {
         Control &sq = form.D[idx];
         if (sq.backColor == Colour::Yellow)
             sq.backColor = Colour::White;
         if (sqclue[idx][1] == 0 && sqclue[idx][2] == 0)
             sq.backColor = Colour::Black;
-        if (sqclue[idx][curdir] == number) {
+        if (sqclue[idx][curdir] == number)
             sq.backColor = Colour::Yellow;
-            ++count;
-            if (count <= word.size() && !sq.caption.isEmpty())
-                word[count - 1] = sq.caption[0];
-        }
     }
 
-    const bool across = curdir == 1;
-    const QString head = QString::number(number) + (across ? QStringLiteral(" across") : QStringLiteral(" down"));
-    const QString label = (across ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(number);
+    const QString label = (curdir == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(number);
     int row = 0;
     for (int r = 1; r <= 100; ++r)
         if (clues[r][1] == label)
@@ -113,42 +105,69 @@ void Crosswords::updatedisplay()
     if (clues[row][2].isEmpty())
         return;
     spokenclue = row;
-    const QStringList words = clues[row][2].split(QLatin1Char(' '));
+    bool complete = false;
+    saymsg = clueReading(row, &complete);
+    if (complete)
+        playwave(QStringLiteral("ok"));
+    clueread = saymsg;
+    highlightgrid();
+}
 
+QString Crosswords::clueReading(int row, bool *complete)
+{
+    const QString label = clues[row][1];
+    const int dir = label.startsWith(QLatin1Char('A')) ? 1 : 2;
+    const int number = label.mid(1).toInt();
+    const int squares = std::min(gridsize * gridsize, 225);
+
+    // The answer's letters in reading order, a space for an empty square.
+    QString word(15, QLatin1Char(' '));
+    int count = 0;
+    for (int idx = 1; idx <= squares; ++idx) {
+        if (sqclue[idx][dir] != number)
+            continue;
+        ++count;
+        if (count <= word.size() && !form.D[idx].caption.isEmpty())
+            word[count - 1] = form.D[idx].caption[0];
+    }
+
+    const QString head = QString::number(number) + (dir == 1 ? QStringLiteral(" across") : QStringLiteral(" down"));
+    const QStringList words = clues[row][2].split(QLatin1Char(' '));
+    QString reading;
     if (words.size() == 1) {
         // The count and "letters" are written together here, as always said.
-        saymsg = head + QStringLiteral(", ") + QString::number(count) + QStringLiteral("letters");
+        reading = head + QStringLiteral(", ") + QString::number(count) + QStringLiteral("letters");
     } else {
-        saymsg = head + QStringLiteral(", %1 words").arg(words.size());
+        reading = head + QStringLiteral(", %1 words").arg(words.size());
         for (qsizetype w = 0; w + 1 < words.size(); ++w)
-            saymsg += QStringLiteral(", %1 letters").arg(words[w].size());
-        saymsg += QStringLiteral(" and %1 letters").arg(words.last().size());
+            reading += QStringLiteral(", %1 letters").arg(words[w].size());
+        reading += QStringLiteral(" and %1 letters").arg(words.last().size());
     }
-    saymsg += QStringLiteral(", ");
+    reading += QStringLiteral(", ");
 
     // The display line without its number in front and its lengths behind.
     const QString line = clues[row][3].trimmed();
     const qsizetype first = line.indexOf(QLatin1Char(' '));
     const qsizetype last = line.lastIndexOf(QLatin1Char(' '));
-    saymsg += first >= 0 && first < last ? line.mid(first, last - first) : line;
+    reading += first >= 0 && first < last ? line.mid(first, last - first) : line;
 
     word.truncate(std::min<qsizetype>(count, word.size()));
     const int length = count;
     const int filled = int(word.size() - word.count(QLatin1Char(' ')));
+    if (complete)
+        *complete = filled == length;
     if (filled == length) {
-        playwave(QStringLiteral("ok"));
-        saymsg += QStringLiteral(", you filled this in with, ") + word;
+        reading += QStringLiteral(", you filled this in with, ") + word;
     } else if (2 * filled <= length && filled <= 3) {
         for (int i = 1; i <= int(word.size()); ++i)
             if (word[i - 1] != QLatin1Char(' '))
-                saymsg += ordinalPhrase(i) + word[i - 1];
+                reading += ordinalPhrase(i) + word[i - 1];
     } else {
-        saymsg += QStringLiteral("\tso far you have typed");
+        reading += QStringLiteral("\tso far you have typed");
         for (const QChar ch : word)
-            saymsg += ch == QLatin1Char(' ') ? QStringLiteral(", blank") : QStringLiteral(", ") + ch;
+            reading += ch == QLatin1Char(' ') ? QStringLiteral(", blank") : QStringLiteral(", ") + ch;
     }
-    clueread = saymsg;
-    highlightgrid();
+    return reading;
 }
 
 void Crosswords::spellit(QString s)

@@ -12,4 +12,6 @@ public:
     virtual ~SoundPlayer() = default;
     // wave: a complete RIFF WAVE file. wait: return only when it has finished.
     virtual void play(const QString &name, const QByteArray &wave, bool wait) = 0;
+    // Cut the clip that is playing, if any.
+    virtual void stop() = 0;
 };

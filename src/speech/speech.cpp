@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 #include "engine/crosswords.h"
+#include "engine/logging.h"
+#include "speech/soundplayer.h"
 #include "speech/speakable.h"
 #include "speech/voice.h"
 
@@ -17,6 +19,10 @@ int rateForSpeed(int speed)
 
 void Crosswords::sayit(const QString &say)
 {
+    if (!say.isEmpty()) {
+        m_sounding = say;
+        m_helpSounding = false;
+    }
     handToVoice(svc.voice, say, VoiceWait::No);
     if (saysync > 0)
         --saysync;
@@ -24,7 +30,30 @@ void Crosswords::sayit(const QString &say)
 
 void Crosswords::sayit2(const QString &say)
 {
+    if (!say.isEmpty()) {
+        m_sounding = say;
+        m_helpSounding = false;
+    }
     handToVoice(svc.voice, say, VoiceWait::Yes);
+}
+
+void Crosswords::cutSpeech()
+{
+    m_helpSounding = false;
+    if (svc.voice.isIdle())
+        return;
+    qCDebug(lcSpeech).noquote() << QStringLiteral("stop: ") + m_sounding;
+    svc.voice.stop();
+}
+
+// Every screen reader stops talking when Ctrl is pressed; so does the game.
+// Only what is already said or queued goes: the next phrase anyone queues is
+// spoken as usual.
+void Crosswords::silence()
+{
+    cutSpeech();
+    svc.sound.stop();
+    saymsg.clear();
 }
 
 // Hands the next phrase of the queue to the voice, but only once the voice has

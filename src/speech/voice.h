@@ -21,4 +21,7 @@ public:
     virtual void selectVoice(int index) = 0;
     // Speaking rate on the scale -10 (slowest) .. 10 (fastest), 0 normal.
     virtual void setRate(int rate) = 0;
+    // Cut the sounding phrase at once and drop whatever the voice still holds;
+    // isIdle is true afterwards.
+    virtual void stop() = 0;
 };

@@ -21,6 +21,7 @@ E2E_PID=""
 E2E_WID=""
 E2E_LOG=""
 E2E_RUN=0
+E2E_SINK=""
 
 e2e_fail() {
     echo "FAIL: $*" >&2
@@ -34,6 +35,7 @@ e2e_fail() {
 
 e2e_cleanup() {
     [ -n "$E2E_PID" ] && kill "$E2E_PID" 2>/dev/null
+    stop_null_sink
     [ -n "$E2E_XVFB_PID" ] && kill "$E2E_XVFB_PID" 2>/dev/null
     E2E_PID=""
     E2E_XVFB_PID=""
@@ -78,6 +80,30 @@ e2e_init() {
         E2E_XVFB_PID=""
     done
     e2e_fail "Xvfb did not start"
+}
+
+# start_null_sink: a private PulseAudio server in this test's own runtime
+# folder (never the user's), with one null sink, "nullsink", as the default
+# output; what the game plays can be recorded from "nullsink.monitor".
+# Call after e2e_init and before e2e_start.
+start_null_sink() {
+    command -v pulseaudio >/dev/null || e2e_fail "pulseaudio is not installed"
+    command -v pactl >/dev/null || e2e_fail "pulseaudio-utils is not installed"
+    pulseaudio -n --daemonize=yes --exit-idle-time=-1 --use-pid-file=yes \
+        --log-target="file:$E2E_DIR/pulse.log" \
+        -L "module-null-sink sink_name=nullsink" -L module-native-protocol-unix \
+        >>"$E2E_DIR/pulse.log" 2>&1 || e2e_fail "pulseaudio did not start (see $E2E_DIR/pulse.log)"
+    E2E_SINK=1
+    for _ in $(seq 1 100); do
+        pactl info >/dev/null 2>&1 && pactl set-default-sink nullsink && return 0
+        sleep 0.05
+    done
+    e2e_fail "the private sound server does not answer"
+}
+
+stop_null_sink() {
+    [ -n "$E2E_SINK" ] && pulseaudio --kill 2>/dev/null
+    E2E_SINK=""
 }
 
 # e2e_start: starts a new run of the game; its log is $E2E_LOG.

@@ -24,6 +24,7 @@ public:
     QStringList voiceNames() override { return m_espeak.voiceNames(); }
     void selectVoice(int index) override { m_espeak.selectVoice(index); }
     void setRate(int rate) override { m_espeak.setRate(rate); }
+    void stop() override {}
     bool available() const { return m_espeak.available(); }
 
 private:

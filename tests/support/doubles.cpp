@@ -30,9 +30,11 @@ QStringList RecordingSound::names() const
     return out;
 }
 
-bool ScriptedConfirm::confirm(const QString &prompt)
+bool ScriptedConfirm::confirm(const QString &prompt, const std::function<void()> &otherKey)
 {
     prompts.append(prompt);
+    for (int i = 0; i < strayKeys; ++i)
+        otherKey();
     if (answers.empty())
         return true;
     const bool answer = answers.front();

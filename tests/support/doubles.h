@@ -36,6 +36,12 @@ public:
     QStringList voiceNames() override { return names; }
     void selectVoice(int index) override { selected = index; }
     void setRate(int r) override { rate = r; }
+    void stop() override
+    {
+        speaking = false;
+        ++stops;
+    }
+    int stops = 0;
 
     void finish() { speaking = false; }
     QStringList texts() const;
@@ -50,14 +56,17 @@ public:
     };
     std::vector<Play> plays;
     void play(const QString &name, const QByteArray &wave, bool wait) override { plays.push_back({name, wait, wave}); }
+    void stop() override { ++stops; }
+    int stops = 0;
     QStringList names() const;
 };
 
 class ScriptedConfirm : public ConfirmBox {
 public:
     std::deque<bool> answers;  // next answers; OK when empty
+    int strayKeys = 0;         // keys other than Enter and Escape pressed before each answer
     QStringList prompts;
-    bool confirm(const QString &prompt) override;
+    bool confirm(const QString &prompt, const std::function<void()> &otherKey) override;
 };
 
 // Deterministic metrics: every character is 10 twips wide per point, a line

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+# The real program through a private PulseAudio null sink, listened to on the
+# sink's monitor: F1 during a help page starts the next page within 500 ms,
+# Ctrl during a page is followed by silence within 150 ms, and a menu step
+# after Ctrl is heard within 150 ms. Times are the wall clock just before a key
+# is sent and when a block of audio reaches the monitor's reader, so the sound
+# server's own latency counts against the game.
+source "$(dirname "$0")/lib.sh"
+e2e_init "$1" 1024x768
+SINKWATCH="$(dirname "$1")/sinkwatch"
+[ -x "$SINKWATCH" ] || e2e_fail "no sinkwatch at $SINKWATCH"
+command -v parec >/dev/null || e2e_fail "parec (pulseaudio-utils) is not installed"
+start_null_sink
+SINK="$E2E_DIR/sink.txt"
+parec -d nullsink.monitor --raw --format=s16le --rate=22050 --channels=1 --latency-msec=10 \
+    | "$SINKWATCH" 22050 >"$SINK" &
+LOUD=500
+
+now_ms() { date +%s%3N; }
+# loudest FROM TO: the highest peak heard between two times (ms).
+loudest() { awk -v a="$1" -v b="$2" '$1 >= a && $1 <= b && $2 > m { m = $2 } END { print m + 0 }' "$SINK"; }
+# first_loud_after T: the time of the first loud block after T.
+first_loud_after() { awk -v t="$1" -v l="$LOUD" '$1 > t && $2 >= l { print $1; exit }' "$SINK"; }
+# first_quiet_after T: the time of the first quiet block after T.
+first_quiet_after() { awk -v t="$1" -v l="$LOUD" '$1 > t && $2 < l { print $1; exit }' "$SINK"; }
+wait_heard_until() { while [ "$(tail -n 1 "$SINK" | cut -d' ' -f1)" -lt "$1" ] 2>/dev/null; do sleep 0.05; done; }
+
+e2e_start
+e2e_wait_say "Welcome to Quorel Crosswords volume 3."
+for _ in $(seq 1 100); do
+    [ "$(loudest 0 "$(now_ms)")" -ge "$LOUD" ] && break
+    sleep 0.05
+done
+[ "$(loudest 0 "$(now_ms)")" -ge "$LOUD" ] || e2e_fail "nothing reached the null sink"
+
+# F1 twice: the introduction is cut and page 1 follows.
+e2e_key ctrl
+e2e_key F1
+e2e_wait_say "Quorel Crosswords."
+sleep 1
+k1=$(now_ms)
+e2e_key F1
+e2e_wait_say "Page 1. Introduction."
+e2e_wait_log "crosswords.speech: stop: Quorel Crosswords."
+wait_heard_until $((k1 + 1000))
+cut=$(first_quiet_after "$k1")
+next=$(first_loud_after "${cut:-$k1}")
+[ -n "$next" ] && [ $((next - k1)) -le 500 ] || e2e_fail "page 1 was heard $((${next:-0} - k1)) ms after F1"
+echo "F1 during a page: next page heard after $((next - k1)) ms"
+
+# Ctrl while page 1 is read: silence within 150 ms, and it lasts.
+sleep 1.5
+k2=$(now_ms)
+e2e_key ctrl
+e2e_wait_log "crosswords.speech: stop: Page 1. Introduction."
+wait_heard_until $((k2 + 1500))
+[ "$(loudest $((k2 - 1000)) "$k2")" -ge "$LOUD" ] || e2e_fail "page 1 was not sounding before Ctrl"
+quiet=$(first_quiet_after "$k2")
+[ "$(loudest $((k2 + 150)) $((k2 + 1500)))" -lt "$LOUD" ] || e2e_fail "still sounding 150 ms after Ctrl"
+echo "Ctrl: silent after $((quiet - k2)) ms"
+
+# A menu step after Ctrl is heard at once.
+k3=$(now_ms)
+e2e_key Right
+e2e_wait_say "Puzzle 1"
+wait_heard_until $((k3 + 1000))
+heard=$(first_loud_after "$k3")
+[ -n "$heard" ] && [ $((heard - k3)) -le 150 ] || e2e_fail "the menu step was heard $((${heard:-0} - k3)) ms after Right"
+echo "Right after Ctrl: heard after $((heard - k3)) ms"
+e2e_stop
+e2e_pass "Ctrl silences at once, F1 moves on through the help, and the next step is heard at once"
