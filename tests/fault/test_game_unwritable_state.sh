@@ -137,7 +137,8 @@ quit_refused() {
     warnings=$(e2e_said_count "sorry, your progress could not be saved")
     asked=$(e2e_said_count "Are you sure you want to leave the programme?")
     cancelled=$(e2e_said_count "cancelled")
-    e2e_key F12
+    # Right after a box closes a synthetic key can go astray: resend until taken.
+    e2e_key_logged F12 123 0
     e2e_wait_said_count "Are you sure you want to leave the programme?" $((asked + 1))
     [ "$(e2e_said_count "sorry, your progress could not be saved")" -eq $((warnings + 1)) ] \
         || e2e_fail "($1) no warning before the question to leave"
@@ -152,8 +153,9 @@ dd if=/dev/zero of="$state/filler" bs=4k 2>/dev/null
 quit_refused full
 rm -f "$state/filler"
 warnings=$(e2e_said_count "sorry, your progress could not be saved")
-e2e_key F12
-e2e_wait_say "Are you sure you want to leave the programme?"
+asked=$(e2e_said_count "Are you sure you want to leave the programme?")
+e2e_key_logged F12 123 0
+e2e_wait_said_count "Are you sure you want to leave the programme?" $((asked + 1))
 e2e_answer_box Return
 e2e_wait_exit 15
 [ "$(e2e_said_count "sorry, your progress could not be saved")" -eq "$warnings" ] \
