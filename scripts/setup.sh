@@ -11,10 +11,16 @@ PACKAGES=(
     libgtest-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
 )
+# scripts/package.sh: dpkg-shlibdeps finds the package's library dependencies.
+if [ "${1:-}" = "--package" ]; then
+    PACKAGES+=(dpkg-dev)
+fi
 if [ "${1:-}" = "--test" ]; then
     PACKAGES+=(xvfb xdotool x11-utils poppler-utils imagemagick sox pulseaudio pulseaudio-utils)
     # tests/test_shipped_puzzles.cpp: every answer must be in SCOWL's British word list.
     PACKAGES+=(scowl)
+    # The checks of the installed files and of the Debian package.
+    PACKAGES+=(dpkg-dev desktop-file-utils appstream shared-mime-info lintian)
     # scripts/fuzz.sh: libFuzzer and the sanitizer runtimes come with clang.
     PACKAGES+=(clang libclang-rt-14-dev)
 fi

@@ -176,4 +176,32 @@ TEST(ProgressStatus, AStoredSizeLargerThanTheFileStopsAtItsEnd)
     EXPECT_EQ(h.g().puzstat[1][3], 1);
 }
 
+TEST(ProgressStatus, ADamagedFileCountsOnlyTheSquaresThePuzzleHas)
+{
+    Harness h({smallPuzzle()});
+    h.start();
+    // file: a grid of SIZE x SIZE with every square holding ENTRY and the solution "A".
+    auto file = [](int size, const QByteArray &entry) {
+        QByteArray out = QByteArray::number(size) + "\r\n";
+        for (int k = 0; k < size * size; ++k)
+            out += entry + "\r\n\r\nA\r\n";
+        return out;
+    };
+    h.say(Key::Right);
+    // Black squares filled too: all 18 letter squares right is completed, not 939 percent.
+    writeFile(progressPath(h, "PUZ0101"), file(13, "A"));
+    h.g().puzstatus();
+    EXPECT_EQ(h.say(Key::Space), QStringList{"You have successfully completed 1 puzzle"});
+    writeFile(progressPath(h, "PUZ0101"), file(13, "B"));
+    h.g().puzstatus();
+    h.say(Key::Left);
+    EXPECT_EQ(h.say(Key::Right), (QStringList{"Puzzle 1", "This puzzle is 100 percent done but has at least one mistake"}));
+    // A larger grid than the puzzle's: its squares are placed by its own width
+    // (as far as the 1000 lines read go) and only letter squares count.
+    writeFile(progressPath(h, "PUZ0101"), file(20, "A"));
+    h.g().puzstatus();
+    EXPECT_EQ(h.g().puzstat[1][2], 18);
+    EXPECT_EQ(h.g().puzstat[1][3], 0);
+}
+
 } // namespace

@@ -2,8 +2,6 @@
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 #include "engine/crosswords.h"
 
-#include <QSaveFile>
-
 namespace {
 
 bool isBlackSquare(const Control &square)
@@ -124,11 +122,7 @@ void Crosswords::clearpuzzle()
         // the empty file of a puzzle never opened, and its status with it.
         // Letters a failed save kept for it go too; if even the empty file
         // cannot be written, the puzzle counts as empty all the same.
-        QSaveFile file(progressFile(curpuz));
-        if (file.open(QIODevice::WriteOnly) && file.commit())
-            unsaved.remove(curpuz);
-        else
-            unsaved[curpuz] = QByteArray();
+        writeProgress(curpuz, QByteArray());
         puzstatus();
     } else {
         updatedisplay();

@@ -187,10 +187,17 @@ public:
     // which appends "sorry, your progress could not be saved" as its own phrase.
     bool savefailed = false;
     void queueSaveFailure();
+    static QString saveFailurePhrase();
     // Fault handling (store/progress.cpp): per puzzle, the progress file a
     // failed save could not write. Reopening the puzzle and the status scan use
     // it in place of the file until a save of that puzzle succeeds.
     QMap<int, QByteArray> unsaved;
+    // Writes progress file n whole or not at all; false (and the bytes kept in
+    // `unsaved`) when it cannot be written.
+    bool writeProgress(int n, const QByteArray &bytes);
+    // Tries every save still pending in `unsaved` once more; false when one
+    // of them fails again.
+    bool saveUnsaved();
 
     // ---- Solving aids (aids/) -------------------------------------------------
     void checkwork();

@@ -12,6 +12,11 @@ void Crosswords::leave()
     savefile();
 
     if (viewmode == 0) {
+        // Letters a failed save kept would go with the program: write them
+        // now, and when that still fails, say so before the question, so
+        // that the user can make room and try again, or stay.
+        if (!saveUnsaved())
+            sayit(saveFailurePhrase());
         if (!confirmAloud(QStringLiteral("Are you sure you want to leave the programme?"),
                           QStringLiteral("Leave Quorel Crosswords. Are you sure?")))
             return;
@@ -57,7 +62,9 @@ void Crosswords::leave()
 
 void Crosswords::Form_Unload()
 {
-    // The window is closing without F12: keep the open puzzle as F12 would.
+    // The window is closing without F12: keep the open puzzle as F12 would,
+    // and whatever earlier failed saves still hold.
     savefile();
+    saveUnsaved();
     curform.clear();
 }

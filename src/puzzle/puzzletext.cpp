@@ -23,21 +23,37 @@ PuzzleText readPuzzleText(const QString &text)
     return out;
 }
 
-int countLetterSquares(const QString &text)
+QStringList statusGridRows(const QString &text)
 {
     const QStringList lines = text.split(QStringLiteral("\r\n"));
-    int first = -1;
-    for (int i = 0; i < lines.size() && first < 0; ++i)
-        if (lines[i].size() == 13)
-            first = i;
-    if (first < 0)
-        return 0;
+    for (int first = 0; first < lines.size(); ++first) {
+        if (lines[first].size() != 13)
+            continue;
+        QStringList rows;
+        for (int i = first; i < first + 13 && i < lines.size(); ++i)
+            rows.append(lines[i].left(13));
+        return rows;
+    }
+    return {};
+}
+
+bool isLetterSquare(const QStringList &rows, int row, int col)
+{
+    return row >= 0 && row < rows.size() && col >= 0 && col < rows[row].size()
+        && rows[row][col] != QLatin1Char(' ');
+}
+
+int countLetterSquares(const QStringList &rows)
+{
     int letters = 0;
-    for (int i = first; i < first + 13 && i < lines.size(); ++i)
-        for (QChar c : lines[i].left(13))
-            if (c != QLatin1Char(' '))
-                ++letters;
+    for (const QString &row : rows)
+        letters += int(row.size() - row.count(QLatin1Char(' ')));
     return letters;
+}
+
+int countLetterSquares(const QString &text)
+{
+    return countLetterSquares(statusGridRows(text));
 }
 
 std::array<QString, 4> makeClueRow(const QString &label, const QString &answer, const QString &text)

@@ -18,8 +18,12 @@ struct PuzzleText {
 
 PuzzleText readPuzzleText(const QString &text);
 
-// Letter squares as the status scan counts them: the 13 lines from the first
-// line of exactly 13 characters, every character but a space.
+// The grid as the status scan reads it: the 13 lines from the first line of
+// exactly 13 characters, each cut to 13; every character but a space is a
+// letter square.
+QStringList statusGridRows(const QString &text);
+bool isLetterSquare(const QStringList &rows, int row, int col);
+int countLetterSquares(const QStringList &rows);
 int countLetterSquares(const QString &text);
 
 // The clue table row built from one clue line: text ("&" rule, trimmed),

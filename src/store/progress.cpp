@@ -48,26 +48,46 @@ void Crosswords::savefile()
         out += form.lblInn[i].caption + kCrLf;
     }
 
+    savefailed = !writeProgress(curpuz, toAnsi(out));
+}
+
+bool Crosswords::writeProgress(int n, const QByteArray &bytes)
+{
     // Written beside the old file and renamed over it: a full disk or a crash
     // never leaves half a file behind. Unbuffered, so that a full disk fails
     // the write itself: a buffered write is only flushed inside commit(),
     // which then misses the error and puts an empty file in the old one's place.
-    QSaveFile file(progressFile(curpuz));
-    const QByteArray bytes = toAnsi(out);
-    savefailed = !(file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size()
-                   && file.commit());
+    QSaveFile file(progressFile(n));
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
+        && file.write(bytes) == bytes.size() && file.commit();
     // Kept until a save of this puzzle succeeds: reopening it and the status
     // scan read it in place of the file, so nothing typed is lost meanwhile.
-    if (savefailed)
-        unsaved[curpuz] = bytes;
+    if (written)
+        unsaved.remove(n);
     else
-        unsaved.remove(curpuz);
+        unsaved[n] = bytes;
+    return written;
+}
+
+bool Crosswords::saveUnsaved()
+{
+    bool allWritten = true;
+    // writeProgress removes each puzzle it writes: walk a copy.
+    const QMap<int, QByteArray> pending = unsaved;
+    for (auto it = pending.cbegin(); it != pending.cend(); ++it)
+        allWritten = writeProgress(it.key(), it.value()) && allWritten;
+    return allWritten;
 }
 
 void Crosswords::queueSaveFailure()
 {
     if (savefailed)
-        saymsg += QStringLiteral("\tsorry, your progress could not be saved");
+        saymsg += QLatin1Char('\t') + saveFailurePhrase();
+}
+
+QString Crosswords::saveFailurePhrase()
+{
+    return QStringLiteral("sorry, your progress could not be saved");
 }
 
 void Crosswords::puzstatus()
@@ -76,7 +96,8 @@ void Crosswords::puzstatus()
     for (int i = 1; i <= last; ++i) {
         if (puzlist[i].isEmpty())
             continue;
-        const int letters = countLetterSquares(fetchPuzzleText(i).value_or(QString()));
+        const QStringList rows = statusGridRows(fetchPuzzleText(i).value_or(QString()));
+        const int letters = countLetterSquares(rows);
 
         // Opening for append creates the empty file of a puzzle never opened.
         QFile file(progressFile(i));
@@ -105,7 +126,9 @@ void Crosswords::puzstatus()
         for (int k = 0; k < squares; ++k) {
             const QString entry = line(2 + 3 * k).left(1);
             const QString answer = line(4 + 3 * k);
-            if (entry.isEmpty() || answer.isEmpty())
+            // A damaged file may fill squares the puzzle has not (black ones,
+            // or a larger grid): they would make it more than 100 percent done.
+            if (entry.isEmpty() || answer.isEmpty() || !isLetterSquare(rows, k / g, k % g))
                 continue;
             ++filled;
             if (entry != answer)

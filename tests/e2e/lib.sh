@@ -10,6 +10,7 @@
 #   e2e_start                # starts the game, waits for its window
 #   e2e_wait_say "Welcome"   # waits until a "say: " line contains the text
 #   e2e_key Right            # xdotool key names: Return Escape F12 alt+F1 KP_Add Tab
+#   e2e_answer_box Return    # answers the game's confirmation box (Escape cancels)
 #   e2e_stop                 # ends the game if it still runs
 # Every call fails the test (exit 1) with the log shown when it times out.
 
@@ -68,7 +69,10 @@ e2e_init() {
     for tries in $(seq 1 20); do
         n=$((n + 1))
         [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >"$E2E_DIR/xvfb.log" 2>&1 &
+        # -noreset: by default the server resets when its last client leaves
+        # and refuses whoever connects during the reset, such as the game
+        # started again by the same test.
+        Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp -noreset >"$E2E_DIR/xvfb.log" 2>&1 &
         E2E_XVFB_PID=$!
         export DISPLAY=":$n"
         for _ in $(seq 1 100); do
@@ -106,21 +110,58 @@ stop_null_sink() {
     E2E_SINK=""
 }
 
-# e2e_start: starts a new run of the game; its log is $E2E_LOG.
+# e2e_wait_display: waits until the X server accepts a connection.
+e2e_wait_display() {
+    for _ in $(seq 1 200); do
+        xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+        kill -0 "$E2E_XVFB_PID" 2>/dev/null || e2e_fail "Xvfb on $DISPLAY ended"
+        sleep 0.05
+    done
+    e2e_fail "the display $DISPLAY accepts no connection"
+}
+
+# e2e_focus WINDOW: gives WINDOW the input focus and waits until it has it.
+# Without a window manager a window just mapped may not take the focus yet,
+# so the request is repeated until the server reports the focus there. False
+# when it never does, or at once when the game has ended.
+e2e_focus() {
+    local i
+    for i in $(seq 0 199); do
+        [ $((i % 20)) -eq 0 ] && xdotool windowfocus "$1" 2>/dev/null
+        [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && return 0
+        kill -0 "$E2E_PID" 2>/dev/null || return 1
+        sleep 0.05
+    done
+    return 1
+}
+
+# e2e_start [ARGUMENT...]: starts a new run of the game (with the arguments
+# given); its log is $E2E_LOG. Returns once the game's window is visible and
+# has the focus.
 e2e_start() {
     E2E_RUN=$((E2E_RUN + 1))
     E2E_LOG="$E2E_DIR/run$E2E_RUN.log"
-    "$E2E_BIN" >"$E2E_LOG" 2>&1 &
+    e2e_wait_display
+    "$E2E_BIN" "$@" >"$E2E_LOG" 2>&1 &
     E2E_PID=$!
     E2E_WID=""
-    for _ in $(seq 1 200); do
-        E2E_WID=$(xdotool search --onlyvisible --name "Quorel Crosswords" 2>/dev/null | head -n 1)
+    for _ in $(seq 1 400); do
+        # This run's window: a window of the run before may not be gone yet.
+        E2E_WID=$(xdotool search --all --onlyvisible --pid "$E2E_PID" --name "Quorel Crosswords" 2>/dev/null | head -n 1)
         [ -n "$E2E_WID" ] && break
         kill -0 "$E2E_PID" 2>/dev/null || e2e_fail "the game ended at start-up"
         sleep 0.05
     done
     [ -n "$E2E_WID" ] || e2e_fail "no game window appeared"
-    xdotool windowfocus --sync "$E2E_WID" 2>/dev/null || true
+    e2e_focus "$E2E_WID" || e2e_fail "the game window never took the focus"
+}
+
+# e2e_log: the game's log so far, complete lines only: a line the game is
+# still writing is left out, so no check matches half a line.
+e2e_log() {
+    local lines
+    lines=$(wc -l 2>/dev/null <"$E2E_LOG") || lines=0
+    head -n "$lines" "$E2E_LOG" 2>/dev/null
 }
 
 # e2e_wait_log TEXT [SECONDS]: waits for a log line containing TEXT.
@@ -128,7 +169,7 @@ e2e_wait_log() {
     local text="$1" limit="${2:-10}"
     local i
     for i in $(seq 1 $((limit * 20))); do
-        grep -qF -- "$text" "$E2E_LOG" 2>/dev/null && return 0
+        e2e_log | grep -qF -- "$text" && return 0
         sleep 0.05
     done
     e2e_fail "no log line with: $text"
@@ -146,12 +187,12 @@ e2e_wait_say() {
 
 # e2e_said TEXT: true when a spoken phrase so far contains TEXT.
 e2e_said() {
-    grep -E 'crosswords.speech: (say|saywait): ' "$E2E_LOG" | grep -qF -- "$1"
+    e2e_log | grep -E 'crosswords.speech: (say|saywait): ' | grep -qF -- "$1"
 }
 
 # e2e_said_count TEXT: how many spoken phrases so far contain TEXT.
 e2e_said_count() {
-    grep -E 'crosswords.speech: (say|saywait): ' "$E2E_LOG" | grep -cF -- "$1"
+    e2e_log | grep -E 'crosswords.speech: (say|saywait): ' | grep -cF -- "$1"
 }
 
 # e2e_wait_said_count TEXT N: waits until TEXT has been spoken N times.
@@ -168,43 +209,107 @@ e2e_wait_said_count() {
 # next tick: wait for it, so that two letters never share a tick.
 e2e_type_answer() {
     local word="$1" i typed letter
-    typed=$(grep -c 'crosswords.keys: key: 39 7' "$E2E_LOG")
+    typed=$(e2e_keys_taken "39 7")
     for ((i = 0; i < ${#word}; i++)); do
         letter="${word:i:1}"
         e2e_key "${letter,,}"
         e2e_wait_log "crosswords.speech: say: $letter"
         if ((i + 1 < ${#word})); then
             typed=$((typed + 1))
-            for _ in $(seq 1 100); do
-                [ "$(grep -c 'crosswords.keys: key: 39 7' "$E2E_LOG")" -ge "$typed" ] && break
-                sleep 0.05
-            done
+            e2e_wait_key_taken "39 7" "$typed" 5
         fi
     done
 }
 
-# e2e_key KEY...: sends keys to the game window, one tick apart.
+# e2e_key_code KEY: the "CODE MASK" the game logs for the xdotool key name
+# KEY ("alt+F1" -> "112 4"), or nothing for a key not known here.
+e2e_key_code() {
+    local name="$1" mask=0 code=""
+    while [[ "$name" == *+?* ]]; do
+        case "${name%%+*}" in
+            shift) mask=$((mask | 1)) ;;
+            ctrl) mask=$((mask | 2)) ;;
+            alt) mask=$((mask | 4)) ;;
+        esac
+        name="${name#*+}"
+    done
+    case "$name" in
+        [a-z]) code=$(printf '%d' "'${name^^}") ;;
+        [0-9]) code=$((48 + name)) ;;
+        F[1-9] | F1[0-2]) code=$((111 + ${name#F})) ;;
+        Return | KP_Enter) code=13 ;;
+        Escape) code=27 ;;
+        Tab) code=9 ;;
+        BackSpace) code=8 ;;
+        space) code=32 ;;
+        Prior) code=33 ;;
+        Next) code=34 ;;
+        End) code=35 ;;
+        Home) code=36 ;;
+        Left) code=37 ;;
+        Up) code=38 ;;
+        Right) code=39 ;;
+        Down) code=40 ;;
+        Delete) code=46 ;;
+        KP_Add) code=107 ;;
+        KP_Subtract) code=109 ;;
+    esac
+    [ -n "$code" ] && echo "$code $mask"
+}
+
+# e2e_keys_taken "CODE MASK": how many times the tick has taken that key so far
+# (every key when CODE MASK is empty).
+e2e_keys_taken() {
+    e2e_log | grep -cF -- "crosswords.keys: key: $1"
+}
+
+# e2e_wait_key_taken "CODE MASK" N SECONDS: true once the tick has taken that
+# key N times, false when it has not within SECONDS.
+e2e_wait_key_taken() {
+    for _ in $(seq 1 $(($3 * 20))); do
+        [ "$(e2e_keys_taken "$1")" -ge "$2" ] && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# e2e_send_key KEY [SECONDS]: sends KEY to the game window and waits until the
+# tick has taken it (the one-slot mailbox keeps only the newest key, so the
+# next key must not arrive before); false when it was not taken in time.
+e2e_send_key() {
+    local code before
+    # A modifier on its own never reaches the mailbox (Ctrl silences at once).
+    case "$1" in
+        ctrl | shift | alt | Control_[LR] | Shift_[LR] | Alt_[LR])
+            xdotool key --window "$E2E_WID" "$1" || e2e_fail "xdotool could not send $1"
+            return 0
+            ;;
+    esac
+    code=$(e2e_key_code "$1")
+    before=$(e2e_keys_taken "$code")
+    xdotool key --window "$E2E_WID" --clearmodifiers "$1" || e2e_fail "xdotool could not send $1"
+    e2e_wait_key_taken "$code" $((before + 1)) "${2:-5}"
+}
+
+# e2e_key KEY...: sends keys to the game window, each once the last is taken.
+# A key the game does not take (while one of its boxes is open) shows in the
+# test's next wait, not here.
 e2e_key() {
     local k
     for k in "$@"; do
-        xdotool key --window "$E2E_WID" --clearmodifiers "$k" || e2e_fail "xdotool could not send $k"
-        sleep 0.15
+        e2e_send_key "$k" || true
     done
 }
 
 # e2e_key_logged KEY CODE MASK: sends KEY until the game logs "key: CODE MASK"
 # (at most three times): under load a synthetic key can go astray.
 e2e_key_logged() {
-    local key="$1" line="crosswords.keys: key: $2 $3" before tries
-    before=$(grep -cF -- "$line" "$E2E_LOG")
+    local tries
+    [ "$(e2e_key_code "$1")" = "$2 $3" ] || e2e_fail "$1 is not logged as key $2 $3"
     for tries in 1 2 3; do
-        e2e_key "$key"
-        for _ in $(seq 1 40); do
-            [ "$(grep -cF -- "$line" "$E2E_LOG")" -gt "$before" ] && return 0
-            sleep 0.05
-        done
+        e2e_send_key "$1" 2 && return 0
     done
-    e2e_fail "the game never took $key"
+    e2e_fail "the game never took $1"
 }
 
 # e2e_first_answer FILE: the first answer of a puzzle text, spaces removed.
@@ -215,23 +320,45 @@ e2e_first_answer() {
     echo "$answer"
 }
 
-# e2e_box: prints the id of the confirmation box the game has open, focused.
+# e2e_box: prints the id of the confirmation box the game has open, once it
+# has the focus (a key sent to a box only just mapped can be lost).
 e2e_box() {
     local box=""
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 200); do
         box=$(xdotool search --onlyvisible --name "Quorel Crosswords" 2>/dev/null | grep -v "^$E2E_WID\$" | head -n 1)
         [ -n "$box" ] && break
         sleep 0.05
     done
     [ -n "$box" ] || e2e_fail "no confirmation box"
-    xdotool windowfocus --sync "$box" 2>/dev/null || true
+    e2e_focus "$box" || e2e_fail "the confirmation box never took the focus"
     echo "$box"
 }
 
-# e2e_click X Y: a left click at window pixel X, Y.
+# e2e_answer_box KEY: presses KEY (Return for OK, Escape for Cancel) in the
+# game's open confirmation box, waits until the box is gone and, while the
+# game runs, gives its window the focus back: there is no window manager to
+# do it.
+e2e_answer_box() {
+    local box
+    box=$(e2e_box) || exit 1
+    # The key goes through the server to the box, which has the focus.
+    xdotool key "$1" 2>/dev/null || true
+    for _ in $(seq 1 200); do
+        xdotool search --onlyvisible --name "Quorel Crosswords" 2>/dev/null | grep -qx "$box" || break
+        sleep 0.05
+    done
+    xdotool search --onlyvisible --name "Quorel Crosswords" 2>/dev/null | grep -qx "$box" \
+        && e2e_fail "the confirmation box stayed open after $1"
+    # After an OK to leave the program its window may go away meanwhile.
+    e2e_focus "$E2E_WID" || ! kill -0 "$E2E_PID" 2>/dev/null \
+        || ! xdotool search --onlyvisible --name "Quorel Crosswords" 2>/dev/null | grep -qx "$E2E_WID" \
+        || e2e_fail "the game window did not take the focus back"
+}
+
+# e2e_click X Y: a left click at window pixel X, Y. Wait for its effect (a
+# phrase) before the next key: a click may post a key of its own.
 e2e_click() {
     xdotool mousemove --window "$E2E_WID" "$1" "$2" click 1 || e2e_fail "xdotool could not click"
-    sleep 0.15
 }
 
 # e2e_wait_exit [SECONDS]: waits for the game to end by itself.

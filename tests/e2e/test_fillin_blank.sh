@@ -14,7 +14,7 @@ e2e_wait_say "Welcome to Quorel Crosswords volume 3." 20
 e2e_key_logged Return 13 0
 e2e_wait_say "1 across" 10
 
-says() { grep -cE 'crosswords.speech: (say|saywait): ' "$E2E_LOG"; }
+says() { e2e_log | grep -cE 'crosswords.speech: (say|saywait): '; }
 phrase=""
 for _ in $(seq 1 40); do
     before=$(says)
@@ -23,7 +23,7 @@ for _ in $(seq 1 40); do
         [ "$(says)" -gt "$before" ] && break
         sleep 0.05
     done
-    last=$(grep -E 'crosswords.speech: (say|saywait): ' "$E2E_LOG" | tail -n 1 | sed -E 's/^.*crosswords.speech: (say|saywait): //')
+    last=$(e2e_log | grep -E 'crosswords.speech: (say|saywait): ' | tail -n 1 | sed -E 's/^.*crosswords.speech: (say|saywait): //')
     case "$last" in *___*) phrase="$last"; break ;; esac
 done
 [ -n "$phrase" ] || e2e_fail "no clue of menu 1 with ___ was read"

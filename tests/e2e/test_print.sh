@@ -15,17 +15,6 @@ puzzle="$(dirname "$0")/../../resources/text/PUZ0101.txt"
 [ -f "$puzzle" ] || e2e_fail "no shipped puzzle at $puzzle"
 answer=$(e2e_first_answer "$puzzle") || exit 1
 
-# confirm_box: answers the open confirmation box with Return (OK).
-confirm_box() {
-    local box
-    box=$(e2e_box) || exit 1
-    xdotool keydown --window "$box" Return 2>/dev/null || true
-    # The box closes on the press; release the key at once, or the server's
-    # auto-repeat goes on pressing Return in the game window.
-    xdotool keyup Return 2>/dev/null || true
-    xdotool windowfocus --sync "$E2E_WID" 2>/dev/null || true
-}
-
 # said_count TEXT: how many spoken phrases are exactly TEXT.
 said_count() {
     grep -cxF "crosswords.speech: say: $1" <(sed -E 's/^ *[0-9.]+ //' "$E2E_LOG")
@@ -59,7 +48,7 @@ saved="No printer was found, so the puzzle was saved in your Documents folder."
 # Two sheets.
 e2e_key_logged F5 116 0
 e2e_wait_say "You are about to print this puzzle on two pages."
-confirm_box
+e2e_answer_box Return
 wait_said_times "printing the puzzle" 1
 wait_said_times "$saved" 1
 sheet1="$docs/Quorel Crosswords puzzle 1 sheet 1.pdf"
@@ -73,7 +62,7 @@ grep -qF "crosswords.print: document: $sheet2" "$E2E_LOG" || e2e_fail "sheet 2 n
 e2e_key_logged Right 39 0
 e2e_key_logged shift+F5 116 1
 e2e_wait_say "You are about to print this puzzle on one page."
-confirm_box
+e2e_answer_box Return
 wait_said_times "printing the puzzle" 2
 wait_said_times "$saved" 2
 one="$docs/Quorel Crosswords puzzle 1 on one sheet.pdf"

@@ -33,9 +33,7 @@ e2e_wait_say "Returning to the crosswords menu."
 # F12 in the menu: the question, then the box answers Return with OK.
 e2e_key F12
 e2e_wait_say "Are you sure you want to leave the programme?"
-box=$(e2e_box) || exit 1
-# The box closes on the key press; the release then finds no window.
-xdotool key --window "$box" Return 2>/dev/null || true
+e2e_answer_box Return
 e2e_wait_exit 15
 grep -qF "crosswords.speech: saywait: leaving the programme and returning to the desktop, goodbye" "$E2E_LOG" \
     || e2e_fail "no goodbye"

@@ -24,13 +24,3 @@ fault_clue_number() {
     tr -d '\r' <"$FAULT_TEXT/$(fault_puzzle_name "$1").txt" \
         | awk -F'\t' -v k="$2" 'NF == 3 && ++n == k { print substr($1, 2); exit }'
 }
-
-# fault_answer_box KEY: presses KEY in the modal box the game has open.
-fault_answer_box() {
-    # Synthetic events to a box that has only just been mapped can be lost;
-    # once it has the focus the key goes through the server like a typed one.
-    e2e_box >/dev/null || exit 1
-    sleep 0.2
-    xdotool key "$1" 2>/dev/null || true
-    sleep 0.15
-}

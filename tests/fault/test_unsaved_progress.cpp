@@ -30,14 +30,19 @@ protected:
         return out;
     }
     QString file() { return progressPath(h, "PUZ0101"); }
+    // A folder in a progress file's place: every save of that puzzle fails.
+    static void block(const QString &path)
+    {
+        QFile::remove(path);
+        EXPECT_TRUE(QDir().mkpath(path));
+    }
     Harness h;
 };
 
 TEST_F(UnsavedProgress, TheLettersOfAFailedSaveStayUntilASaveSucceeds)
 {
     type("SANE");
-    QFile::remove(file());
-    ASSERT_TRUE(QDir().mkpath(file()));
+    block(file());
 
     EXPECT_TRUE(h.say(Key::F12).contains(kSorry));
     // The menu counts them: 4 of 18 letters.
@@ -74,8 +79,7 @@ TEST_F(UnsavedProgress, TheLettersOfAFailedSaveStayUntilASaveSucceeds)
 TEST_F(UnsavedProgress, AFailedSaveOfOnePuzzleLeavesTheOthersToTheirFiles)
 {
     type("SANE");
-    QFile::remove(file());
-    ASSERT_TRUE(QDir().mkpath(file()));
+    block(file());
     h.say(Key::F12);
 
     // Puzzle 2 saves normally and reopens from its file.
@@ -95,8 +99,7 @@ TEST_F(UnsavedProgress, AFailedSaveOfOnePuzzleLeavesTheOthersToTheirFiles)
 TEST_F(UnsavedProgress, ClearingInTheMenuDropsTheLettersAFailedSaveKept)
 {
     type("SANE");
-    QFile::remove(file());
-    ASSERT_TRUE(QDir().mkpath(file()));
+    block(file());
     EXPECT_TRUE(h.say(Key::F12).contains(kSorry));
 
     // F9 in the menu (the box says OK) while even the empty file cannot be written.
@@ -116,6 +119,49 @@ TEST_F(UnsavedProgress, ClearingInTheMenuDropsTheLettersAFailedSaveKept)
     EXPECT_EQ(h.say(Key::Left), (QStringList{"Puzzle 1", "This puzzle is empty"}));
     h.say(Key::Down);
     EXPECT_EQ(entries(), "");
+}
+
+TEST_F(UnsavedProgress, QuittingTriesEveryPendingSaveAndWarnsBeforeTheQuestionWhenOneStillFails)
+{
+    const QString second = progressPath(h, "PUZ0102");
+    type("SANE");
+    block(file());
+    EXPECT_TRUE(h.say(Key::F12).contains(kSorry));
+    h.say(Key::Right);
+    h.say(Key::Down);
+    EXPECT_EQ(h.g().curpuz, 2);
+    type("SANE");
+    block(second);
+    EXPECT_TRUE(h.say(Key::F12).contains(kSorry));
+
+    // Room for puzzle 2 only: its letters reach the file, puzzle 1's cannot,
+    // and the warning comes before the question. Cancelled, the game stays.
+    ASSERT_TRUE(QDir().rmdir(second));
+    h.confirm.answers = {false};
+    EXPECT_EQ(h.say(Key::F12), (QStringList{kSorry,
+                                            "Are you sure you want to leave the programme? Press the enter key to "
+                                            "confirm or the escape key to cancel.",
+                                            "cancelled"}));
+    EXPECT_EQ(h.app.quits, 0);
+    EXPECT_TRUE(readFile(second).startsWith("13\r\nS\r\n"));
+    EXPECT_EQ(h.g().unsaved.keys(), QList<int>{1});
+
+    // Room for puzzle 1 as well: no warning, the letters are saved, goodbye.
+    ASSERT_TRUE(QDir().rmdir(file()));
+    EXPECT_FALSE(h.say(Key::F12).contains(kSorry));
+    EXPECT_EQ(h.app.quits, 1);
+    EXPECT_TRUE(readFile(file()).startsWith("13\r\nS\r\n"));
+    EXPECT_TRUE(h.g().unsaved.isEmpty());
+}
+
+TEST_F(UnsavedProgress, ClosingTheWindowWritesWhatAFailedSaveKept)
+{
+    type("SANE");
+    block(file());
+    h.say(Key::F12);
+    ASSERT_TRUE(QDir().rmdir(file()));
+    h.g().Form_Unload();
+    EXPECT_TRUE(readFile(file()).startsWith("13\r\nS\r\n"));
 }
 
 } // namespace

@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 #
-# Builds the media tools and rewrites the shipped sound clips and menu picture:
-#   resources/wave/{CHEER,NO,OK,WALL}.wav and resources/images/menu.png
+# Builds the media tools and rewrites the shipped sound clips, menu picture and
+# icon: resources/wave/{CHEER,NO,OK,WALL}.wav, resources/images/menu.png and
+# resources/icons/quorel-crosswords.{svg,png}
 # Usage: tools/media/regenerate.sh [BUILD_DIR]   (default: build-media beside the repo)
 set -eu
 
@@ -19,3 +20,4 @@ cmake --build "$build" -j2
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 "$build/makepicture" "$root/resources/images/menu.png"
+"$build/makeicon" "$root/resources/icons/quorel-crosswords.svg" "$root/resources/icons/quorel-crosswords.png"
