@@ -27,6 +27,16 @@ QColor toColor(std::uint32_t value)
     return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
 }
 
+// Fills a band of the given width just inside a rectangle's edge.
+void fillBand(QPainter &p, const QRectF &r, qreal band, const QColor &colour)
+{
+    QPainterPath ring;
+    ring.setFillRule(Qt::OddEvenFill);
+    ring.addRect(r);
+    ring.addRect(r.adjusted(band, band, -band, -band));
+    p.fillPath(ring, colour);
+}
+
 // A label shows "&&" as "&"; a single "&" marks a mnemonic and is not shown.
 QString displayText(const QString &caption)
 {
@@ -320,11 +330,7 @@ void GameWindow::paintControl(QPainter &p, const Control &c)
         // margin around that control shows: fill most of it with a yellow band
         // edged in black, which stands out on the grey backdrop and on white.
         const qreal band = std::max<qreal>(3.0, std::round(150 * m_pixelsPerTwip));
-        QPainterPath ring;
-        ring.setFillRule(Qt::OddEvenFill);
-        ring.addRect(r);
-        ring.addRect(r.adjusted(band, band, -band, -band));
-        p.fillPath(ring, QColor(255, 255, 0));
+        fillBand(p, r, band, toColor(Colour::Yellow));
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(Qt::black, 2));
         p.drawRect(r.adjusted(1, 1, -1, -1));
@@ -341,11 +347,7 @@ void GameWindow::paintControl(QPainter &p, const Control &c)
         // on a white square.
         p.fillRect(r, Qt::black);
         const qreal band = std::max<qreal>(3.0, std::round(std::min(r.width(), r.height()) / 6));
-        QPainterPath ring;
-        ring.setFillRule(Qt::OddEvenFill);
-        ring.addRect(r);
-        ring.addRect(r.adjusted(band, band, -band, -band));
-        p.fillPath(ring, toColor(Colour::Yellow));
+        fillBand(p, r, band, toColor(Colour::Yellow));
     } else if (!c.transparent) {
         p.fillRect(r, toColor(c.backColor));
     }

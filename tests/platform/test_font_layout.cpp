@@ -134,23 +134,19 @@ TEST_P(RealFontSizes, ClueEntriesFitThePanelAndFillItWithoutGaps)
     EXPECT_LT(f.lblClue[0].left + f.lblClue[0].width, f.board.left);
 }
 
+// Metrics of a label's own font, in pixels at 96 dpi (15 twips each).
+QFontMetricsF metricsOf(const Control &label)
+{
+    QFont font(label.fontName);
+    font.setBold(label.fontBold);
+    font.setPointSizeF(label.fontSize);
+    return QFontMetricsF(font);
+}
+
 // Height in twips of a text's inked part, in a label's own font.
 double inkHeight(const Control &label, const QString &text)
 {
-    QFont font(label.fontName);
-    font.setBold(label.fontBold);
-    font.setPointSizeF(label.fontSize);
-    return QFontMetricsF(font).tightBoundingRect(text).height() * 15;
-}
-
-// The top of a label's font to its baseline, in twips: where the digits of a
-// number drawn from the label's top end.
-double ascent(const Control &label)
-{
-    QFont font(label.fontName);
-    font.setBold(label.fontBold);
-    font.setPointSizeF(label.fontSize);
-    return QFontMetricsF(font).ascent() * 15;
+    return metricsOf(label).tightBoundingRect(text).height() * 15;
 }
 
 TEST_P(RealFontSizes, ClueNumbersAreAThirdOfTheirSquareAndBoldAndClearOfTheLetterInEveryView)
@@ -162,10 +158,12 @@ TEST_P(RealFontSizes, ClueNumbersAreAThirdOfTheirSquareAndBoldAndClearOfTheLette
         ASSERT_TRUE(number.visible) << view;
         EXPECT_TRUE(number.fontBold) << view;
         EXPECT_GE(inkHeight(number, QStringLiteral("0123456789")), square.height * 0.3) << view;
-        // The digits end above the part of the square the letter is drawn in,
-        // and a capital fits that part.
-        EXPECT_LE(ascent(number), square.height * LetterAreaTop) << view;
-        EXPECT_LE(inkHeight(square, QStringLiteral("W")), square.height * (1 - LetterAreaTop)) << view;
+        // A capital fits the part of the square below the number, and centred
+        // there it starts below the digits, which are drawn from the top.
+        const double area = square.height * (1 - LetterAreaTop);
+        const double cap = metricsOf(square).capHeight() * 15;
+        EXPECT_LE(cap, area) << view;
+        EXPECT_LE(metricsOf(number).ascent() * 15, square.height - area + (area - cap) / 2) << view;
     };
     check("normal view");
     for (int level = 4; level <= 8; ++level) {
