@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -173,7 +174,8 @@ TEST(ScreenBoard, SquaresAreLaidOutAndColouredFromTheGrid)
     EXPECT_DOUBLE_EQ(f.D[20].top, f.board.top + 2 * sq);
     EXPECT_EQ(f.D[20].width, sq + 15);
     EXPECT_EQ(f.D[20].fontSize, 29);  // integer part of 896 / 30
-    EXPECT_DOUBLE_EQ(f.Dn[19].fontSize, 29.0 / 3);
+    EXPECT_DOUBLE_EQ(f.Dn[19].fontSize, (sq + 15) * 0.45 / 20);  // digits a third of the square
+    EXPECT_TRUE(f.Dn[19].fontBold);
     EXPECT_DOUBLE_EQ(f.Dn[19].height, (sq + 15) / 2.0);
 
     EXPECT_EQ(f.D[1].backColor, Colour::Black);
@@ -185,6 +187,8 @@ TEST(ScreenBoard, SquaresAreLaidOutAndColouredFromTheGrid)
     EXPECT_EQ(f.lbl2.caption, QStringLiteral("Puzzle 7"));
     EXPECT_EQ(f.lbl2.fontSize, 40);  // a capital 800 twips high: 800 / (20 pt) per point
     EXPECT_EQ(f.lbl2.foreColor, Colour::White);
+    EXPECT_EQ(f.lbl2.backColor, Colour::Black);  // not on the grey backdrop
+    EXPECT_FALSE(f.lbl2.transparent);
     EXPECT_TRUE(f.lbl2.visible);
 }
 
@@ -225,16 +229,21 @@ TEST(ScreenAnswerLine, FifteenBoxesFitA1024PixelScreen)
     EXPECT_FALSE(f.lblIn[0].visible);
 }
 
-TEST(ScreenAnswerLine, ShortAnswersOnAWideScreenAreLimitedByTheHeight)
+TEST(ScreenAnswerLine, ShortAnswersOnAWideScreenRiseAndShrinkToFitBelowTheBoard)
 {
     Screen s(1920 * 15.0, 1080 * 15.0);
     s.setGrid(standardRows());
     markAnswer(s.g, {1, 2, 3});
     s.g.highlightgrid();
-    // 28800 * 0.95 / 3 = 9120 is more than 20 % of 16200.
-    EXPECT_EQ(s.g.form.lblIn[1].width, 3240);
-    EXPECT_EQ(s.g.form.lblIn[1].left, (28800 - 3 * 3240) / 2);
-    EXPECT_EQ(s.g.form.lblIn[3].left, (28800 - 3 * 3240) / 2 + 2 * 3240);
+    // 28800 * 0.95 / 3 = 9120 and 20 % of 16200 (3240) would run off the
+    // bottom; between the board (its bottom at 800 + 12010) and the bottom
+    // edge, each 300 away for the frame, there is room for 2790.
+    const Control &first = s.g.form.lblIn[1];
+    EXPECT_EQ(first.width, 2790);
+    EXPECT_EQ(first.top, 800 + 12010 + 300);
+    EXPECT_EQ(first.top + first.height, 16200 - 300);
+    EXPECT_EQ(first.left, (28800 - 3 * 2790) / 2);
+    EXPECT_EQ(s.g.form.lblIn[3].left, (28800 - 3 * 2790) / 2 + 2 * 2790);
 }
 
 TEST(ScreenAnswerLine, MoreThanFifteenSquaresStopAtTheLastBox)
@@ -452,7 +461,7 @@ TEST(ScreenClues, PanelHeadingCompletionAndSelection)
     const Form &f = s.g.form;
 
     EXPECT_EQ(f.lbl1[1].caption, QStringLiteral("ACROSS"));
-    EXPECT_EQ(f.lbl1[1].foreColor, Colour::Black);
+    EXPECT_EQ(f.lbl1[1].foreColor, Colour::White);
     EXPECT_EQ(f.lbl1[0].backColor, Colour::Blue);
     EXPECT_EQ(f.lbl1[0].left, 300);
     EXPECT_EQ(f.lbl1[0].top, 100);
@@ -554,17 +563,20 @@ TEST(ScreenNormalView, FrameKeyboardAndPicture)
     EXPECT_TRUE(f.shpsel.visible);
     EXPECT_TRUE(s.g.keycode.isEmpty());  // nothing moves the selection; the engine reads it
 
-    // keyh 1152; keyw (15360 - 600) / 14 = 1054.3 -> 1054; letters sized on 1152.
-    EXPECT_EQ(f.lblKey[0].width, 1054);
-    EXPECT_EQ(f.lblKey[0].height, 1054);
-    EXPECT_EQ(f.lblKey[0].top, 9516);
-    EXPECT_EQ(f.lblKey[12].left, 300 + 12 * 1054);
+    // keyh 1152; keyw (15360 - 600) / 14 = 1054.3 -> 1054 would put the second
+    // row below the bottom edge (9516 + 2 * 1054 > 11520). The rows rise to
+    // 150 inside the strip and shrink to (11520 - 150 - 9366) / 2 = 1002;
+    // letters are sized on 1152.
+    EXPECT_EQ(f.lblKey[0].width, 1002);
+    EXPECT_EQ(f.lblKey[0].height, 1002);
+    EXPECT_EQ(f.lblKey[0].top, 9366);
+    EXPECT_EQ(f.lblKey[12].left, 300 + 12 * 1002);
     EXPECT_EQ(f.lblKey[12].caption, QStringLiteral("M"));
     EXPECT_EQ(f.lblKey[13].caption, QStringLiteral("N"));
     EXPECT_EQ(f.lblKey[13].left, 300);
-    EXPECT_EQ(f.lblKey[13].top, 9516 + 1054);
+    EXPECT_EQ(f.lblKey[13].top, 9366 + 1002);
     EXPECT_EQ(f.lblKey[26].caption, QStringLiteral("#"));
-    EXPECT_EQ(f.lblKey[26].left, 300 + 13 * 1054);
+    EXPECT_EQ(f.lblKey[26].left, 300 + 13 * 1002);
     EXPECT_EQ(f.lblKey[0].fontSize, 49);  // 1152 / 20 * 0.85 = 48.96
 
     EXPECT_EQ(f.imgBack.left, 0);
@@ -591,14 +603,17 @@ TEST(ScreenNormalView, FrameKeyboardAndPicture)
     }
 }
 
-TEST(ScreenNormalView, WideScreenKeysAreATenthOfTheHeightAndOutsideTheClueListNothingIsPosted)
+TEST(ScreenNormalView, WideScreenKeysFitTheStripAndOutsideTheClueListNothingIsPosted)
 {
     Screen s(1920 * 15.0, 1080 * 15.0);
     s.g.viewmode = 2;
     s.g.keycode.clear();
     s.g.setnozoom();
-    EXPECT_EQ(s.g.form.lblKey[0].width, 1620);  // not (28800 - 600) / 14
-    EXPECT_EQ(s.g.form.lblKey[0].height, 1620);
+    // Not (28800 - 600) / 14, nor the tenth of the height (1620): two rows
+    // of that would end below the screen.
+    EXPECT_EQ(s.g.form.lblKey[0].width, (16200 - 150 - 13110) / 2);
+    EXPECT_EQ(s.g.form.lblKey[0].height, 1470);
+    EXPECT_EQ(s.g.form.lblKey[0].top, 13110);
     EXPECT_EQ(s.g.keycode, QString());
 }
 
@@ -632,17 +647,21 @@ struct Zoomed : Screen {
     }
 };
 
-TEST(ScreenZoom, FullScreenOnA43ScreenIsCentred)
+TEST(ScreenZoom, FullScreenOnA43ScreenIsCentredWithItsLastRowOnScreen)
 {
     Zoomed z(4);
     z.g.setzoom();
     const Form &f = z.g.form;
-    EXPECT_EQ(f.board.width, ScreenH);
-    EXPECT_EQ(f.board.left, (ScreenW - ScreenH) / 2 + 300);
+    // The margin all round: the board is the screen height less 600.
+    const double side = ScreenH - 600;
+    EXPECT_EQ(f.board.width, side);
+    EXPECT_EQ(f.board.left, (ScreenW - side) / 2);
     EXPECT_EQ(f.board.top, 300);
-    const int sq = nearest(ScreenH / 13);
-    EXPECT_EQ(f.D[1].left, (ScreenW - ScreenH) / 2 + 300);
+    const int sq = nearest(side / 13);
+    EXPECT_EQ(f.D[1].left, (ScreenW - side) / 2);
     EXPECT_EQ(f.D[1].top, 300);
+    EXPECT_LE(f.D[169].top + f.D[169].height, ScreenH - 300 + 15);
+    EXPECT_LE(f.D[169].left + f.D[169].width, ScreenW);
     EXPECT_EQ(f.D[2].left, f.D[1].left + sq);
     EXPECT_EQ(f.D[14].top, 300 + sq);
     EXPECT_EQ(f.D[14].width, sq + 15);
@@ -738,6 +757,86 @@ TEST(ScreenZoom, CoordinatesPhraseNamesTheSquareAndItsContent)
     z.g.currow = 5;
     z.g.curcol = 3;
     EXPECT_TRUE(z.g.sayzoom().startsWith(QStringLiteral("5C")));
+}
+
+// The screen shapes solvers have, in pixels; a 3840 x 2160 screen at scale 2
+// lays out as 1920 x 1080.
+class ScreenShapes : public ::testing::TestWithParam<std::pair<int, int>> {};
+
+TEST_P(ScreenShapes, EveryControlOfTheNormalAndFullScreenViewsIsWhollyOnScreen)
+{
+    const double w = GetParam().first * 15.0;
+    const double h = GetParam().second * 15.0;
+    Screen s(w, h);
+    s.g.viewmode = 1;
+    s.setGrid(standardRows());
+    s.g.setnozoom();
+    s.g.drawboard();
+    const Form &f = s.g.form;
+    const Control &corner = f.D[169];
+    const double boardRight = corner.left + corner.width;
+    const double boardBottom = corner.top + corner.height;
+    EXPECT_LE(boardBottom, f.lblBack.top);
+    EXPECT_LE(boardRight, w - 150);
+    EXPECT_GT(f.board.left - 600, w / 4);  // room for the clue panel
+    if (w > h * 4 / 3)
+        EXPECT_GE(boardRight, w - 300 - 15) << "an empty band right of the board";
+    else
+        EXPECT_DOUBLE_EQ(f.board.width, h * 0.75);  // the 4 : 3 proportions
+
+    // The answer line of every length, inside its frame, between the board and
+    // the bottom edge.
+    for (int k = 1; k <= 13; ++k) {
+        std::vector<int> squares;
+        for (int i = 1; i <= k; ++i)
+            squares.push_back(i);
+        markAnswer(s.g, squares);
+        s.g.highlightgrid();
+        const Control &first = f.lblIn[1];
+        const Control &last = f.lblIn[k];
+        EXPECT_GE(first.top - 150, boardBottom) << k;
+        EXPECT_LE(first.top + first.height + 150, h - 150) << k;
+        EXPECT_GE(first.left - 150, 0) << k;
+        EXPECT_LE(last.left + last.width + 150, w) << k;
+    }
+
+    // Both rows of keys inside the strip and on screen.
+    EXPECT_GE(f.lblKey[0].top, f.lblBack.top);
+    EXPECT_LE(f.lblKey[26].top + f.lblKey[26].height, h - 150);
+    EXPECT_LE(f.lblKey[26].left + f.lblKey[26].width, w);
+
+    // Full screen shows every square whole.
+    s.g.viewmode = 4;
+    s.g.setzoom();
+    for (int idx = 1; idx <= 169; ++idx) {
+        const Control &d = f.D[idx];
+        EXPECT_TRUE(d.left >= 0 && d.top >= 0 && d.left + d.width <= w && d.top + d.height <= h) << idx;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, ScreenShapes,
+                         ::testing::Values(std::pair(800, 600), std::pair(1024, 768), std::pair(1280, 1024),
+                                           std::pair(1366, 768), std::pair(1920, 1080), std::pair(2560, 1440)),
+                         [](const auto &info) {
+                             return std::to_string(info.param.first) + "x" + std::to_string(info.param.second);
+                         });
+
+TEST(ScreenZoom, TheCursorSquareIsWhollyOnScreenAtEveryLevel)
+{
+    // Scrolling goes by where a square is drawn, its margin included.
+    for (int level = 5; level <= 8; ++level) {
+        Zoomed z(level);
+        for (int row = 1; row <= 13; ++row) {
+            for (int col = 1; col <= 13; ++col) {
+                z.g.currow = row;
+                z.g.curcol = col;
+                z.g.setzoom();
+                const Control &d = z.g.form.D[(row - 1) * 13 + col];
+                EXPECT_TRUE(d.left >= 0 && d.top >= 0 && d.left + d.width <= ScreenW && d.top + d.height <= ScreenH)
+                    << level << " " << row << " " << col;
+            }
+        }
+    }
 }
 
 } // namespace

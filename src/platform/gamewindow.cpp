@@ -3,6 +3,7 @@
 #include "platform/gamewindow.h"
 
 #include "engine/crosswords.h"
+#include "screen/palette.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -24,6 +25,16 @@ QColor toColor(std::uint32_t value)
     if (value & 0x80000000u)
         return QColor(0xF0, 0xF0, 0xF0);  // other system colours: a light face colour
     return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+// Fills a band of the given width just inside a rectangle's edge.
+void fillBand(QPainter &p, const QRectF &r, qreal band, const QColor &colour)
+{
+    QPainterPath ring;
+    ring.setFillRule(Qt::OddEvenFill);
+    ring.addRect(r);
+    ring.addRect(r.adjusted(band, band, -band, -band));
+    p.fillPath(ring, colour);
 }
 
 // A label shows "&&" as "&"; a single "&" marks a mnemonic and is not shown.
@@ -319,11 +330,7 @@ void GameWindow::paintControl(QPainter &p, const Control &c)
         // margin around that control shows: fill most of it with a yellow band
         // edged in black, which stands out on the grey backdrop and on white.
         const qreal band = std::max<qreal>(3.0, std::round(150 * m_pixelsPerTwip));
-        QPainterPath ring;
-        ring.setFillRule(Qt::OddEvenFill);
-        ring.addRect(r);
-        ring.addRect(r.adjusted(band, band, -band, -band));
-        p.fillPath(ring, QColor(255, 255, 0));
+        fillBand(p, r, band, toColor(Colour::Yellow));
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(Qt::black, 2));
         p.drawRect(r.adjusted(1, 1, -1, -1));
@@ -332,8 +339,18 @@ void GameWindow::paintControl(QPainter &p, const Control &c)
     case ControlKind::Label:
         break;
     }
-    if (!c.transparent)
+    const Form &f = m_game.form;
+    const bool square = !f.D.empty() && &c >= &f.D.front() && &c <= &f.D.back();
+    if (square && c.backColor == Colour::PaleYellow) {
+        // The magnified cursor on a black square: the square stays black inside
+        // a thick yellow frame, so it cannot be taken for the all-yellow cursor
+        // on a white square.
+        p.fillRect(r, Qt::black);
+        const qreal band = std::max<qreal>(3.0, std::round(std::min(r.width(), r.height()) / 6));
+        fillBand(p, r, band, toColor(Colour::Yellow));
+    } else if (!c.transparent) {
         p.fillRect(r, toColor(c.backColor));
+    }
     if (c.border) {
         // A single line, a little heavier on the large magnified squares.
         const int w = std::clamp(int(std::min(r.width(), r.height()) / 40), 1, 6);
@@ -351,16 +368,16 @@ void GameWindow::paintControl(QPainter &p, const Control &c)
     p.save();
     p.setClipRect(r);
     p.setFont(font);
-    p.setPen(toColor(c.foreColor));
+    // Window text is black, or white on a background where black would not read.
+    const bool windowText = c.foreColor == Colour::SysWindowText && !c.transparent;
+    p.setPen(toColor(windowText ? Palette::windowTextOn(c.backColor) : c.foreColor));
     if (c.centred && !text.contains(QLatin1Char('\n'))) {
         // One line in a box (a square, a key, a button): centred both ways, the
-        // capitals' middle on the box's middle. The answer-line boxes run off
-        // the bottom of the screen; their letters are centred in what shows.
-        // Board squares keep their letters in place as the magnified board
-        // scrolls.
-        const Form &f = m_game.form;
-        const bool square = !f.D.empty() && &c >= &f.D.front() && &c <= &f.D.back();
-        const QRectF box = square ? r : r.intersected(QRectF(rect()));
+        // capitals' middle on the box's middle; a board square's letter in the
+        // part below its clue number. A box partly off screen has its letter
+        // centred in what shows; board squares keep their letters in place as
+        // the magnified board scrolls.
+        const QRectF box = square ? r.adjusted(0, r.height() * LetterAreaTop, 0, 0) : r.intersected(QRectF(rect()));
         const QFontMetricsF metrics(font);
         const qreal x = box.left() + (box.width() - metrics.horizontalAdvance(text)) / 2;
         const qreal baseline = box.top() + (box.height() + metrics.capHeight()) / 2;

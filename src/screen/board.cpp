@@ -5,6 +5,7 @@
 #include "screen/numbertext.h"
 #include "screen/rounding.h"
 #include "screen/textmeasure.h"
+#include "screen/viewlayout.h"
 
 #include <algorithm>
 
@@ -21,14 +22,15 @@ bool isBlack(const QString &square)
 
 } // namespace
 
-// The clue number sits over the top half of its square, at a third of the letter size.
+// The clue number sits over the top half of its square, its digits about a
+// third of the square high (a point is 20 twips).
 void placeNumberOver(Control &number, const Control &square)
 {
     number.top = square.top;
     number.width = square.width;
     number.left = square.left;
     number.height = square.height / 2;
-    number.fontSize = square.fontSize / 3;
+    number.fontSize = square.height * NumberFontShare / 20;
 }
 
 void Crosswords::drawboard()
@@ -37,7 +39,7 @@ void Crosswords::drawboard()
     const double sh = env.screenHeight;
     form.picbox.width = sw;
     form.picbox.height = sh * 1.09;
-    form.board.height = sh * 0.7;
+    form.board.height = normalLayout(sw, sh).boardSide;
 
     Control &title = form.lbl2;
     title.top = 0;
@@ -47,7 +49,10 @@ void Crosswords::drawboard()
     title.caption = QStringLiteral("Puzzle ") + QString::number(curpuz);
     // A capital letter about 800 twips high.
     title.fontSize = 800 / svc.measure.textHeight(QStringLiteral("A"), form.fontSize) * form.fontSize;
+    // White on the grey backdrop reads at only 4 : 1; on a black band, 21 : 1.
     title.foreColor = Colour::White;
+    title.backColor = Colour::Black;
+    title.transparent = false;
     title.visible = true;
 
     // The board holds at most 15 x 15 squares; a puzzle that failed to load
@@ -158,15 +163,14 @@ void Crosswords::highlightgrid()
 
     const double sw = env.screenWidth;
     const double sh = env.screenHeight;
-    int box = nearest(sw * 0.95 / k);
-    if (sh * 0.2 < box)
-        box = nearest(sh * 0.2);
+    const AnswerLine line = answerLineLayout(k, sw, sh);
+    const int box = line.box;
     const int left0 = nearest((sw - double(box) * k) / 2);
     // A "W" fills 85 % of a box.
     const int fs = nearest(box / svc.measure.textWidth(QStringLiteral("W"), form.fontSize) * form.fontSize * 0.85);
     for (int i = 1; i <= k; ++i) {
         Control &in = form.lblIn[i];
-        in.top = sh * 0.85;
+        in.top = line.top;
         in.width = box;
         in.height = box;
         in.left = left0 + (i - 1) * box;

@@ -68,7 +68,7 @@ Form Form::design()
     dn.fontName = QStringLiteral("Verdana");
     dn.fontSize = 8.25;
     dn.fontBold = true;
-    dn.foreColor = Colour::NumberPink;
+    dn.foreColor = Colour::NumberRed;
     dn.transparent = true;
     dn.visible = false;
     f.Dn = {dn};
@@ -104,7 +104,7 @@ Form Form::design()
     Control inn = label(1560, 4320, 2415, 375, QStringLiteral("lblInn"));
     inn.fontSize = 8.25;
     inn.fontBold = true;
-    inn.foreColor = Colour::NumberPink;
+    inn.foreColor = Colour::NumberRed;
     inn.transparent = true;
     f.lblInn = {inn};
 

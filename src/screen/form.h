@@ -6,17 +6,19 @@
 #include <cstdint>
 #include <vector>
 
-// Colours are &H00BBGGRR values, as the game stores and compares them.
+// Colours are &H00BBGGRR values, as the game stores and compares them. Every
+// text colour reaches 7 : 1 against the backgrounds it is shown on (white,
+// yellow, black, blue), so that a low-vision solver can read it.
 namespace Colour {
 constexpr std::uint32_t Black = 0x000000;
 constexpr std::uint32_t White = 0xFFFFFF;
 constexpr std::uint32_t Yellow = 0x00FFFF;      // current answer, box, clue; magnified cursor
 constexpr std::uint32_t PaleYellow = 0x3FFFFF;  // magnified cursor on a black square
-constexpr std::uint32_t Grey = 0xBFBFBF;        // revealed letter, answered clue
-constexpr std::uint32_t Red = 0x0000FF;         // selected key of the letter chooser
+constexpr std::uint32_t Grey = 0x505050;        // revealed letter, answered clue: dark enough for yellow
+constexpr std::uint32_t Red = 0x0000A0;         // selected key of the letter chooser: dark, for white text
 constexpr std::uint32_t Blue = 0xFF0000;        // heading and button boxes
 constexpr std::uint32_t MidGrey = 0x7F7F7F;     // backdrop of the normal view
-constexpr std::uint32_t NumberPink = 0x8080FF;  // clue numbers in the squares
+constexpr std::uint32_t NumberRed = 0x00008B;   // clue numbers in the squares: dark red
 constexpr std::uint32_t LightBlue = 0xFFC0C0;   // menu title strip
 // System colours (design values only); the shell resolves them.
 constexpr std::uint32_t SysWindowText = 0x80000008;
@@ -53,6 +55,13 @@ struct Control {
 
 // Lays a square's clue-number label over the top half of the square.
 void placeNumberOver(Control &number, const Control &square);
+
+// A clue number's font size as a share of its square's height: its digits,
+// bold, are then a third of the square high, readable with low vision.
+constexpr double NumberFontShare = 0.45;
+// The square's letter is drawn in the part of the square below this share of
+// its height, clear of the number.
+constexpr double LetterAreaTop = 0.4;
 
 // The headless control set of the main window "Crosswords". Arrays hold element
 // 0 (the design element) plus the elements created at start-up.

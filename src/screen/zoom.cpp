@@ -4,6 +4,7 @@
 #include "engine/crosswords.h"
 #include "screen/rounding.h"
 #include "screen/textmeasure.h"
+#include "screen/viewlayout.h"
 
 #include <algorithm>
 
@@ -39,14 +40,16 @@ void Crosswords::setnozoom()
 
     const double sw = env.screenWidth;
     const double sh = env.screenHeight;
+    // The board's column at the right edge; drawboard sizes the board itself.
+    const NormalLayout layout = normalLayout(sw, sh);
     Control &board = form.board;
-    board.height = sh * 0.75;
+    board.height = layout.boardColumn;
     board.width = board.height;
-    board.top = Margin + 500;
+    board.top = layout.boardTop;
     board.left = sw - board.width - Margin;
 
     Control &strip = form.lblBack;
-    strip.top = sh * 0.8;
+    strip.top = layout.stripTop;
     strip.height = sh * 0.5;
     strip.left = 0;
     strip.width = sw;
@@ -80,14 +83,13 @@ void Crosswords::setnozoom()
     }
 
     // Square keys, two rows, no wider than a tenth of the screen height. The
-    // letters are sized from the full tenth before the keys are squared.
-    int keyh = nearest(sh * 0.1);
-    int keyw = nearest((sw - 2 * Margin) / 14);
-    if (keyw > keyh)
-        keyw = keyh;
-    const int keytop = nearest(sh * 0.8 + Margin);
-    const int fs = nearest(keyh / svc.measure.textHeight(QStringLiteral("A"), form.fontSize) * form.fontSize * 0.85);
-    keyh = keyw;
+    // letters are sized from the full tenth.
+    const Keyboard keys = keyboardLayout(sw, sh);
+    const int keyw = keys.key;
+    const int keyh = keys.key;
+    const int keytop = keys.top;
+    const int fs =
+        nearest(nearest(sh * 0.1) / svc.measure.textHeight(QStringLiteral("A"), form.fontSize) * form.fontSize * 0.85);
     int k = 0;
     for (int r = 0; r <= 1; ++r) {
         for (int c = 0; c <= 13; ++c) {
@@ -137,14 +139,16 @@ void Crosswords::setzoom()
     surface.width *= magnification(viewmode);
     surface.height *= magnification(viewmode);
 
+    // Full screen keeps the margin all round, so that the last row and column
+    // are whole; a magnified board is larger than the screen anyway.
     Control &board = form.board;
-    board.height = surface.height;
+    board.height = viewmode == 4 ? std::min(sw, sh) - 2 * Margin : surface.height;
     board.width = board.height;
     board.top = surface.top + Margin;
-    // A board narrower than the screen is centred.
+    // A board that fits across the screen is centred on it.
     int xoff = 0;
-    if (board.width < sw)
-        xoff = nearest((surface.width - board.width) / 2);
+    if (board.width + 2 * Margin <= sw)
+        xoff = nearest((sw - board.width) / 2) - int(Margin);
     board.left = xoff + Margin;
 
     const int n = std::clamp(gridsize, 1, 15);
@@ -184,15 +188,15 @@ void Crosswords::setzoom()
         }
     }
 
-    // No step-by-step scrolling: while the cursor square's far edge is on
-    // screen the board is drawn from its corner; otherwise the cursor's column
-    // (or row) is drawn first.
+    // No step-by-step scrolling: while the cursor square's far edge, as drawn,
+    // is on screen the board is drawn from its corner; otherwise the cursor's
+    // column (or row) is drawn first.
     const int cidx = std::clamp((currow - 1) * n + curcol, 1, squares);
     int scrollx = 0;
     int scrolly = 0;
-    if (sw < squarepos[cidx][0] + squarepos[cidx][2])
+    if (sw < squarepos[cidx][0] + squarepos[cidx][2] + Margin + xoff)
         scrollx = squarepos[cidx][0];
-    if (sh < squarepos[cidx][1] + squarepos[cidx][3])
+    if (sh < squarepos[cidx][1] + squarepos[cidx][3] + Margin)
         scrolly = squarepos[cidx][1];
 
     for (int idx = 1; idx <= squares; ++idx) {

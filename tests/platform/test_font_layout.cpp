@@ -8,6 +8,8 @@
 #include "screen/rounding.h"
 #include "support/doubles.h"
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
@@ -132,8 +134,49 @@ TEST_P(RealFontSizes, ClueEntriesFitThePanelAndFillItWithoutGaps)
     EXPECT_LT(f.lblClue[0].left + f.lblClue[0].width, f.board.left);
 }
 
+// Metrics of a label's own font, in pixels at 96 dpi (15 twips each).
+QFontMetricsF metricsOf(const Control &label)
+{
+    QFont font(label.fontName);
+    font.setBold(label.fontBold);
+    font.setPointSizeF(label.fontSize);
+    return QFontMetricsF(font);
+}
+
+// Height in twips of a text's inked part, in a label's own font.
+double inkHeight(const Control &label, const QString &text)
+{
+    return metricsOf(label).tightBoundingRect(text).height() * 15;
+}
+
+TEST_P(RealFontSizes, ClueNumbersAreAThirdOfTheirSquareAndBoldAndClearOfTheLetterInEveryView)
+{
+    RealFontScreen s(GetParam().width(), GetParam().height());
+    auto check = [&s](const char *view) {
+        const Control &square = s.g.form.D[1];
+        const Control &number = s.g.form.Dn[1];
+        ASSERT_TRUE(number.visible) << view;
+        EXPECT_TRUE(number.fontBold) << view;
+        EXPECT_GE(inkHeight(number, QStringLiteral("0123456789")), square.height * 0.3) << view;
+        // A capital fits the part of the square below the number, and centred
+        // there it starts below the digits, which are drawn from the top.
+        const double area = square.height * (1 - LetterAreaTop);
+        const double cap = metricsOf(square).capHeight() * 15;
+        EXPECT_LE(cap, area) << view;
+        EXPECT_LE(metricsOf(number).ascent() * 15, square.height - area + (area - cap) / 2) << view;
+    };
+    check("normal view");
+    for (int level = 4; level <= 8; ++level) {
+        s.g.viewmode = level;
+        s.g.currow = s.g.curcol = 1;
+        s.g.setzoom();
+        check("magnified");
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Screens, RealFontSizes,
-                         ::testing::Values(QSize(1024, 768), QSize(1920, 1080), QSize(1280, 1024), QSize(800, 600)),
+                         ::testing::Values(QSize(1024, 768), QSize(1920, 1080), QSize(1280, 1024), QSize(800, 600),
+                                           QSize(1366, 768), QSize(2560, 1440)),
                          [](const auto &info) {
                              return std::to_string(info.param.width()) + "x" + std::to_string(info.param.height());
                          });
