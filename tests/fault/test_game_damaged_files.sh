@@ -39,15 +39,17 @@ head -c 2M /dev/urandom >"$config/tamrivo3.ini"
 for n in 1 2 3 4 5; do cp "$(file "$n")" "$E2E_DIR/before/$n"; done
 cp "$config/tamrivo3.ini" "$E2E_DIR/before/settings"
 
-# walk_to N: from the first puzzle to puzzle N, one key a step. A key that
-# comes while the game still merges a big file waits in the one-key mailbox
-# and the next key would replace it, so each step waits to be heard.
+# walk_to N: from the first puzzle to puzzle N, one key a step. Each step is
+# announced as "Puzzle n" and then the puzzle's status; the next
+# key would replace a status still queued, so each step waits for both.
 walk_to() {
-    local n heard key=Home
+    local n heard said key=Home
     for n in $(seq 1 "$1"); do
         heard=$(e2e_said_count "Puzzle $n")
+        said=$(e2e_said_count "")
         e2e_key $key
-        e2e_wait_said_count "Puzzle $n" $((heard + 1))
+        e2e_wait_said_count "" $((said + 2))
+        [ "$(e2e_said_count "Puzzle $n")" -gt "$heard" ] || e2e_fail "puzzle $n was not announced"
         key=Right
     done
 }
