@@ -54,6 +54,7 @@ public:
     int saysync = 0;     // while >= 1 the tick speaks and waits
     QString tempdir;     // progress folder, with a trailing '/'
     int voice = 0;       // index into the installed voices
+    QString voicename;   // the chosen voice by name, from the settings file ("" when not stored)
     int speed = 2;       // 0 very slow .. 4 very fast
 
     // ---- Main window state ------------------------------------------------

@@ -42,8 +42,12 @@ public:
         ++stops;
     }
     int stops = 0;
-
-    void finish() { speaking = false; }
+    // Ends the utterance being spoken and tells the game, as a real voice does.
+    void finish()
+    {
+        speaking = false;
+        reportIdle();
+    }
     QStringList texts() const;
 };
 
