@@ -157,6 +157,24 @@ TEST_F(Settings, AVoiceKeptByNameThatIsNotOfferedFallsBackToTheFirst)
     EXPECT_TRUE(stored().endsWith("VoiceName\tAlba (rhvoice) through the speech service\r\n"));
 }
 
+TEST_F(Settings, AVoiceKeptByNameIsChosenWhenItJoinsTheListAfterStartUp)
+{
+    // The speech service lists its voices some seconds after start-up: the
+    // first voice speaks until then, and the kept one from then on.
+    const QString service = "Alba (rhvoice) through the speech service";
+    startWith("Voice\t2\r\nVoiceName\t" + service.toLatin1() + "\r\n");
+    EXPECT_EQ(h.voice.selected, 0);
+    h.voice.offer({"Bea (pico) through the speech service", service});
+    EXPECT_EQ(h.g().voice, 3);
+    EXPECT_EQ(h.voice.selected, 3);
+    // A voice chosen meanwhile by the solver is not taken away again.
+    h.drain();
+    h.press(Key::F1, Mod::Shift);
+    EXPECT_EQ(h.g().voice, 0);
+    h.voice.offer({"Cat (pico) through the speech service"});
+    EXPECT_EQ(h.voice.selected, 0);
+}
+
 TEST_F(Settings, OnlyAnExactVoiceNameLineIsTheName)
 {
     // Looser names are the index line's business, as they always were, and

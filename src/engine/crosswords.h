@@ -40,6 +40,8 @@ enum class Flow {
 class Crosswords {
 public:
     Crosswords(Services services, Environment environment);
+    Crosswords(const Crosswords &) = delete;
+    Crosswords &operator=(const Crosswords &) = delete;
 
     Services svc;
     Environment env;
@@ -126,6 +128,9 @@ public:
     void changevoice(int back);
     void changespeed();
     void applyVoiceSettings();
+    // Voices joined the list: a voice kept by name that was missing at
+    // start-up is selected now.
+    void voicesChanged();
     void updatedisplay();
     void spellit(QString s);
     void playwave(const QString &name);

@@ -45,6 +45,7 @@ struct SpeechServiceVoice::Shared {
     std::deque<std::function<void(Shared &)>> jobs;
     bool quit = false;
     bool connectDone = false;
+    bool listed = false;
     QList<ServiceVoiceEntry> voices;
     // Utterances: handed to the worker but not yet sent, and sent but not yet
     // ended (by message id). An end can overtake the reply to its own say.
@@ -54,6 +55,7 @@ struct SpeechServiceVoice::Shared {
     std::set<int> endedEarly;
     QObject *receiver = nullptr;        // null once the voice is gone
     std::function<void()> idleOnGameThread;
+    std::function<void()> voicesOnGameThread;
 
     SPDConnection *connection = nullptr;  // the worker's
     std::atomic<qint64> callStartedMs{0}; // 0 while no call runs
@@ -79,8 +81,10 @@ namespace {
 
 // The service's notifications carry no user data, only the client id of the
 // connection; this finds our side of it.
-std::mutex g_registryMutex;
-std::map<size_t, std::weak_ptr<SpeechServiceVoice::Shared>> g_registry;
+// Never destroyed: a worker left to finish may still use them while the
+// program ends.
+std::mutex &g_registryMutex = *new std::mutex;
+auto &g_registry = *new std::map<size_t, std::weak_ptr<SpeechServiceVoice::Shared>>;
 
 void onSpeechEnded(size_t messageId, size_t clientId, SPDNotificationType)
 {
@@ -110,39 +114,50 @@ void connectToService(SpeechServiceVoice::Shared &s)
     // No autospawn: the solver's service is used when it runs, never started by us.
     SPDConnection *c = spd_open2("quorel-crosswords", "speech", nullptr, SPD_MODE_THREADED, nullptr, 0, &error);
     std::free(error);
-    QList<ServiceVoiceEntry> voices;
     if (c) {
         c->callback_end = onSpeechEnded;
         c->callback_cancel = onSpeechEnded;
         spd_set_notification_on(c, SPD_END);
         spd_set_notification_on(c, SPD_CANCEL);
-        char **modules = spd_list_modules(c);
-        for (char **m = modules; m && *m; ++m) {
-            if (std::strcmp(*m, "dummy") == 0)
-                continue;  // the placeholder that only says the service is not set up
-            if (spd_set_output_module(c, *m) != 0)
-                continue;
-            SPDVoice **list = spd_list_synthesis_voices(c);
-            // The English voices themselves, not every variant of each.
-            for (SPDVoice **v = list; v && *v; ++v) {
-                const bool english = (*v)->language && std::strncmp((*v)->language, "en", 2) == 0;
-                const bool plain = !(*v)->variant || !*(*v)->variant || std::strcmp((*v)->variant, "none") == 0;
-                if (english && plain && (*v)->name)
-                    voices.append({QByteArray(*m), QByteArray((*v)->name),
-                                   QStringLiteral("%1 (%2) through the speech service")
-                                       .arg(QString::fromUtf8((*v)->name), QString::fromUtf8(*m))});
-            }
-            free_spd_voices(list);
-        }
-        free_spd_modules(modules);
     }
     std::lock_guard lock(s.mutex);
     s.connection = c;
-    s.voices = voices;
     s.connectDone = true;
     if (!c)
         s.lost = true;
     s.wake.notify_all();
+}
+
+// The English voices themselves, not every variant of each. A synthesiser
+// with many voices (espeak-ng lists over ten thousand with their variants)
+// takes seconds to list, so this runs after start-up and the voices join the
+// list when it is done.
+void listVoices(SpeechServiceVoice::Shared &s)
+{
+    QList<ServiceVoiceEntry> voices;
+    char **modules = spd_list_modules(s.connection);
+    for (char **m = modules; m && *m; ++m) {
+        if (std::strcmp(*m, "dummy") == 0)
+            continue;  // the placeholder that only says the service is not set up
+        if (spd_set_output_module(s.connection, *m) != 0)
+            continue;
+        SPDVoice **list = spd_list_synthesis_voices(s.connection);
+        for (SPDVoice **v = list; v && *v; ++v) {
+            const bool english = (*v)->language && std::strncmp((*v)->language, "en", 2) == 0;
+            const bool plain = !(*v)->variant || !*(*v)->variant || std::strcmp((*v)->variant, "none") == 0;
+            if (english && plain && (*v)->name)
+                voices.append({QByteArray(*m), QByteArray((*v)->name),
+                               QStringLiteral("%1 (%2) through the speech service")
+                                   .arg(QString::fromUtf8((*v)->name), QString::fromUtf8(*m))});
+        }
+        free_spd_voices(list);
+    }
+    free_spd_modules(modules);
+    std::lock_guard lock(s.mutex);
+    s.voices = voices;
+    s.listed = true;
+    if (!voices.isEmpty() && s.receiver && s.voicesOnGameThread)
+        QMetaObject::invokeMethod(s.receiver, s.voicesOnGameThread, Qt::QueuedConnection);
 }
 
 void runJobs(std::shared_ptr<SpeechServiceVoice::Shared> s)
@@ -154,6 +169,9 @@ void runJobs(std::shared_ptr<SpeechServiceVoice::Shared> s)
         g_registry[size_t(spd_get_client_id(s->connection))] = s;
     }
     s->callStartedMs = 0;
+    // Not timed: until it is done no voice of the service can be chosen.
+    if (s->connection)
+        listVoices(*s);
     for (;;) {
         std::function<void(SpeechServiceVoice::Shared &)> job;
         {
@@ -189,6 +207,7 @@ SpeechServiceVoice::SpeechServiceVoice() : m_shared(std::make_shared<Shared>())
         if (isIdle())
             reportIdle();
     };
+    m_shared->voicesOnGameThread = [this] { reportVoicesChanged(); };
     m_worker = std::thread(runJobs, m_shared);
     // The game waits for the service at most a second, once, at start-up.
     std::unique_lock lock(m_shared->mutex);
@@ -199,17 +218,21 @@ SpeechServiceVoice::SpeechServiceVoice() : m_shared(std::make_shared<Shared>())
 SpeechServiceVoice::~SpeechServiceVoice()
 {
     const bool hung = !available();
+    bool listing = false;
     {
         std::lock_guard lock(m_shared->mutex);
+        listing = m_shared->connection && !m_shared->listed;
         m_shared->receiver = nullptr;
         m_shared->idleOnGameThread = nullptr;
+        m_shared->voicesOnGameThread = nullptr;
         m_shared->jobs.clear();
         m_shared->quit = true;
     }
     m_shared->wake.notify_all();
-    // A worker stuck in a call to a service that never answers is left to
-    // finish on its own; it holds its own share of the state.
-    if (hung && m_shared->callStartedMs != 0)
+    // A worker stuck in a call to a service that never answers, or still
+    // listing voices, is left to finish on its own; it holds its own share of
+    // the state.
+    if ((hung && m_shared->callStartedMs != 0) || listing)
         m_worker.detach();
     else
         m_worker.join();

@@ -18,6 +18,7 @@ CombinedVoice::CombinedVoice(Voice &own, Voice *service) : m_own(own), m_service
             if (isIdle())
                 reportIdle();
         });
+        m_service->setVoicesChangedHandler([this] { reportVoicesChanged(); });
     }
 }
 

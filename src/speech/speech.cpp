@@ -125,3 +125,14 @@ void Crosswords::applyVoiceSettings()
     if (voice >= 0)
         svc.voice.selectVoice(voice);
 }
+
+void Crosswords::voicesChanged()
+{
+    if (voicename.isEmpty())
+        return;
+    const int index = int(svc.voice.voiceNames().indexOf(voicename));
+    if (index >= 0 && index != voice) {
+        voice = index;
+        svc.voice.selectVoice(voice);
+    }
+}

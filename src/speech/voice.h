@@ -32,6 +32,9 @@ public:
     // Called on the game's thread when the voice has finished everything it
     // was given, so a waiting phrase can follow at once.
     void setIdleHandler(std::function<void()> handler) { m_idleHandler = std::move(handler); }
+    // Called on the game's thread when voices have joined the list (a speech
+    // service answers its voice list some seconds after start-up).
+    void setVoicesChangedHandler(std::function<void()> handler) { m_voicesChangedHandler = std::move(handler); }
 
 protected:
     void reportIdle()
@@ -39,7 +42,13 @@ protected:
         if (m_idleHandler)
             m_idleHandler();
     }
+    void reportVoicesChanged()
+    {
+        if (m_voicesChangedHandler)
+            m_voicesChangedHandler();
+    }
 
 private:
     std::function<void()> m_idleHandler;
+    std::function<void()> m_voicesChangedHandler;
 };

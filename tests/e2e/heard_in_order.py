@@ -26,24 +26,24 @@ if welcome is None:
 time.sleep(1.5)
 press(wid, "Right")
 deadline = time.time() + 60
-while not log_times(log_path, "crosswords.speech: say: Puzzle 2") and time.time() < deadline:
+while not log_times(log_path, "crosswords.speech: say: Puzzle 1") and time.time() < deadline:
     time.sleep(0.05)
-said = log_times(log_path, "crosswords.speech: say: Puzzle 2")
+said = log_times(log_path, "crosswords.speech: say: Puzzle 1")
 if not said:
-    sys.exit("Puzzle 2 was never handed to the voice")
-# The first sound after "Puzzle 2" was handed over is its own; the welcome
+    sys.exit("Puzzle 1 was never handed to the voice")
+# The first sound after "Puzzle 1" was handed over is its own; the welcome
 # ended at the last sound before that.
 step = sink.first_loud(sink.index_at(said[0] - 0.005), 5)
 if step is None:
-    sys.exit("Puzzle 2 was never heard")
+    sys.exit("Puzzle 1 was never heard")
 welcome_end = sink.last_loud_before(step, welcome)
 heard_s = (welcome_end - welcome) / RATE
 handed_early_ms = 1000 * (sink.time_of(welcome_end) - said[0])
-print("welcome heard for %.1f s; Puzzle 2 handed over %d ms after its end" % (heard_s, -handed_early_ms))
+print("welcome heard for %.1f s; Puzzle 1 handed over %d ms after its end" % (heard_s, -handed_early_ms))
 if heard_s < 12:
     sys.exit("the welcome was cut short after %.1f s" % heard_s)
 if handed_early_ms > 30:
-    sys.exit("Puzzle 2 was handed over %d ms before the welcome had ended" % handed_early_ms)
+    sys.exit("Puzzle 1 was handed over %d ms before the welcome had ended" % handed_early_ms)
 
 delays = []
 for i in range(5):

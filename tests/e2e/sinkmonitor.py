@@ -30,7 +30,8 @@ class Monitor:
 
     def _record(self):
         rec = subprocess.Popen(["parec", "-d", "nullsink.monitor", "--raw", "--format=s16le", "--rate=%d" % RATE,
-                                "--channels=1", "--latency-msec=5"], stdout=subprocess.PIPE, bufsize=0)
+                                "--channels=1", "--latency-msec=5"], stdout=subprocess.PIPE,
+                               stderr=subprocess.DEVNULL, bufsize=0)
         while True:
             data = rec.stdout.read(CHUNK * 2)
             if not data:

@@ -42,6 +42,12 @@ public:
         ++stops;
     }
     int stops = 0;
+    // New voices join the list, as a speech service's do once it has listed them.
+    void offer(const QStringList &more)
+    {
+        names += more;
+        reportVoicesChanged();
+    }
     // Ends the utterance being spoken and tells the game, as a real voice does.
     void finish()
     {
