@@ -12,6 +12,7 @@
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
+#include <optional>
 
 namespace {
 // Latency the server is asked to keep between our write and the speaker.
@@ -24,6 +25,25 @@ constexpr qint64 kConnectTimeoutMs = 1000;
 // A server that has not played the audio this long after its own length has
 // stalled: the audio is dropped and the stream counts as finished.
 constexpr qint64 kStallGraceMs = 2000;
+}
+
+// With the main loop locked: waits until state() is ready (true) or has failed
+// (false), at most the connect timeout. Woken by every change of state; a
+// silent server is checked on the clock.
+template <typename State>
+bool waitForReady(pa_threaded_mainloop *loop, State state)
+{
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        if (const std::optional<bool> outcome = state())
+            return *outcome;
+        if (waited.elapsed() > kConnectTimeoutMs)
+            return false;
+        pa_threaded_mainloop_unlock(loop);
+        QThread::msleep(2);
+        pa_threaded_mainloop_lock(loop);
+    }
 }
 
 // Holds the main loop's lock for a scope.
@@ -91,19 +111,12 @@ bool PcmStream::connectServer()
     if (pa_threaded_mainloop_start(m_loop) < 0)
         return false;
     Lock lock(m_loop);
-    QElapsedTimer waited;
-    waited.start();
-    for (;;) {
+    return waitForReady(m_loop, [this]() -> std::optional<bool> {
         const pa_context_state_t state = pa_context_get_state(m_context);
-        if (state == PA_CONTEXT_READY)
-            return true;
-        if (!PA_CONTEXT_IS_GOOD(state) || waited.elapsed() > kConnectTimeoutMs)
-            return false;
-        // Woken by every change of state; a silent server is checked on the clock.
-        pa_threaded_mainloop_unlock(m_loop);
-        QThread::msleep(2);
-        pa_threaded_mainloop_lock(m_loop);
-    }
+        if (state == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(state))
+            return state == PA_CONTEXT_READY;
+        return std::nullopt;
+    });
 }
 
 bool PcmStream::openStream()
@@ -128,18 +141,12 @@ bool PcmStream::openStream()
                                          | PA_STREAM_AUTO_TIMING_UPDATE);
     if (pa_stream_connect_playback(m_stream, nullptr, &attr, flags, nullptr, nullptr) < 0)
         return false;
-    QElapsedTimer waited;
-    waited.start();
-    for (;;) {
+    return waitForReady(m_loop, [this]() -> std::optional<bool> {
         const pa_stream_state_t state = pa_stream_get_state(m_stream);
-        if (state == PA_STREAM_READY)
-            return true;
-        if (!PA_STREAM_IS_GOOD(state) || waited.elapsed() > kConnectTimeoutMs)
-            return false;
-        pa_threaded_mainloop_unlock(m_loop);
-        QThread::msleep(2);
-        pa_threaded_mainloop_lock(m_loop);
-    }
+        if (state == PA_STREAM_READY || !PA_STREAM_IS_GOOD(state))
+            return state == PA_STREAM_READY;
+        return std::nullopt;
+    });
 }
 
 void PcmStream::disconnectServer()
