@@ -25,9 +25,6 @@ public:
     virtual void selectVoice(int index) = 0;
     // Speaking rate on the scale -10 (slowest) .. 10 (fastest), 0 normal.
     virtual void setRate(int rate) = 0;
-    // Cut the sounding phrase at once and drop whatever the voice still holds;
-    // isIdle is true afterwards.
-    virtual void stop() = 0;
 
     // Called on the game's thread when the voice has finished everything it
     // was given, so a waiting phrase can follow at once.
