@@ -7,7 +7,7 @@ set -euo pipefail
 
 PACKAGES=(
     cmake g++ make pkgconf
-    qt6-base-dev qt6-multimedia-dev libespeak-ng-dev espeak-ng-data
+    qt6-base-dev libespeak-ng-dev espeak-ng-data
     libpulse-dev libspeechd-dev
     libgtest-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
