@@ -8,9 +8,12 @@
 #   process start -> welcome handed to the voice (median of several starts)
 #   idle CPU over a minute in the menu and in a puzzle
 #   peak RSS while playing
-# Usage: scripts/bench.sh [--audio] [KEYS]   (default 240 keys, 20 with --audio)
-#   --audio  plays through a PulseAudio null sink started for the run, and
-#            checks that speech reaches it and that the voice reports idle.
+# Usage: scripts/bench.sh [--audio] [KEYS]   (default 240 keys, 40 with --audio)
+#   --audio  plays through a private PulseAudio null sink started for the run
+#            and measures at the sink's monitor (bench/audio_latency.py): key
+#            to first audible sample, the gap between two queued phrases, and
+#            the floor of that measurement (xdotool plus a tone written into
+#            an open stream); it checks that the voice reports idle at the end.
 # BUILD_DIR (default build) is configured and built first (BENCH_NO_BUILD=1
 # takes it as it is, BUILD_DIR may be absolute); IDLE_SECONDS
 # (default 60) sets the idle measurements; STARTS (default 10) the starts.
@@ -19,11 +22,7 @@ cd "$(dirname "$0")/.."
 root=$PWD
 audio=0
 if [ "${1:-}" = "--audio" ]; then audio=1; shift; fi
-# With a real sink a phrase waits for the one before to be heard (speech is
-# never cut short), so keys are spaced further apart and fewer by default.
-keys="${1:-$([ $audio -eq 1 ] && echo 20 || echo 240)}"
-gap=0
-[ $audio -eq 1 ] && gap=5
+keys="${1:-$([ $audio -eq 1 ] && echo 40 || echo 240)}"
 build="${BUILD_DIR:-build}"
 idle_seconds="${IDLE_SECONDS:-60}"
 starts="${STARTS:-10}"
@@ -44,19 +43,8 @@ export QT_MESSAGE_PATTERN="%{time hh:mm:ss.zzz} %{category}: %{message}"
 WELCOME="say: Welcome to Quorel Crosswords volume 3."
 hz=$(getconf CLK_TCK)
 
-pulse_pid=""
-bench_cleanup() {
-    [ -n "$pulse_pid" ] && kill "$pulse_pid" 2>/dev/null
-    e2e_cleanup
-}
-trap bench_cleanup EXIT
 if [ $audio -eq 1 ]; then
-    command -v pulseaudio >/dev/null || { echo "--audio needs pulseaudio (apt-get install pulseaudio pulseaudio-utils)" >&2; exit 1; }
-    pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target=file:"$E2E_DIR/pulse.log" \
-        -L "module-null-sink sink_name=nullsink" -L module-native-protocol-unix &
-    pulse_pid=$!
-    for _ in $(seq 1 100); do pactl info >/dev/null 2>&1 && break; sleep 0.05; done
-    pactl info >/dev/null 2>&1 || { echo "PulseAudio did not start" >&2; exit 1; }
+    start_null_sink || { echo "--audio needs pulseaudio and pulseaudio-utils (scripts/setup.sh --test)" >&2; exit 1; }
 fi
 
 ms_of_day() { awk -F'[:.]' '{ printf "%d\n", (($1 * 60 + $2) * 60 + $3) * 1000 + $4 }'; }
@@ -91,16 +79,21 @@ done
 read -r start_med _ _ < <(stats "$E2E_DIR/start.txt")
 
 # Key-down -> voice: menu steps (Right and Left in turn), at uneven intervals
-# so keys land at every point of the 100 ms tick.
+# so keys land at every point of the 100 ms tick. With --audio: key-down to
+# the first audible sample at the sink, instead.
 e2e_start
 e2e_wait_say "Welcome to Quorel Crosswords volume 3." 20
+: >"$E2E_DIR/keys.txt"
 if [ $audio -eq 1 ]; then
-    timeout 8 parec -d nullsink.monitor --format=s16le --rate=22050 --channels=1 >"$E2E_DIR/monitor.raw" &
-    sleep 18  # the welcome lasts about 17 s
+    python3 bench/audio_latency.py "$E2E_WID" "$E2E_LOG" "$keys" "$E2E_DIR/audio.txt" || e2e_fail "audio measurement failed"
+    read -r _ tone_med _ < <(grep '^tone ' "$E2E_DIR/audio.txt")
+    read -r _ xdo_med _ < <(grep '^xdotool ' "$E2E_DIR/audio.txt")
+    read -r _ audio_med audio_p95 audio_n < <(grep '^key ' "$E2E_DIR/audio.txt")
+    read -r _ inside_med inside_p95 _ < <(grep '^inside ' "$E2E_DIR/audio.txt")
+    read -r _ gap_med gap_p95 gap_n < <(grep '^gap ' "$E2E_DIR/audio.txt")
 fi
 sleep 1
-: >"$E2E_DIR/keys.txt"
-for ((i = 1; i <= keys; i++)); do
+for ((i = 1; i <= (audio ? 0 : keys); i++)); do
     key=Right
     [ $((i % 2)) -eq 0 ] && key=Left
     before=$(says)
@@ -113,9 +106,9 @@ for ((i = 1; i <= keys; i++)); do
     [ "$(says)" -gt "$before" ] || e2e_fail "no utterance after key $i"
     t1=$(grep 'crosswords.speech: say' "$E2E_LOG" | sed -n "$((before + 1))p" | cut -d' ' -f1 | ms_of_day)
     echo $((t1 - t0)) >>"$E2E_DIR/keys.txt"
-    sleep "$gap.$((150 + (i * 37) % 150))"
+    sleep "0.$((150 + (i * 37) % 150))"
 done
-read -r key_med key_p95 key_n < <(stats "$E2E_DIR/keys.txt")
+[ $audio -eq 1 ] || read -r key_med key_p95 key_n < <(stats "$E2E_DIR/keys.txt")
 
 # Idle in the menu, then in a puzzle; then some play for the peak RSS.
 sleep 2
@@ -130,9 +123,8 @@ rss_kb=$(awk '/^VmHWM/ { print $2 }' "/proc/$E2E_PID/status")
 
 # With a real sink: the goodbye is spoken and waited for, so the program ends
 # only once the voice reports idle.
-heard="" idle_after=""
+idle_after=""
 if [ $audio -eq 1 ]; then
-    heard=$(sox -t raw -r 22050 -e signed -b 16 -c 1 "$E2E_DIR/monitor.raw" -n stat 2>&1 | awk '/RMS +amplitude/ { print $3 }')
     e2e_key F12
     e2e_wait_say "Are you sure you want to leave the programme?" 10
     sleep 0.5
@@ -158,8 +150,17 @@ read -r first_ms whole_help_ms <<<"$first"
 
 verdict() { awk -v v="$1" -v g="$2" 'BEGIN { print (v <= g ? "met" : "MISSED") }'; }
 printf '%-44s %12s %10s %s\n' "measure" "value" "goal" "verdict"
-printf '%-44s %12s %10s %s\n' "key-down -> voice, median ($key_n keys)" "$key_med ms" "60 ms" "$(verdict "$key_med" 60)"
-printf '%-44s %12s %10s %s\n' "key-down -> voice, p95" "$key_p95 ms" "110 ms" "$(verdict "$key_p95" 110)"
+if [ $audio -eq 1 ]; then
+    printf '%-44s %12s %10s %s\n' "key-down -> heard at the sink, median ($audio_n)" "$audio_med ms" "25 ms" "$(verdict "$audio_med" 25)"
+    printf '%-44s %12s %10s %s\n' "key-down -> heard at the sink, p95" "$audio_p95 ms" "40 ms" "$(verdict "$audio_p95" 40)"
+    printf '%-44s %12s %10s %s\n' "  floor: xdotool + tone into an open stream" "$((xdo_med + tone_med)) ms" "" "($xdo_med + $tone_med)"
+    printf '%-44s %12s %10s %s\n' "  key taken by the game -> heard, median" "$inside_med ms" "" "(p95 $inside_p95 ms)"
+    printf '%-44s %12s %10s %s\n' "gap between queued phrases, median ($gap_n)" "$gap_med ms" "60 ms" "$(verdict "$gap_med" 60)"
+    printf '%-44s %12s %10s %s\n' "gap between queued phrases, p95" "$gap_p95 ms" "" ""
+else
+    printf '%-44s %12s %10s %s\n' "key-down -> voice, median ($key_n keys)" "$key_med ms" "60 ms" "$(verdict "$key_med" 60)"
+    printf '%-44s %12s %10s %s\n' "key-down -> voice, p95" "$key_p95 ms" "110 ms" "$(verdict "$key_p95" 110)"
+fi
 printf '%-44s %12s %10s %s\n' "utterance -> first sample (worst text)" "$first_ms ms" "30 ms" "$(verdict "$first_ms" 30)"
 printf '%-44s %12s %10s %s\n' "  (help page 2 synthesised whole)" "$whole_help_ms ms" "" ""
 printf '%-44s %12s %10s %s\n' "start -> welcome, median of $starts" "$start_med ms" "300 ms" "$(verdict "$start_med" 300)"
@@ -167,7 +168,6 @@ printf '%-44s %12s %10s %s\n' "idle CPU, menu (${idle_seconds} s)" "$idle_menu %
 printf '%-44s %12s %10s %s\n' "idle CPU, puzzle (${idle_seconds} s)" "$idle_puzzle %" "0.5 %" "$(verdict "$idle_puzzle" 0.5)"
 printf '%-44s %12s %10s %s\n' "peak RSS while playing (VmHWM)" "$((rss_kb / 1024)) MB" "60 MB" "$(verdict "$((rss_kb / 1024))" 60)"
 if [ $audio -eq 1 ]; then
-    printf '%-44s %12s %10s %s\n' "null sink: RMS of speech at the sink" "$heard" "> 0" "$(awk -v v="$heard" 'BEGIN { print (v > 0 ? "met" : "MISSED") }')"
     printf '%-44s %12s %10s %s\n' "null sink: goodbye spoken -> program ended" "$idle_after ms" "" "(idle reported)"
 fi
 rm -rf "$E2E_DIR"

@@ -7,7 +7,8 @@ set -euo pipefail
 
 PACKAGES=(
     cmake g++ make pkgconf
-    qt6-base-dev qt6-multimedia-dev libespeak-ng-dev espeak-ng-data
+    qt6-base-dev libespeak-ng-dev espeak-ng-data
+    libpulse-dev libspeechd-dev
     libgtest-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
 )
@@ -21,6 +22,8 @@ if [ "${1:-}" = "--test" ]; then
     PACKAGES+=(scowl)
     # The checks of the installed files and of the Debian package.
     PACKAGES+=(dpkg-dev desktop-file-utils appstream shared-mime-info lintian)
+    # The solver's speech service, private to a test: speech-dispatcher with its espeak-ng module.
+    PACKAGES+=(speech-dispatcher speech-dispatcher-espeak-ng)
     # scripts/fuzz.sh: libFuzzer and the sanitizer runtimes come with clang.
     PACKAGES+=(clang libclang-rt-14-dev)
 fi

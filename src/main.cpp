@@ -8,7 +8,9 @@
 #include "platform/messagebox.h"
 #include "platform/qtprinter.h"
 #include "platform/qttextmeasure.h"
+#include "platform/speechservicevoice.h"
 #include "puzzle/resourcestore.h"
+#include "speech/combinedvoice.h"
 
 #include <QApplication>
 #include <QDir>
@@ -66,7 +68,12 @@ int main(int argc, char *argv[])
     const QSize pixels = screen ? screen->geometry().size() : QSize(1024, 768);
     const double twipsPerPixel = 1440.0 / dpi;
 
-    EspeakVoice voice;
+    // A sound server or speech service that has gone away must not end the
+    // program when we write to it.
+    std::signal(SIGPIPE, SIG_IGN);
+    EspeakVoice ownVoice;
+    SpeechServiceVoice serviceVoice;
+    CombinedVoice voice(ownVoice, &serviceVoice);
     ClipPlayer sound;
     MessageBoxConfirm confirm;
     QtTextMeasure measure(dpi);

@@ -119,7 +119,8 @@ TEST_F(Settings, ChangingVoiceOrSpeedRewritesTheFileWhole)
     h.press(Key::F1, Mod::Alt);
     EXPECT_EQ(stored(), QByteArray("Voice\t0\r\nSpeed\t3\r\n"));
     h.press(Key::F1, Mod::Shift);
-    EXPECT_EQ(stored(), QByteArray("Voice\t1\r\nSpeed\t3\r\n"));
+    // The chosen voice is kept by name too, on a third line.
+    EXPECT_EQ(stored(), QByteArray("Voice\t1\r\nSpeed\t3\r\nVoiceName\tEnglish (America)\r\n"));
     // No temporary file is left beside it.
     EXPECT_EQ(QDir(QFileInfo(path()).absolutePath()).entryList(QDir::Files), QStringList{"tamrivo3.ini"});
 
@@ -127,6 +128,60 @@ TEST_F(Settings, ChangingVoiceOrSpeedRewritesTheFileWhole)
     h.g().readSettings();
     EXPECT_EQ(h.g().voice, 1);
     EXPECT_EQ(h.g().speed, 3);
+    EXPECT_EQ(h.g().voicename, "English (America)");
+}
+
+TEST_F(Settings, AVoiceKeptByNameIsFoundByNameWhereverTheListNowPutsIt)
+{
+    const QString service = "Alba (rhvoice) through the speech service";
+    h.voice.names = {"English (Great Britain)", "English (America)", "English (Scotland)", service};
+    // The index is stale (a voice was installed since); the name wins.
+    EXPECT_EQ(startWith("Voice\t2\r\nSpeed\t1\r\nVoiceName\t" + service.toLatin1() + "\r\n"),
+              std::make_pair(3, 1));
+    EXPECT_EQ(h.voice.selected, 3);
+    // The line is read wherever it stands, and its name may hold anything but a line end.
+    EXPECT_EQ(startWith("VoiceName\tEnglish (Scotland)\r\nVoice\t0\r\n").first, 2);
+}
+
+TEST_F(Settings, AVoiceKeptByNameThatIsNotOfferedFallsBackToTheFirst)
+{
+    // The speech service is not running: its voice is missing from the list,
+    // though the stored index would point at one of ours.
+    EXPECT_EQ(startWith("Voice\t1\r\nSpeed\t3\r\nVoiceName\tAlba (rhvoice) through the speech service\r\n"),
+              std::make_pair(0, 3));
+    EXPECT_EQ(h.voice.selected, 0);
+    // The choice is not forgotten: a later save keeps the name for a run
+    // where the service is back.
+    h.drain();
+    h.press(Key::F1, Mod::Alt);
+    EXPECT_TRUE(stored().endsWith("VoiceName\tAlba (rhvoice) through the speech service\r\n"));
+}
+
+TEST_F(Settings, AVoiceKeptByNameIsChosenWhenItJoinsTheListAfterStartUp)
+{
+    // The speech service lists its voices some seconds after start-up: the
+    // first voice speaks until then, and the kept one from then on.
+    const QString service = "Alba (rhvoice) through the speech service";
+    startWith("Voice\t2\r\nVoiceName\t" + service.toLatin1() + "\r\n");
+    EXPECT_EQ(h.voice.selected, 0);
+    h.voice.offer({"Bea (pico) through the speech service", service});
+    EXPECT_EQ(h.g().voice, 3);
+    EXPECT_EQ(h.voice.selected, 3);
+    // A voice chosen meanwhile by the solver is not taken away again.
+    h.drain();
+    h.press(Key::F1, Mod::Shift);
+    EXPECT_EQ(h.g().voice, 0);
+    h.voice.offer({"Cat (pico) through the speech service"});
+    EXPECT_EQ(h.voice.selected, 0);
+}
+
+TEST_F(Settings, OnlyAnExactVoiceNameLineIsTheName)
+{
+    // Looser names are the index line's business, as they always were, and
+    // "VoiceName" itself is not part of "Voice", so it never sets the index.
+    EXPECT_EQ(startWith("voicename\tEnglish (America)\r\nVoiceNam\tEnglish (America)\r\nVoiceName\t1\r\n"),
+              std::make_pair(0, 2));
+    EXPECT_EQ(h.g().voicename, "1");
 }
 
 TEST_F(Settings, WritingCreatesTheFolderAndAnUnwritableFolderIsNoFailure)

@@ -40,6 +40,8 @@ enum class Flow {
 class Crosswords {
 public:
     Crosswords(Services services, Environment environment);
+    Crosswords(const Crosswords &) = delete;
+    Crosswords &operator=(const Crosswords &) = delete;
 
     Services svc;
     Environment env;
@@ -54,6 +56,7 @@ public:
     int saysync = 0;     // while >= 1 the tick speaks and waits
     QString tempdir;     // progress folder, with a trailing '/'
     int voice = 0;       // index into the installed voices
+    QString voicename;   // the chosen voice by name, from the settings file ("" when not stored)
     int speed = 2;       // 0 very slow .. 4 very fast
 
     // ---- Main window state ------------------------------------------------
@@ -125,6 +128,9 @@ public:
     void changevoice(int back);
     void changespeed();
     void applyVoiceSettings();
+    // Voices joined the list: a voice kept by name that was missing at
+    // start-up is selected now.
+    void voicesChanged();
     void updatedisplay();
     void spellit(QString s);
     void playwave(const QString &name);

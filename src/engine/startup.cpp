@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 #include "engine/crosswords.h"
+#include "speech/voice.h"
 
 #include <QDir>
 
 Crosswords::Crosswords(Services services, Environment environment)
     : svc(services), env(std::move(environment)), form(Form::design())
 {
+    svc.voice.setVoicesChangedHandler([this] { voicesChanged(); });
 }
+
 
 void Crosswords::Form_Load()
 {

@@ -76,6 +76,10 @@ EspeakVoice::EspeakVoice()
     selectVoice(0);
     setRate(0);
     m_stream = std::make_unique<PcmStream>(m_sampleRate);
+    m_stream->setFinishedHandler([this] {
+        if (isIdle())
+            reportIdle();
+    });
     m_pieceTimer.setSingleShot(true);
     m_pieceTimer.setInterval(0);
     QObject::connect(&m_pieceTimer, &QTimer::timeout, &m_pieceTimer, [this] { synthesiseNextPiece(); });
@@ -125,11 +129,30 @@ bool EspeakVoice::isIdle()
     return !m_stream || (m_pieces.isEmpty() && m_stream->isIdle());
 }
 
+QByteArray EspeakVoice::withoutLeadingSilence(QByteArray pcm)
+{
+    qsizetype zeros = 0;
+    while (zeros + 1 < pcm.size() && pcm[zeros] == 0 && pcm[zeros + 1] == 0)
+        zeros += 2;
+    pcm.remove(0, zeros);
+    return pcm;
+}
+
+void EspeakVoice::playNextPiece()
+{
+    const Piece piece = m_pieces.takeFirst();
+    const QByteArray pcm = synthesise(piece.text);
+    // The voice starts many phrases with exact silence (50 ms before the "P"
+    // of "Puzzle"): after a pause that is only delay, so it is dropped. Pauses
+    // between the sentences of one utterance stay.
+    m_stream->append(piece.startsUtterance ? withoutLeadingSilence(pcm) : pcm);
+}
+
 void EspeakVoice::synthesiseNextPiece()
 {
     if (m_pieces.isEmpty())
         return;
-    m_stream->append(synthesise(m_pieces.takeFirst()));
+    playNextPiece();
     if (!m_pieces.isEmpty())
         m_pieceTimer.start();
 }
@@ -138,7 +161,7 @@ void EspeakVoice::synthesiseAllPieces()
 {
     m_pieceTimer.stop();
     while (!m_pieces.isEmpty())
-        m_stream->append(synthesise(m_pieces.takeFirst()));
+        playNextPiece();
 }
 
 void EspeakVoice::speak(const QString &text)
@@ -146,7 +169,9 @@ void EspeakVoice::speak(const QString &text)
     // Without an audio device nothing would be heard: skip the synthesis.
     if (!m_stream || !m_stream->hasDevice())
         return;
-    m_pieces.append(sentences(text));
+    const QStringList pieces = sentences(text);
+    for (qsizetype i = 0; i < pieces.size(); ++i)
+        m_pieces.append({pieces[i], i == 0});
     // The first sentence plays at once unless earlier speech is still being
     // synthesised; the rest follows while it plays.
     if (!m_pieceTimer.isActive())

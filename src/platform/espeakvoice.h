@@ -21,10 +21,10 @@ public:
     bool isIdle() override;
     void speak(const QString &text) override;
     void speakAndWait(const QString &text) override;
+    void stop() override;
     QStringList voiceNames() override;
     void selectVoice(int index) override;
     void setRate(int rate) override;
-    void stop() override;
 
     bool available() const { return m_sampleRate > 0; }
     // Synthesises without playing; for measurements.
@@ -34,6 +34,8 @@ public:
     // A text cut after each sentence, so that speaking starts once the first
     // sentence is synthesised; joined, the pieces are the text again.
     static QStringList sentences(const QString &text);
+    // 16-bit PCM without the exact silence it starts with.
+    static QByteArray withoutLeadingSilence(QByteArray pcm);
 
 private:
     struct VoiceEntry {
@@ -41,6 +43,7 @@ private:
         QByteArray identifier;
     };
     int m_sampleRate = 0;
+    void playNextPiece();
     void synthesiseNextPiece();
     void synthesiseAllPieces();
 
@@ -49,6 +52,10 @@ private:
     std::unique_ptr<PcmStream> m_stream;
     // Sentences still to be synthesised, one per turn of the event loop, so a
     // long help page starts to sound after its first sentence, not its last.
-    QStringList m_pieces;
+    struct Piece {
+        QString text;
+        bool startsUtterance = false;
+    };
+    QList<Piece> m_pieces;
     QTimer m_pieceTimer;
 };

@@ -4,6 +4,7 @@
 
 #include "engine/crosswords.h"
 #include "screen/palette.h"
+#include "speech/voice.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -64,6 +65,17 @@ GameWindow::GameWindow(Crosswords &game, QWidget *parent) : QWidget(parent), m_g
     connect(&m_timer, &QTimer::timeout, this, &GameWindow::tick);
     // Ctrl silences the game in every window of it, a confirmation box too.
     qApp->installEventFilter(this);
+    // When the voice has finished and phrases are waiting, the next one
+    // follows now instead of at the next tick, up to 100 ms later.
+    m_game.svc.voice.setIdleHandler([this] {
+        if (!m_game.saymsg.isEmpty())
+            tickSoon();
+    });
+}
+
+GameWindow::~GameWindow()
+{
+    m_game.svc.voice.setIdleHandler(nullptr);
 }
 
 bool GameWindow::eventFilter(QObject *watched, QEvent *e)
@@ -93,6 +105,7 @@ void GameWindow::closeForQuit()
 
 void GameWindow::tick()
 {
+    const QString queued = m_game.saymsg;
     m_game.Engine_Timer();
     // A key still in the mailbox (the engine's own move after a letter, or a
     // key that waited behind it) is served now, not a period later: at a
@@ -100,6 +113,19 @@ void GameWindow::tick()
     if (m_timer.isActive() && m_game.keyWaiting())
         QTimer::singleShot(0, this, &GameWindow::tick);
     repaintIfChanged();
+    // A tick that took a phrase the voice had nothing to say for (an empty
+    // one, or one said while there is no sound) leaves the voice idle with
+    // phrases still waiting: the next tick follows at once, too.
+    if (!m_game.saymsg.isEmpty() && m_game.saymsg != queued && m_game.svc.voice.isIdle())
+        tickSoon();
+}
+
+void GameWindow::tickSoon()
+{
+    if (!m_timer.isActive())
+        return;
+    m_timer.start();
+    QTimer::singleShot(0, this, &GameWindow::tick);
 }
 
 void GameWindow::repaintIfChanged()
@@ -211,12 +237,8 @@ void GameWindow::keyPressEvent(QKeyEvent *e)
         return;
     m_game.Form_KeyDown(code, modifierMask(e->modifiers()));
     // Serve the key now instead of at the next tick, up to 100 ms away: that
-    // wait was most of the delay before the game spoke. The tick's period
-    // starts again from here.
-    if (m_timer.isActive()) {
-        m_timer.start();
-        QTimer::singleShot(0, this, &GameWindow::tick);
-    }
+    // wait was most of the delay before the game spoke.
+    tickSoon();
 }
 
 QRectF GameWindow::rectOf(const Control &c) const

@@ -17,6 +17,7 @@ class GameWindow : public QWidget {
     Q_OBJECT
 public:
     explicit GameWindow(Crosswords &game, QWidget *parent = nullptr);
+    ~GameWindow() override;
 
     // Shows the window full screen and starts the tick.
     void start();
@@ -44,6 +45,9 @@ private:
         int index = 0;
     };
     void tick();
+    // Runs a tick as soon as the event loop is free, and restarts the 100 ms
+    // period from there.
+    void tickSoon();
     void repaintIfChanged();
     std::optional<Hit> hitTest(QPointF pos) const;
     void click(const Hit &hit);

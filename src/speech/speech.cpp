@@ -6,6 +6,8 @@
 #include "speech/speakable.h"
 #include "speech/voice.h"
 
+#include <algorithm>
+
 namespace {
 
 const char *const kSpeedNames[] = {"very slow", "slow", "normal", "fast", "very fast"};
@@ -93,6 +95,7 @@ void Crosswords::changevoice(int back)
     if (voice < 0)
         voice = n - 1;
     svc.voice.selectVoice(voice);
+    voicename = names[voice];
     saymsg = QStringLiteral("Voice changed to ") + names[voice];
     writeSettings();
 }
@@ -107,13 +110,29 @@ void Crosswords::changespeed()
     writeSettings();
 }
 
-// Start-up: the stored voice and speed go to the voice. A voice that is no
-// longer installed falls back to the first.
+// Start-up: the stored voice and speed go to the voice. A voice stored by
+// name is found by name; one that is no longer offered (a speech service that
+// is not running, a voice uninstalled) falls back to the first, as does an
+// index past the end of the list.
 void Crosswords::applyVoiceSettings()
 {
     svc.voice.setRate(rateForSpeed(speed));
-    if (voice >= svc.voice.voiceNames().size())
+    const QStringList names = svc.voice.voiceNames();
+    if (!voicename.isEmpty())
+        voice = std::max(0, int(names.indexOf(voicename)));
+    if (voice >= names.size())
         voice = 0;
     if (voice >= 0)
         svc.voice.selectVoice(voice);
+}
+
+void Crosswords::voicesChanged()
+{
+    if (voicename.isEmpty())
+        return;
+    const int index = int(svc.voice.voiceNames().indexOf(voicename));
+    if (index >= 0 && index != voice) {
+        voice = index;
+        svc.voice.selectVoice(voice);
+    }
 }

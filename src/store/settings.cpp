@@ -53,10 +53,13 @@ int settingValue(const QString &text)
 // a line counts for a setting when its name is any part of the setting's name
 // ("Voi" and even an empty name match "Voice"), so a line with an empty name
 // sets both. Lines without a Tab are ignored; a missing file is created empty.
+// A "VoiceName" line (exactly that name) keeps the voice by name as well;
+// start-up prefers it to the index, which changes when voices come and go.
 void Crosswords::readSettings()
 {
     voice = 0;
     speed = 2;
+    voicename.clear();
     const QString path = env.settingsFile;
     if (path.isEmpty())
         return;
@@ -87,6 +90,10 @@ void Crosswords::readSettings()
         const QStringList fields = line.split(QLatin1Char('\t'));
         if (fields.size() < 2)
             continue;
+        if (fields[0] == QLatin1String("VoiceName")) {
+            voicename = line.mid(fields[0].size() + 1);
+            continue;
+        }
         if (voiceName.contains(fields[0], Qt::CaseSensitive))
             voice = settingValue(fields[1]);
         if (speedName.contains(fields[0], Qt::CaseSensitive))
@@ -108,7 +115,10 @@ void Crosswords::writeSettings()
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return;
-    const QByteArray bytes = toAnsi(QStringLiteral("Voice\t%1\r\nSpeed\t%2\r\n").arg(voice).arg(speed));
+    QString text = QStringLiteral("Voice\t%1\r\nSpeed\t%2\r\n").arg(voice).arg(speed);
+    if (!voicename.isEmpty())
+        text += QStringLiteral("VoiceName\t") + voicename + QStringLiteral("\r\n");
+    const QByteArray bytes = toAnsi(text);
     if (file.write(bytes) == bytes.size())
         file.commit();
 }

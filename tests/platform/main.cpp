@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
-// Entry point of the platform tests: fonts and audio need an application object.
-#include <QGuiApplication>
+// Entry point of the platform tests: fonts, audio and the window need an application object.
+#include <QApplication>
 #include <gtest/gtest.h>
 
 void quorelInitResources();
@@ -12,7 +12,7 @@ int main(int argc, char **argv)
     // environment: never look for a display.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     quorelInitResources();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

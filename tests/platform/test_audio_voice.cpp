@@ -62,6 +62,20 @@ TEST(EspeakVoice, SynthesisesSpeechAndFasterRatesGiveShorterAudio)
     EXPECT_TRUE(voice.synthesise(QString()).isEmpty());
 }
 
+TEST(EspeakVoice, APhraseStartsWithItsFirstSoundNotWithTheSilenceBeforeIt)
+{
+    EspeakVoice voice;
+    const QByteArray pcm = voice.synthesise(QStringLiteral("Puzzle 2"));
+    const QByteArray trimmed = EspeakVoice::withoutLeadingSilence(pcm);
+    EXPECT_LT(trimmed.size(), pcm.size() - 22050 * 2 / 50);  // over 20 ms of silence dropped
+    EXPECT_TRUE(pcm.endsWith(trimmed));                      // and nothing else
+    ASSERT_GE(trimmed.size(), 2);
+    EXPECT_TRUE(trimmed[0] != 0 || trimmed[1] != 0);
+    EXPECT_TRUE(EspeakVoice::withoutLeadingSilence(QByteArray(6, '\0')).isEmpty());
+    const QByteArray quiet("\0\0\x01\0", 4);  // the faintest sound is kept
+    EXPECT_EQ(EspeakVoice::withoutLeadingSilence(quiet), QByteArray("\x01\0", 2));
+}
+
 TEST(EspeakVoice, RatesMapToSensibleWordsPerMinuteAndAreClamped)
 {
     EXPECT_EQ(EspeakVoice::wordsPerMinute(0), 175);

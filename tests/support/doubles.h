@@ -42,8 +42,18 @@ public:
         ++stops;
     }
     int stops = 0;
-
-    void finish() { speaking = false; }
+    // New voices join the list, as a speech service's do once it has listed them.
+    void offer(const QStringList &more)
+    {
+        names += more;
+        reportVoicesChanged();
+    }
+    // Ends the utterance being spoken and tells the game, as a real voice does.
+    void finish()
+    {
+        speaking = false;
+        reportIdle();
+    }
     QStringList texts() const;
 };
 
