@@ -17,11 +17,16 @@
 #include <QStringList>
 #include <deque>
 
+// A number that grows with every utterance and every sound, so a trace can
+// put speech and sound back in the order they happened.
+long long nextEventOrder();
+
 class RecordingVoice : public Voice {
 public:
     struct Utterance {
         QString text;
         bool waited = false;
+        long long order = nextEventOrder();
     };
     std::vector<Utterance> utterances;
     QStringList names{QStringLiteral("English (Great Britain)"), QStringLiteral("English (America)")};
@@ -63,6 +68,7 @@ public:
         QString name;
         bool waited = false;
         QByteArray wave;
+        long long order = nextEventOrder();
     };
     std::vector<Play> plays;
     void play(const QString &name, const QByteArray &wave, bool wait) override { plays.push_back({name, wait, wave}); }
