@@ -227,7 +227,10 @@ public:
         const QStringList changes = collect();
         if (what.isEmpty() && changes.isEmpty())
             return;
-        m_lines.append(QStringLiteral("== ") + (what.isEmpty() ? QStringLiteral("calls") : what));
+        // Direct calls between two steps share one heading.
+        if (!what.isEmpty() || m_lines.isEmpty() || !m_inCalls)
+            m_lines.append(QStringLiteral("== ") + (what.isEmpty() ? QStringLiteral("calls") : what));
+        m_inCalls = what.isEmpty();
         m_lines += changes;
     }
 
@@ -330,6 +333,7 @@ private:
     std::size_t m_voiceSeen = 0, m_soundSeen = 0;
     qsizetype m_prompts = 0, m_printed = 0;
     int m_quits = 0;
+    bool m_inCalls = false;  // the last heading written is "calls"
 };
 
 // Every harness made inside a running test of this program is traced.
