@@ -45,6 +45,7 @@ public:
     {
         speaking = false;
         ++stops;
+        stopOrders.push_back(nextEventOrder());
     }
     int stops = 0;
     // New voices join the list, as a speech service's do once it has listed them.
@@ -59,6 +60,7 @@ public:
         speaking = false;
         reportIdle();
     }
+    std::vector<long long> stopOrders;  // when each stop came, among utterances and sounds
     QStringList texts() const;
 };
 
@@ -72,8 +74,13 @@ public:
     };
     std::vector<Play> plays;
     void play(const QString &name, const QByteArray &wave, bool wait) override { plays.push_back({name, wait, wave}); }
-    void stop() override { ++stops; }
+    void stop() override
+    {
+        ++stops;
+        stopOrders.push_back(nextEventOrder());
+    }
     int stops = 0;
+    std::vector<long long> stopOrders;  // when each stop came, among utterances and sounds
     QStringList names() const;
 };
 

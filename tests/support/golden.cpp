@@ -238,7 +238,7 @@ private:
     QStringList collect()
     {
         QStringList out;
-        // Speech and sound in the order they happened.
+        // Speech, sounds and silencing in the order they happened.
         QMap<long long, QString> heard;
         const auto &utterances = m_h.voice.utterances;
         for (; m_voiceSeen < utterances.size(); ++m_voiceSeen) {
@@ -250,6 +250,10 @@ private:
             const auto &p = plays[m_soundSeen];
             heard[p.order] = (p.waited ? QStringLiteral("play-wait ") : QStringLiteral("play ")) + p.name;
         }
+        for (; m_voiceStops < m_h.voice.stopOrders.size(); ++m_voiceStops)
+            heard[m_h.voice.stopOrders[m_voiceStops]] = QStringLiteral("stop voice");
+        for (; m_soundStops < m_h.sound.stopOrders.size(); ++m_soundStops)
+            heard[m_h.sound.stopOrders[m_soundStops]] = QStringLiteral("stop sound");
         out += heard.values();
         for (; m_prompts < m_h.confirm.prompts.size(); ++m_prompts)
             out.append(QStringLiteral("confirm ") + quotedText(m_h.confirm.prompts[m_prompts]));
@@ -330,7 +334,7 @@ private:
     QStringList m_lines;
     Form m_form;
     Files m_files;
-    std::size_t m_voiceSeen = 0, m_soundSeen = 0;
+    std::size_t m_voiceSeen = 0, m_soundSeen = 0, m_voiceStops = 0, m_soundStops = 0;
     qsizetype m_prompts = 0, m_printed = 0;
     int m_quits = 0;
     bool m_inCalls = false;  // the last heading written is "calls"
