@@ -165,33 +165,141 @@ void Form::sendToBack(Control &c)
     c.z = --zBack;
 }
 
+namespace {
+
+// The window's control order, with names: one home for it. Works on a const
+// or a mutable form.
+template<typename F, typename Each>
+void visitControls(F &f, Each each)
+{
+    auto single = [&each](const char *name, auto &c) { each(QLatin1String(name), -1, c); };
+    auto array = [&each](const char *name, auto &controls) {
+        for (std::size_t i = 0; i < controls.size(); ++i)
+            each(QLatin1String(name), int(i), controls[i]);
+    };
+    single("picbox", f.picbox);
+    single("shpsel", f.shpsel);
+    array("D", f.D);
+    array("Dn", f.Dn);
+    single("board", f.board);
+    single("lbl2", f.lbl2);
+    single("lblTitle", f.lblTitle);
+    array("lbl1", f.lbl1);
+    array("lbl4", f.lbl4);
+    array("lbl5", f.lbl5);
+    array("lblClue", f.lblClue);
+    array("lblIn", f.lblIn);
+    array("lblInn", f.lblInn);
+    array("lblKey", f.lblKey);
+    single("lblBack", f.lblBack);
+    array("lblMenu", f.lblMenu);
+    single("imgBack", f.imgBack);
+}
+
+QString kindName(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Label: return QStringLiteral("Label");
+    case ControlKind::Shape: return QStringLiteral("Shape");
+    case ControlKind::Image: return QStringLiteral("Image");
+    case ControlKind::PictureBox: return QStringLiteral("PictureBox");
+    }
+    return QString();
+}
+
+} // namespace
+
+QString quotedText(const QString &text)
+{
+    QString out = QStringLiteral("\"");
+    for (const QChar ch : text) {
+        if (ch == QLatin1Char('"') || ch == QLatin1Char('\\'))
+            out.append(QLatin1Char('\\')).append(ch);
+        else if (ch == QLatin1Char('\n'))
+            out.append(QLatin1String("\\n"));
+        else if (ch == QLatin1Char('\r'))
+            out.append(QLatin1String("\\r"));
+        else if (ch == QLatin1Char('\t'))
+            out.append(QLatin1String("\\t"));
+        else if (ch.unicode() < 0x20)
+            out.append(QStringLiteral("\\x%1").arg(ch.unicode(), 2, 16, QLatin1Char('0')));
+        else
+            out.append(ch);
+    }
+    return out.append(QLatin1Char('"'));
+}
+
+namespace {
+
+// Thousandths of a twip are far below a pixel; fewer digits keep rounding noise out.
+QString number(double v)
+{
+    QString text = QString::number(v, 'f', 3);
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
+}
+
+QString colour(std::uint32_t c)
+{
+    return QStringLiteral("%1").arg(c, 6, 16, QLatin1Char('0')).toUpper();
+}
+
+} // namespace
+
+QString describeControl(const Control &c, const Control *before)
+{
+    QStringList words;
+    auto add = [&](const char *name, auto Control::*field, const QString &text) {
+        if (!before || before->*field != c.*field)
+            words.append(QLatin1String(name) + QLatin1Char('=') + text);
+    };
+    add("kind", &Control::kind, kindName(c.kind));
+    add("caption", &Control::caption, quotedText(c.caption));
+    add("left", &Control::left, number(c.left));
+    add("top", &Control::top, number(c.top));
+    add("width", &Control::width, number(c.width));
+    add("height", &Control::height, number(c.height));
+    add("back", &Control::backColor, colour(c.backColor));
+    add("fore", &Control::foreColor, colour(c.foreColor));
+    add("font", &Control::fontName, quotedText(c.fontName));
+    add("size", &Control::fontSize, number(c.fontSize));
+    add("bold", &Control::fontBold, QString::number(c.fontBold));
+    add("visible", &Control::visible, QString::number(c.visible));
+    add("transparent", &Control::transparent, QString::number(c.transparent));
+    add("border", &Control::border, QString::number(c.border));
+    add("centred", &Control::centred, QString::number(c.centred));
+    add("z", &Control::z, QString::number(c.z));
+    return words.join(QLatin1Char(' '));
+}
+
 std::vector<Control *> Form::controls()
 {
-    std::vector<Control *> all{&picbox, &shpsel};
-    auto add = [&all](std::vector<Control> &array) {
-        for (Control &c : array)
-            all.push_back(&c);
-    };
-    add(D);
-    add(Dn);
-    all.push_back(&board);
-    all.push_back(&lbl2);
-    all.push_back(&lblTitle);
-    add(lbl1);
-    add(lbl4);
-    add(lbl5);
-    add(lblClue);
-    add(lblIn);
-    add(lblInn);
-    add(lblKey);
-    all.push_back(&lblBack);
-    add(lblMenu);
-    all.push_back(&imgBack);
+    std::vector<Control *> all;
+    visitControls(*this, [&all](const QString &, int, Control &c) { all.push_back(&c); });
     return all;
 }
 
 std::vector<const Control *> Form::controls() const
 {
-    auto all = const_cast<Form *>(this)->controls();
-    return {all.begin(), all.end()};
+    std::vector<const Control *> all;
+    visitControls(*this, [&all](const QString &, int, const Control &c) { all.push_back(&c); });
+    return all;
+}
+
+void Form::forEachControl(const std::function<void(const QString &, int, const Control &)> &each) const
+{
+    visitControls(*this, each);
+}
+
+QStringList Form::dump() const
+{
+    QStringList lines{QStringLiteral("font size=") + number(fontSize)};
+    forEachControl([&lines](const QString &name, int index, const Control &c) {
+        const QString id = index < 0 ? name : QStringLiteral("%1[%2]").arg(name).arg(index);
+        lines.append(id + QLatin1Char(' ') + describeControl(c));
+    });
+    return lines;
 }

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // Colours are &H00BBGGRR values, as the game stores and compares them. Every
@@ -53,6 +55,14 @@ struct Control {
     bool operator==(const Control &) const = default;
 };
 
+// Text in double quotes with backslash escapes for quotes, backslashes and
+// control characters, so that it stays on one line.
+QString quotedText(const QString &text);
+
+// Every painted property of a control as "name=value" words in a fixed order;
+// with `before`, only the properties that differ from it.
+QString describeControl(const Control &c, const Control *before = nullptr);
+
 // Lays a square's clue-number label over the top half of the square.
 void placeNumberOver(Control &number, const Control &square);
 
@@ -96,6 +106,12 @@ struct Form {
     // Every control in the window's control order (for scaling and painting).
     std::vector<Control *> controls();
     std::vector<const Control *> controls() const;
+    // The same order with each control's name and array index (-1 outside an array).
+    void forEachControl(const std::function<void(const QString &name, int index, const Control &)> &each) const;
+
+    // A text picture of the window for diagnosis: the measuring font, then one
+    // line per control ("D[14] kind=Label caption=\"A\" ...") in control order.
+    QStringList dump() const;
 
     bool operator==(const Form &) const = default;
 

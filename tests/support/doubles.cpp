@@ -2,6 +2,12 @@
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 #include "support/doubles.h"
 
+long long nextEventOrder()
+{
+    static long long order = 0;
+    return ++order;
+}
+
 void RecordingVoice::speak(const QString &text)
 {
     utterances.push_back({text, false});

@@ -17,11 +17,16 @@
 #include <QStringList>
 #include <deque>
 
+// A number that grows with every utterance and every sound, so a trace can
+// put speech and sound back in the order they happened.
+long long nextEventOrder();
+
 class RecordingVoice : public Voice {
 public:
     struct Utterance {
         QString text;
         bool waited = false;
+        long long order = nextEventOrder();
     };
     std::vector<Utterance> utterances;
     QStringList names{QStringLiteral("English (Great Britain)"), QStringLiteral("English (America)")};
@@ -40,6 +45,7 @@ public:
     {
         speaking = false;
         ++stops;
+        stopOrders.push_back(nextEventOrder());
     }
     int stops = 0;
     // New voices join the list, as a speech service's do once it has listed them.
@@ -54,6 +60,7 @@ public:
         speaking = false;
         reportIdle();
     }
+    std::vector<long long> stopOrders;  // when each stop came, among utterances and sounds
     QStringList texts() const;
 };
 
@@ -63,11 +70,17 @@ public:
         QString name;
         bool waited = false;
         QByteArray wave;
+        long long order = nextEventOrder();
     };
     std::vector<Play> plays;
     void play(const QString &name, const QByteArray &wave, bool wait) override { plays.push_back({name, wait, wave}); }
-    void stop() override { ++stops; }
+    void stop() override
+    {
+        ++stops;
+        stopOrders.push_back(nextEventOrder());
+    }
     int stops = 0;
+    std::vector<long long> stopOrders;  // when each stop came, among utterances and sounds
     QStringList names() const;
 };
 

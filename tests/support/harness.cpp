@@ -74,6 +74,27 @@ QByteArray catalogueBytes(const QStringList &names)
     return out;
 }
 
+QString keyName(int key, int mods)
+{
+    static const QMap<int, QString> names{
+        {Key::Backspace, "Backspace"}, {Key::Tab, "Tab"},     {Key::Enter, "Enter"},     {Key::Escape, "Escape"},
+        {Key::Space, "Space"},         {Key::PageUp, "PageUp"}, {Key::PageDown, "PageDown"}, {Key::End, "End"},
+        {Key::Home, "Home"},           {Key::Left, "Left"},   {Key::Up, "Up"},           {Key::Right, "Right"},
+        {Key::Down, "Down"},           {Key::Delete, "Delete"}, {Key::NumPlus, "NumPlus"}, {Key::NumMinus, "NumMinus"}};
+    QString name = names.value(key);
+    if (key >= Key::A && key <= Key::Z)
+        name = QChar(key);
+    else if (key >= Key::F1 && key <= Key::F12)
+        name = QStringLiteral("F%1").arg(key - Key::F1 + 1);
+    else if (name.isEmpty())
+        name = QStringLiteral("key%1").arg(key);
+    if (mods == Mod::Engine)
+        return QStringLiteral("Engine+") + name;
+    const QString prefix = QLatin1String(mods & Mod::Ctrl ? "Ctrl+" : "") + QLatin1String(mods & Mod::Alt ? "Alt+" : "")
+                           + QLatin1String(mods & Mod::Shift ? "Shift+" : "");
+    return prefix + name;
+}
+
 Harness::Harness(QList<QByteArray> puzzles)
 {
     if (puzzles.isEmpty()) {
@@ -96,34 +117,57 @@ Harness::Harness(QList<QByteArray> puzzles)
     env.settingsFile = dir.filePath(QStringLiteral("config/tamrivo3.ini"));
     env.documentsDir = dir.filePath(QStringLiteral("Documents"));
     game = std::make_unique<Crosswords>(Services{voice, sound, confirm, measure, resources, printer, app}, env);
+    if (harnessObserverFactory())
+        m_observer = harnessObserverFactory()(*this);
+}
+
+std::function<std::unique_ptr<HarnessObserver>(Harness &)> &harnessObserverFactory()
+{
+    static std::function<std::unique_ptr<HarnessObserver>(Harness &)> factory;
+    return factory;
+}
+
+void Harness::observe(const QString &what)
+{
+    if (m_observer)
+        m_observer->step(what);
 }
 
 void Harness::start()
 {
+    observe(QString());
     game->Form_Load();
     game->Form_Activate();
     game->Engine_Timer();
+    observe(QStringLiteral("start"));
 }
 
 void Harness::press(int key, int mods)
 {
+    observe(QString());
     game->Form_KeyDown(key, mods);
     game->Engine_Timer();
+    observe(QStringLiteral("press ") + keyName(key, mods));
 }
 
 void Harness::tick(int n)
 {
+    observe(QString());
     for (int i = 0; i < n; ++i)
         game->Engine_Timer();
+    observe(QStringLiteral("tick %1").arg(n));
 }
 
 void Harness::drain(int n)
 {
-    for (int i = 0; i < n && (!game->saymsg.isEmpty() || voice.speaking); ++i) {
+    observe(QString());
+    int ticks = 0;
+    for (; ticks < n && (!game->saymsg.isEmpty() || voice.speaking); ++ticks) {
         voice.finish();
         game->Engine_Timer();
     }
     voice.finish();
+    observe(QStringLiteral("drain (%1 ticks)").arg(ticks));
 }
 
 QStringList Harness::spoken()

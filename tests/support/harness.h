@@ -9,6 +9,7 @@
 #include "support/doubles.h"
 
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 struct ClueLine {
@@ -31,6 +32,23 @@ QStringList standardRows();
 // A catalogue naming PUZ0101, PUZ0102, ... for the given number of puzzles.
 QByteArray catalogueBytes(const QStringList &names);
 
+// "Enter", "Shift+F5", "A": a key as a test trace names it.
+QString keyName(int key, int mods = Mod::None);
+
+class Harness;
+
+// Watches what each step of a harness changed. `step` runs after every step
+// with its name ("press Enter"), and with an empty name before every step and
+// every g() to catch what direct calls on the game changed since.
+class HarnessObserver {
+public:
+    virtual ~HarnessObserver() = default;
+    virtual void step(const QString &what) = 0;
+};
+
+// Set by a test program to watch every harness it creates; it may return null.
+std::function<std::unique_ptr<HarnessObserver>(Harness &)> &harnessObserverFactory();
+
 class Harness {
 public:
     // Puzzles in menu order; by default two copies of the standard grid.
@@ -47,7 +65,11 @@ public:
     std::unique_ptr<Crosswords> game;
     QStringList names;  // resource names in menu order
 
-    Crosswords &g() { return *game; }
+    Crosswords &g()
+    {
+        observe(QString());
+        return *game;
+    }
     // Form_Load, Form_Activate and one tick (the welcome is handed to the voice).
     void start();
     // One key through the mailbox and one tick.
@@ -61,5 +83,9 @@ public:
     QStringList say(int key, int mods = Mod::None);
 
 private:
+    void observe(const QString &what);
+
     std::size_t m_seen = 0;
+    // Last member: it is destroyed first, while everything it watches is alive.
+    std::unique_ptr<HarnessObserver> m_observer;
 };
