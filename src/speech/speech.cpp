@@ -128,6 +128,9 @@ void Crosswords::applyVoiceSettings()
 
 void Crosswords::voicesChanged()
 {
+    // For a report of a voice that never appeared, and for tests that wait
+    // for a speech service's voices.
+    qCDebug(lcSpeech).noquote() << QStringLiteral("voices: %1").arg(svc.voice.voiceNames().size());
     if (voicename.isEmpty())
         return;
     const int index = int(svc.voice.voiceNames().indexOf(voicename));

@@ -34,6 +34,7 @@ e2e_wait_say "Welcome to Quorel Crosswords volume 3." 20
 # The service's voices come after ours once it has listed them (seconds on a
 # busy machine): Ctrl+F1 from the first then reaches the last.
 # The first announcement waits for the welcome to end.
+e2e_wait_log "crosswords.speech: voices: " 60
 e2e_key ctrl+F1
 for _ in $(seq 1 40); do e2e_said "Voice changed to" && break; sleep 1; done
 last_voice() { grep -o 'Voice changed to .*' "$E2E_LOG" | tail -n 1 | sed 's/^Voice changed to //'; }
@@ -60,7 +61,8 @@ e2e_stop
 # one is the first of ours again.
 e2e_start
 e2e_wait_say "Welcome to Quorel Crosswords volume 3." 20
-sleep 10  # the service lists its voices
+# The service's voices join the list once it has listed them.
+e2e_wait_log "crosswords.speech: voices: " 60
 e2e_key shift+F1
 e2e_wait_say "Voice changed to English (Great Britain)" 30
 e2e_key ctrl+F1
