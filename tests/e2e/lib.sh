@@ -311,7 +311,7 @@ e2e_key() {
 }
 
 # e2e_key_logged KEY CODE MASK: sends KEY until the game logs "key: CODE MASK"
-# (at most three times): under load a synthetic key can go astray.
+# (at most three times), for a step the rest of a test depends on.
 e2e_key_logged() {
     local tries
     [ "$(e2e_key_code "$1")" = "$2 $3" ] || e2e_fail "$1 is not logged as key $2 $3"

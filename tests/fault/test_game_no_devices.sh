@@ -33,7 +33,7 @@ e2e_wait_say "You are about to print this puzzle on two pages."
 e2e_answer_box Return
 e2e_wait_say "No printer was found, so the puzzle was saved in your Documents folder." 20
 ls "$XDG_DOCUMENTS_DIR"/*.pdf >/dev/null 2>&1 || e2e_fail "no PDF in the documents folder"
-# Right after a box closes a synthetic key can go astray: resend until taken.
+# The question below needs this F12 taken: sent until the game logs it.
 e2e_key_logged F12 123 0
 e2e_wait_say "Returning to the crosswords menu."
 e2e_key F12

@@ -137,7 +137,7 @@ quit_refused() {
     warnings=$(e2e_said_count "sorry, your progress could not be saved")
     asked=$(e2e_said_count "Are you sure you want to leave the programme?")
     cancelled=$(e2e_said_count "cancelled")
-    # Right after a box closes a synthetic key can go astray: resend until taken.
+    # The question below needs this F12 taken: sent until the game logs it.
     e2e_key_logged F12 123 0
     e2e_wait_said_count "Are you sure you want to leave the programme?" $((asked + 1))
     [ "$(e2e_said_count "sorry, your progress could not be saved")" -eq $((warnings + 1)) ] \
