@@ -127,9 +127,9 @@ idle_after=""
 if [ $audio -eq 1 ]; then
     e2e_key F12
     e2e_wait_say "Are you sure you want to leave the programme?" 10
-    sleep 0.5
-    xdotool key Return
+    e2e_box >/dev/null
     t0=$(now_ms)
+    xdotool key Return
     e2e_wait_exit 30
     idle_after=$(( $(now_ms) - t0 ))
 fi
