@@ -77,6 +77,7 @@ void Puzzle::numberSquares()
             if (!across && !down)
                 continue;
             m_cells[r * m_width + c].number = ++counter;
+            m_numbered.append({r, c});
             for (int k = c; across && isLetter(r, k); ++k)
                 m_cells[r * m_width + k].acrossWord = counter;
             for (int k = r; down && isLetter(k, c); ++k)
@@ -94,13 +95,15 @@ int Puzzle::wordNumber(int row, int column, Direction direction) const
 QList<CellPos> Puzzle::wordCells(Direction direction, int number) const
 {
     QList<CellPos> cells;
-    if (number <= 0)
+    if (number < 1 || number > m_numbered.size())
         return cells;
-    // Row by row is reading order for both directions: a down word has one column.
-    for (int r = 0; r < m_height; ++r)
-        for (int c = 0; c < m_width; ++c)
-            if (wordNumber(r, c, direction) == number)
-                cells.append({r, c});
+    const CellPos start = m_numbered[number - 1];
+    if (!startsWord(start.row, start.column, direction))
+        return cells;
+    const int dr = direction == Direction::Down ? 1 : 0;
+    const int dc = direction == Direction::Across ? 1 : 0;
+    for (CellPos pos = start; isLetter(pos.row, pos.column); pos = {pos.row + dr, pos.column + dc})
+        cells.append(pos);
     return cells;
 }
 

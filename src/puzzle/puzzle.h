@@ -87,7 +87,8 @@ private:
 
     int m_width = 0;
     int m_height = 0;
-    QList<PuzzleCell> m_cells;  // row by row
+    QList<PuzzleCell> m_cells;     // row by row
+    QList<CellPos> m_numbered;     // the square of each number, from 1
     QList<PuzzleClue> m_across;
     QList<PuzzleClue> m_down;
 };
