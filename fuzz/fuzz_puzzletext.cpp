@@ -6,6 +6,7 @@
 // and the clue table row. Besides crashes and undefined behaviour it checks
 // what every caller relies on.
 #include "puzzle/ansi.h"
+#include "puzzle/puzzlereader.h"
 #include "puzzle/puzzletext.h"
 
 #include <cstdint>
@@ -51,6 +52,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const auto row = makeClueRow(clue[0], clue[1], clue[2]);
         if (!row[3].endsWith(QLatin1Char(')')))
             fail("clue display line without its lengths");
+    }
+
+    // The model's reader refuses what it cannot use, with a reason; what it
+    // accepts is whole: every clue spells exactly its squares, and each of
+    // them leads back to that clue.
+    PuzzleTextReader reader;
+    const std::optional<Puzzle> model = reader.read(text);
+    if (!model && reader.errorString().isEmpty())
+        fail("puzzle refused without a reason");
+    if (model && (model->width() > Puzzle::MaxSide || model->height() > Puzzle::MaxSide))
+        fail("puzzle larger than the largest grid");
+    for (const Direction direction : {Direction::Across, Direction::Down}) {
+        if (!model)
+            break;
+        for (const PuzzleClue &clue : model->clues(direction)) {
+            if (clue.cells.isEmpty() || clue.cells.size() != QString(clue.answer).remove(QLatin1Char(' ')).size())
+                fail("a clue does not fill its squares");
+            for (const CellPos &pos : clue.cells)
+                if (model->clueAt(pos.row, pos.column, direction) != &clue)
+                    fail("a clue's square leads to another clue");
+        }
     }
 
     // The clue row builder on its own, with whatever the first two Tabs cut.

@@ -4,6 +4,7 @@
 #include "puzzle/ansi.h"
 #include "puzzle/puzzletext.h"
 #include "puzzle/resourcestore.h"
+#include "solving_fixture.h"
 #include "support/harness.h"
 
 #include <QDir>
@@ -185,6 +186,25 @@ TEST_F(Loading, UnreadableProgressIsTakenAsEmpty)
     h.g().loadpuzzle();
     EXPECT_EQ(h.g().clues[1][1], "A1");
     EXPECT_EQ(h.g().form.D[1].caption, "");
+}
+
+// A text whose clue does not fit its squares is refused as a whole: the
+// puzzle opens without squares or clues, and no key finds anything to break.
+TEST(LoadingRefused, AClueThatDoesNotFitLeavesAnEmptyBoardThatKeysCannotBreak)
+{
+    QList<ClueLine> clues = smallClues();
+    clues[0].answer = "SAN";  // 3 letters for the 4 squares of 1 across
+    Harness h({puzzleBytes(smallRows(), clues)});
+    openFirstPuzzle(h);
+    EXPECT_EQ(h.g().viewmode, 1);
+    EXPECT_EQ(h.g().gridsize, 0);
+    EXPECT_TRUE(h.g().puzzle.isEmpty());
+    EXPECT_TRUE(h.g().clues[1][1].isEmpty());
+    for (int key : {Key::Down, Key::Tab, Key::Space, Key::Enter, Key::A, Key::F2, Key::F4, Key::Right})
+        h.say(key);
+    EXPECT_EQ(h.say(Key::NumMinus), QStringList{"Normal view"});
+    EXPECT_EQ(h.g().gridsize, 0);
+    EXPECT_TRUE(h.g().clues[1][1].isEmpty());
 }
 
 } // namespace

@@ -31,6 +31,10 @@ struct Screen {
 
     void setGrid(const QStringList &rows)
     {
+        QStringList spaced = rows;
+        for (QString &row : spaced)
+            row.replace(QLatin1Char('#'), QLatin1Char(' '));
+        g.puzzle = Puzzle(spaced);
         g.gridsize = int(rows.size());
         for (int r = 0; r < rows.size(); ++r)
             for (int c = 0; c < rows[r].size(); ++c)

@@ -11,6 +11,12 @@
 
 #include "common.hpp"
 #include "listening.hpp"
+#include "puzzle/ansi.h"
+#include "puzzle/puzzlereader.h"
+#include "puzzle/resourcestore.h"
+#include "support/harness.h"
+
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <array>
@@ -24,6 +30,8 @@
 #ifndef QUOREL_SOURCE_DIR
 #error "QUOREL_SOURCE_DIR must name the source tree"
 #endif
+
+void quorelInitResources();
 
 namespace {
 
@@ -89,7 +97,7 @@ struct Clue {
     std::string label, answer, text;
 };
 
-struct Puzzle {
+struct ShippedPuzzle {
     std::string name;
     std::string bytes;
     std::vector<std::string> lines;  // split at CR LF
@@ -110,11 +118,11 @@ std::vector<std::string> catalogueNames(const std::string &bytes) {
     return names;
 }
 
-const std::vector<Puzzle> &puzzles() {
-    static const std::vector<Puzzle> all = [] {
-        std::vector<Puzzle> out;
+const std::vector<ShippedPuzzle> &puzzles() {
+    static const std::vector<ShippedPuzzle> all = [] {
+        std::vector<ShippedPuzzle> out;
         for (const auto &name : catalogueNames(readBytes("resources/text/PUZZLES.txt"))) {
-            Puzzle p;
+            ShippedPuzzle p;
             p.name = name;
             p.bytes = readBytes("resources/text/" + name + ".txt");
             p.lines = splitCrLf(p.bytes);
@@ -139,11 +147,11 @@ std::set<std::string> blocklist() {
     return words;
 }
 
-bool white(const Puzzle &p, int r, int c) {
+bool white(const ShippedPuzzle &p, int r, int c) {
     return r >= 0 && r < N && c >= 0 && c < N && static_cast<int>(p.rows[r].size()) == N && p.rows[r][c] != ' ';
 }
 
-int runLength(const Puzzle &p, int r, int c, bool across) {
+int runLength(const ShippedPuzzle &p, int r, int c, bool across) {
     int dr = across ? 0 : 1, dc = across ? 1 : 0, a = 0, b = 0;
     while (white(p, r - (a + 1) * dr, c - (a + 1) * dc)) ++a;
     while (white(p, r + (b + 1) * dr, c + (b + 1) * dc)) ++b;
@@ -153,7 +161,7 @@ int runLength(const Puzzle &p, int r, int c, bool across) {
 // Slots in clue order (across by number, then down by number), numbered by
 // scanning the rows and giving the next number to every square that starts
 // an across or a down word.
-std::vector<Slot> slotsOf(const Puzzle &p) {
+std::vector<Slot> slotsOf(const ShippedPuzzle &p) {
     std::vector<Slot> across, down;
     int number = 0;
     for (int r = 0; r < N; ++r)
@@ -304,6 +312,51 @@ TEST(ShippedPuzzles, LabelsAndAnswersMatchTheGrid) {
                 for (char ch : w) EXPECT_TRUE(ch >= 'A' && ch <= 'Z') << p.name << " " << c.label << " " << c.answer;
             }
         }
+    }
+}
+
+// Every shipped puzzle, fetched through the catalogue as the menu does, reads
+// into the model, and the model numbers each square's across and down word as
+// the game's square-to-clue table and number captions have them.
+TEST(ShippedPuzzles, ReadIntoTheModelWithTheGamesNumbers) {
+    quorelInitResources();
+    QTemporaryDir dir;
+    RecordingVoice voice;
+    RecordingSound sound;
+    ScriptedConfirm confirm;
+    FixedTextMeasure measure;
+    CompiledResources resources;
+    RecordingPrinter printer;
+    RecordingApp app;
+    Environment env;
+    env.stateDir = dir.filePath(QStringLiteral("state")) + QLatin1Char('/');
+    env.settingsFile = dir.filePath(QStringLiteral("tamrivo3.ini"));
+    Crosswords g(Services{voice, sound, confirm, measure, resources, printer, app}, env);
+    g.Form_Load();
+    const int count = static_cast<int>(g.puzlist.size()) - 2;  // the catalogue's placeholder and tail
+    ASSERT_EQ(count, 70);
+
+    PuzzleTextReader reader;
+    for (int n = 1; n <= count; ++n) {
+        const std::string name = g.puzlist[n].toStdString();
+        const std::optional<::Puzzle> puzzle = reader.read(g.fetchPuzzleText(n).value_or(QString()));
+        ASSERT_TRUE(puzzle) << name << ": " << reader.errorString().toStdString();
+        g.viewmode = 0;
+        g.curpuz = n;
+        g.loadpuzzle();
+        ASSERT_EQ(puzzle->width(), g.gridsize) << name;
+        int clues = 0;
+        while (clues < 100 && !g.clues[clues + 1][1].isEmpty()) ++clues;
+        EXPECT_EQ(puzzle->clues(Direction::Across).size() + puzzle->clues(Direction::Down).size(), clues) << name;
+        for (int r = 0; r < N; ++r)
+            for (int c = 0; c < N; ++c) {
+                const int idx = r * N + c + 1;
+                EXPECT_EQ(puzzle->wordNumber(r, c, Direction::Across), g.sqclue[idx][1]) << name << " square " << idx;
+                EXPECT_EQ(puzzle->wordNumber(r, c, Direction::Down), g.sqclue[idx][2]) << name << " square " << idx;
+                const int number = puzzle->cell(r, c).number;
+                if (number > 0)
+                    EXPECT_EQ(g.form.Dn[idx].caption, QStringLiteral(" %1").arg(number)) << name << " square " << idx;
+            }
     }
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/services.h"
+#include "puzzle/puzzle.h"
 #include "screen/form.h"
 
 #include <QByteArray>
@@ -80,6 +81,8 @@ public:
     int helppage = 0;
 
     // ---- Puzzle model ------------------------------------------------------
+    // The open puzzle as read; the arrays below are filled from it.
+    Puzzle puzzle;
     int gridsize = 7;
     QString grid[16][16];      // " " black, "*" white, "!" revealed
     QString solution[16][16];  // solution letter, "" for black

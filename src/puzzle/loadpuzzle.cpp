@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 #include "engine/crosswords.h"
 #include "puzzle/ansi.h"
+#include "puzzle/puzzlereader.h"
 #include "puzzle/puzzletext.h"
 #include "puzzle/resourcestore.h"
 
@@ -58,23 +59,29 @@ void Crosswords::loadpuzzle()
         form.lblClue[row].foreColor = Colour::Black;
     }
     form.imgBack.visible = false;
-    gridsize = 0;
 
-    const PuzzleText text = readPuzzleText(fetchPuzzleText(curpuz).value_or(QString()));
-    gridsize = text.gridSize;
-    for (int r = 0; r < text.rows.size() && r < 16; ++r) {
-        const QString &line = text.rows[r];
-        for (int c = 0; c < line.size() && c < 16; ++c) {
-            const bool black = line[c] == QLatin1Char(' ');
-            grid[r][c] = black ? QStringLiteral(" ") : QStringLiteral("*");
-            solution[r][c] = black ? QString() : QString(line[c]);
+    // A text that makes no sound puzzle leaves the board without squares or clues.
+    PuzzleTextReader reader;
+    puzzle = reader.read(fetchPuzzleText(curpuz).value_or(QString())).value_or(Puzzle());
+    gridsize = puzzle.width();
+    for (int r = 0; r < 16; ++r) {
+        for (int c = 0; c < 16; ++c) {
+            const PuzzleCell &square = puzzle.cell(r, c);
+            const bool inGrid = r < puzzle.height() && c < puzzle.width();
+            grid[r][c] = !inGrid ? QString() : square.block ? QStringLiteral(" ") : QStringLiteral("*");
+            solution[r][c] = square.solution;
         }
     }
-    for (int n = 1; n <= text.clues.size() && n <= 100; ++n) {
-        const auto &fields = text.clues[n - 1];
-        const auto row = makeClueRow(fields[0], fields[1], fields[2]);
-        for (int f = 0; f < 4; ++f)
-            clues[n][f] = row[f];
+    // The clue table holds the across clues, then the down clues.
+    int n = 0;
+    for (const Direction direction : {Direction::Across, Direction::Down}) {
+        for (const PuzzleClue &clue : puzzle.clues(direction)) {
+            if (++n > 100)
+                break;
+            const auto row = makeClueRow(clue.label, clue.answer, clue.text);
+            for (int f = 0; f < 4; ++f)
+                clues[n][f] = row[f];
+        }
     }
 
     // Merge the saved progress. Opening for append creates the file when it is

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 #include "puzzle/puzzletext.h"
+#include "puzzle/puzzle.h"
 
 PuzzleText readPuzzleText(const QString &text)
 {
@@ -69,8 +70,8 @@ std::array<QString, 4> makeClueRow(const QString &label, const QString &answer, 
         number.prepend(QStringLiteral("  "));
 
     QStringList lengths;
-    for (const QString &part : word.split(QLatin1Char(' ')))
-        lengths.append(QString::number(part.size()));
+    for (const int length : answerWordLengths(word))
+        lengths.append(QString::number(length));
 
     const QString display = QStringLiteral(" ") + number + QStringLiteral(" ") + shown
         + QStringLiteral(" (") + lengths.join(QLatin1Char(',')) + QStringLiteral(")");

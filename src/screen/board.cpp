@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 // The board squares, their numbers, the answer line and the selection frame.
 #include "engine/crosswords.h"
-#include "screen/numbertext.h"
 #include "screen/rounding.h"
 #include "screen/textmeasure.h"
 #include "screen/viewlayout.h"
@@ -65,27 +64,7 @@ void Crosswords::drawboard()
     if (n == 0)
         return;
 
-    auto black = [&](int r, int c) { return isBlack(grid[r][c]); };
-    // The numbering rule: a white square starts an across word when the square
-    // before it is black (or it is in the first column) and the one after it is
-    // white; the same downwards. The last column or row never starts a word.
-    auto startsAcross = [&](int r, int c) {
-        if (black(r, c))
-            return false;
-        if (c == 0)
-            return n > 1 && !black(r, 1);
-        return c <= n - 2 && black(r, c - 1) && !black(r, c + 1);
-    };
-    auto startsDown = [&](int r, int c) {
-        if (black(r, c))
-            return false;
-        if (r == 0)
-            return n > 1 && !black(1, c);
-        return r <= n - 2 && black(r - 1, c) && !black(r + 1, c);
-    };
-
     const int sq = nearest(form.board.height / n);
-    int counter = 0;
     int idx = 0;
     for (int r = 0; r < n; ++r) {
         for (int c = 0; c < n; ++c) {
@@ -99,34 +78,21 @@ void Crosswords::drawboard()
             d.fontSize = sq / 30;
             d.visible = true;
             d.foreColor = Colour::Black;
-            d.backColor = black(r, c) ? Colour::Black : Colour::White;
+            d.backColor = isBlack(grid[r][c]) ? Colour::Black : Colour::White;
             if (grid[r][c] == QLatin1String("!"))
                 d.foreColor = Colour::Grey;
 
+            // The numbers and the words through each square are the puzzle's.
+            const PuzzleCell &square = puzzle.cell(r, c);
             Control &dn = form.Dn[idx];
             placeNumberOver(dn, d);
-            if (startsAcross(r, c) || startsDown(r, c)) {
-                ++counter;
-                dn.caption = QLatin1Char(' ') + QString::number(counter);
+            if (square.number > 0) {
+                dn.caption = QLatin1Char(' ') + QString::number(square.number);
                 dn.visible = true;
                 form.bringToFront(dn);
             }
-        }
-    }
-
-    idx = 0;
-    for (int r = 0; r < n; ++r) {
-        for (int c = 0; c < n; ++c) {
-            ++idx;
-            const int number = leadingNumber(form.Dn[idx].caption);
-            if (number <= 0)
-                continue;
-            if (startsAcross(r, c))
-                for (int c2 = c; c2 < n && !black(r, c2); ++c2)
-                    sqclue[r * n + c2 + 1][1] = number;
-            if (startsDown(r, c))
-                for (int r2 = r; r2 < n && !black(r2, c); ++r2)
-                    sqclue[r2 * n + c + 1][2] = number;
+            sqclue[idx][1] = square.acrossWord;
+            sqclue[idx][2] = square.downWord;
         }
     }
 }

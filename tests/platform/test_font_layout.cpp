@@ -35,9 +35,15 @@ struct RealFontScreen {
         g.viewmode = 1;
         g.setnozoom();
         g.gridsize = 13;
+        QStringList rows(13, QString(13, QLatin1Char('A')));
         for (int r = 0; r < 13; ++r)
             for (int c = 0; c < 13; ++c)
-                g.grid[r][c] = (r % 2 == 1 && c % 2 == 1) ? QStringLiteral(" ") : QStringLiteral("*");
+                if (r % 2 == 1 && c % 2 == 1)
+                    rows[r][c] = QLatin1Char(' ');
+        g.puzzle = Puzzle(rows);
+        for (int r = 0; r < 13; ++r)
+            for (int c = 0; c < 13; ++c)
+                g.grid[r][c] = rows[r][c] == QLatin1Char(' ') ? QStringLiteral(" ") : QStringLiteral("*");
         g.curpuz = 70;
         g.drawboard();
     }

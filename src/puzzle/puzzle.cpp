@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#include "puzzle/puzzle.h"
+
+#include <QStringList>
+#include <algorithm>
+
+namespace {
+
+QString directionName(Direction direction)
+{
+    return direction == Direction::Across ? QStringLiteral("across") : QStringLiteral("down");
+}
+
+} // namespace
+
+QList<int> answerWordLengths(const QString &answer)
+{
+    QList<int> lengths;
+    for (const QString &word : answer.split(QLatin1Char(' ')))
+        lengths.append(int(word.size()));
+    return lengths;
+}
+
+Puzzle::Puzzle(const QStringList &rows)
+    : m_width(rows.isEmpty() ? 0 : int(std::min<qsizetype>(rows.first().size(), MaxSide)))
+    , m_height(int(std::min<qsizetype>(rows.size(), MaxSide)))
+{
+    if (m_width == 0 || m_height == 0) {
+        m_width = m_height = 0;
+        return;
+    }
+    m_cells.resize(qsizetype(m_width) * m_height);
+    for (int r = 0; r < m_height; ++r) {
+        for (int c = 0; c < m_width && c < rows[r].size(); ++c) {
+            const QChar ch = rows[r][c];
+            PuzzleCell &square = m_cells[r * m_width + c];
+            square.block = ch == QLatin1Char(' ');
+            square.solution = square.block ? QString() : QString(ch);
+        }
+    }
+    numberSquares();
+}
+
+const PuzzleCell &Puzzle::cell(int row, int column) const
+{
+    static const PuzzleCell outside;
+    if (row < 0 || row >= m_height || column < 0 || column >= m_width)
+        return outside;
+    return m_cells[row * m_width + column];
+}
+
+bool Puzzle::isLetter(int row, int column) const
+{
+    return !cell(row, column).block;
+}
+
+// A word starts on a letter square whose predecessor in its direction is a
+// block or the edge and whose successor is a letter square: a word has at
+// least two letters.
+bool Puzzle::startsWord(int row, int column, Direction direction) const
+{
+    const int dr = direction == Direction::Down ? 1 : 0;
+    const int dc = direction == Direction::Across ? 1 : 0;
+    return isLetter(row, column) && !isLetter(row - dr, column - dc) && isLetter(row + dr, column + dc);
+}
+
+// Scanning row by row, left to right, every square that starts an across or
+// a down word takes the next number, from 1; the word's squares carry it.
+void Puzzle::numberSquares()
+{
+    int counter = 0;
+    for (int r = 0; r < m_height; ++r) {
+        for (int c = 0; c < m_width; ++c) {
+            const bool across = startsWord(r, c, Direction::Across);
+            const bool down = startsWord(r, c, Direction::Down);
+            if (!across && !down)
+                continue;
+            m_cells[r * m_width + c].number = ++counter;
+            m_numbered.append({r, c});
+            for (int k = c; across && isLetter(r, k); ++k)
+                m_cells[r * m_width + k].acrossWord = counter;
+            for (int k = r; down && isLetter(k, c); ++k)
+                m_cells[k * m_width + c].downWord = counter;
+        }
+    }
+}
+
+int Puzzle::wordNumber(int row, int column, Direction direction) const
+{
+    const PuzzleCell &square = cell(row, column);
+    return direction == Direction::Across ? square.acrossWord : square.downWord;
+}
+
+QList<CellPos> Puzzle::wordCells(Direction direction, int number) const
+{
+    QList<CellPos> cells;
+    if (number < 1 || number > m_numbered.size())
+        return cells;
+    const CellPos start = m_numbered[number - 1];
+    if (!startsWord(start.row, start.column, direction))
+        return cells;
+    const int dr = direction == Direction::Down ? 1 : 0;
+    const int dc = direction == Direction::Across ? 1 : 0;
+    for (CellPos pos = start; isLetter(pos.row, pos.column); pos = {pos.row + dr, pos.column + dc})
+        cells.append(pos);
+    return cells;
+}
+
+const QList<PuzzleClue> &Puzzle::clues(Direction direction) const
+{
+    return direction == Direction::Across ? m_across : m_down;
+}
+
+const PuzzleClue *Puzzle::clue(Direction direction, int number) const
+{
+    const QList<PuzzleClue> &list = clues(direction);
+    const auto found = std::find_if(list.begin(), list.end(), [&](const PuzzleClue &c) { return c.number == number; });
+    return found == list.end() ? nullptr : &*found;
+}
+
+const PuzzleClue *Puzzle::clueAt(int row, int column, Direction direction) const
+{
+    const int number = wordNumber(row, column, direction);
+    return number > 0 ? clue(direction, number) : nullptr;
+}
+
+std::optional<CellPos> Puzzle::letterCell(const PuzzleClue &clue, int n) const
+{
+    if (n < 1 || n > clue.cells.size())
+        return std::nullopt;
+    return clue.cells[n - 1];
+}
+
+bool Puzzle::addClue(PuzzleClue clue, QString *error)
+{
+    const QString word = QString::number(clue.number) + QLatin1Char(' ') + directionName(clue.direction);
+    auto fail = [&](const QString &why) {
+        if (error)
+            *error = QStringLiteral("clue %1 (%2): %3").arg(clue.label, clue.answer, why);
+        return false;
+    };
+
+    clue.cells = wordCells(clue.direction, clue.number);
+    if (clue.cells.isEmpty())
+        return fail(QStringLiteral("the grid has no word %1").arg(word));
+    if (this->clue(clue.direction, clue.number))
+        return fail(QStringLiteral("%1 already has a clue").arg(word));
+
+    const QString letters = QString(clue.answer).remove(QLatin1Char(' '));
+    if (letters.size() != clue.cells.size())
+        return fail(QStringLiteral("%1 letters for the %2 squares of %3")
+                        .arg(letters.size()).arg(clue.cells.size()).arg(word));
+    QString inGrid;
+    for (const CellPos &pos : clue.cells)
+        inGrid += cell(pos).solution;
+    if (letters != inGrid)
+        return fail(QStringLiteral("the grid spells %1 as %2").arg(word, inGrid));
+
+    (clue.direction == Direction::Across ? m_across : m_down).append(std::move(clue));
+    return true;
+}
