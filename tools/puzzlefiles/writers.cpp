@@ -341,7 +341,7 @@ QList<std::pair<QString, Puzzle>> shippedPuzzles(const QString &textDir, QString
 {
     QList<std::pair<QString, Puzzle>> puzzles;
     PuzzleTextReader reader;
-    for (const QFileInfo &info : QDir(textDir).entryInfoList({QStringLiteral("PUZ*.txt")}, QDir::Files, QDir::Name)) {
+    for (const QFileInfo &info : QDir(textDir).entryInfoList({QStringLiteral("PUZ0*.txt")}, QDir::Files, QDir::Name)) {
         QFile file(info.filePath());
         std::optional<Puzzle> puzzle;
         if (file.open(QIODevice::ReadOnly))
