@@ -267,6 +267,10 @@ TEST(PuzzleFiles, HostileFilesAreRefusedWithAReason)
     QByteArray hugeIpuz = writeIpuz(testPuzzle(15));
     hugeIpuz.replace("\"width\":15", "\"width\":26");
     EXPECT_EQ(refusal(hugeIpuz, "wide.ipuz"), "the grid is larger than 25 by 25 squares");
+    // Markup that never closes, in a text of 3 MB, is read in one pass.
+    QByteArray openTags = writeIpuz(testPuzzle(15));
+    openTags.replace("\"title\":\"", "\"title\":\"" + QByteArray(1500000, '<') + QByteArray(1500000, '&'));
+    EXPECT_EQ(readOrFail(openTags, "tags.ipuz").info().title.size(), 3000000 + testPuzzle(15).info().title.size());
     const QByteArray nested = QByteArray(200000, '[') + QByteArray(200000, ']');
     EXPECT_FALSE(refusal(nested, "deep.ipuz").isEmpty());
 

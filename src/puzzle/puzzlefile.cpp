@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 
 namespace PuzzleFileError {
@@ -46,6 +47,29 @@ QString spacedAnswer(const QString &letters, const QList<int> &lengths)
         from += n;
     }
     return words.join(QLatin1Char(' '));
+}
+
+// The character an HTML entity names, "amp", "#8212" or "#x2014"; 0 when
+// it names none.
+char32_t entityCode(QStringView name)
+{
+    char32_t code = 0;
+    if (name.startsWith(QLatin1String("#x")) || name.startsWith(QLatin1String("#X")))
+        code = name.mid(2).toUInt(nullptr, 16);
+    else if (name.startsWith(QLatin1Char('#')))
+        code = name.mid(1).toUInt();
+    else {
+        static const QHash<QString, char32_t> named = {
+            {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}, {"nbsp", 0xA0},
+            {"ndash", 0x2013}, {"mdash", 0x2014}, {"lsquo", 0x2018}, {"rsquo", 0x2019},
+            {"ldquo", 0x201C}, {"rdquo", 0x201D}, {"hellip", 0x2026}, {"pound", 0xA3},
+            {"eacute", 0xE9}, {"deg", 0xB0}, {"times", 0xD7}};
+        code = named.value(name.toString(), 0);
+    }
+    // Surrogates and code points past Unicode are no characters.
+    if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return 0;
+    return code;
 }
 
 } // namespace
@@ -103,42 +127,46 @@ bool addClues(Puzzle &puzzle, const QList<FileClue> &clues)
 
 QString plainText(const QString &html)
 {
-    static const QRegularExpression breaks(QStringLiteral("<\\s*br\\s*/?\\s*>"), QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression tags(QStringLiteral("<[^<>]*>"));
-    static const QRegularExpression entity(QStringLiteral("&(#[0-9]{1,7}|#[xX][0-9a-fA-F]{1,6}|[a-zA-Z]{2,8});"));
-    static const QRegularExpression spaces(QStringLiteral("\\s+"));
-    QString text = html;
-    text.replace(breaks, QStringLiteral(" "));
-    text.remove(tags);
-
-    QString decoded;
-    qsizetype from = 0;
-    for (auto it = entity.globalMatch(text); it.hasNext();) {
-        const QRegularExpressionMatch match = it.next();
-        decoded += QStringView(text).mid(from, match.capturedStart() - from);
-        from = match.capturedEnd();
-        const QString name = match.captured(1);
-        char32_t code = 0;
-        if (name.startsWith(QLatin1String("#x")) || name.startsWith(QLatin1String("#X")))
-            code = name.mid(2).toUInt(nullptr, 16);
-        else if (name.startsWith(QLatin1Char('#')))
-            code = name.mid(1).toUInt();
-        else {
-            static const QHash<QString, char32_t> named = {
-                {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}, {"nbsp", ' '},
-                {"ndash", 0x2013}, {"mdash", 0x2014}, {"lsquo", 0x2018}, {"rsquo", 0x2019},
-                {"ldquo", 0x201C}, {"rdquo", 0x201D}, {"hellip", 0x2026}, {"pound", 0xA3},
-                {"eacute", 0xE9}, {"deg", 0xB0}, {"times", 0xD7}};
-            code = named.value(name, 0);
+    QString text;
+    text.reserve(html.size());
+    bool space = false;  // white space waits until a character follows it
+    auto put = [&](QStringView piece) {
+        if (space && !text.isEmpty())
+            text += QLatin1Char(' ');
+        space = false;
+        text += piece;
+    };
+    qsizetype close = html.indexOf(QLatin1Char('>'));  // the next '>' from i, -1 when none is left
+    for (qsizetype i = 0; i < html.size(); ++i) {
+        const QChar ch = html[i];
+        if (close >= 0 && close < i)
+            close = html.indexOf(QLatin1Char('>'), i);
+        if (ch.isSpace()) {
+            space = true;
+        } else if (ch == QLatin1Char('<') && close > i) {
+            // A tag is dropped; a line break in it stays a word break.
+            const QStringView tag = QStringView(html).mid(i + 1, close - i - 1).trimmed();
+            if (tag.startsWith(QLatin1String("br"), Qt::CaseInsensitive))
+                space = true;
+            i = close;
+        } else if (ch == QLatin1Char('&')) {
+            // An entity name is short: look for its ';' only nearby.
+            const qsizetype semicolon = QStringView(html).mid(i, 12).indexOf(QLatin1Char(';'));
+            const char32_t code = semicolon > 1 ? entityCode(QStringView(html).mid(i + 1, semicolon - 1)) : 0;
+            if (code == 0xA0) {
+                space = true;
+                i += semicolon;
+            } else if (code != 0) {
+                put(QString::fromUcs4(&code, 1));
+                i += semicolon;
+            } else {
+                put(QStringView(html).mid(i, 1));
+            }
+        } else {
+            put(QStringView(html).mid(i, 1));
         }
-        // Unknown names and code points that are no characters stay as written.
-        if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            decoded += match.captured(0);
-        else
-            decoded += QString::fromUcs4(&code, 1);
     }
-    decoded += QStringView(text).mid(from);
-    return decoded.replace(spaces, QStringLiteral(" ")).trimmed();
+    return text;
 }
 
 } // namespace PuzzleFile
