@@ -25,22 +25,30 @@ static void PrintTo(const Puzzle &puzzle, std::ostream *out)
 
 namespace {
 
-// A small grid that is not square: 7 wide, 4 high.
-Puzzle oblongPuzzle()
+// A puzzle from its rows ('#' a block, '[' ... ']' the letters of one rebus
+// square, '*' before a letter circles it) with "Clue N" for every word.
+Puzzle smallPuzzle(const QStringList &rows)
 {
-    const QStringList rows = {"CAT DOG", "A O  O ", "RAT BOX", "T E  T "};
     QList<PuzzleCell> cells;
-    for (const QString &row : rows)
-        for (QChar letter : row) {
+    int width = 0;
+    for (const QString &row : rows) {
+        int squares = 0;
+        for (qsizetype i = 0; i < row.size(); ++i, ++squares) {
             PuzzleCell &square = cells.emplace_back();
-            square.block = letter == QLatin1Char(' ');
-            square.solution = QString(letter);
+            square.circled = row[i] == QLatin1Char('*');
+            i += square.circled ? 1 : 0;
+            const qsizetype close = row[i] == QLatin1Char('[') ? row.indexOf(QLatin1Char(']'), i) : i;
+            square.block = row[i] == QLatin1Char('#');
+            square.solution = row[i] == QLatin1Char('[') ? row.mid(i + 1, close - i - 1) : QString(row[i]);
+            i = close;
         }
-    Puzzle puzzle(7, 4, cells);
+        width = squares;
+    }
+    Puzzle puzzle(width, int(rows.size()), cells);
     QList<FileClue> clues;
     for (Direction direction : {Direction::Across, Direction::Down})
-        for (int r = 0; r < 4; ++r)
-            for (int c = 0; c < 7; ++c)
+        for (int r = 0; r < puzzle.height(); ++r)
+            for (int c = 0; c < puzzle.width(); ++c)
                 if (const int n = puzzle.cell(r, c).number; n && puzzle.wordNumber(r, c, direction) == n)
                     clues.append({direction, n, QStringLiteral("Clue %1").arg(n), {}});
     EXPECT_TRUE(PuzzleFile::addClues(puzzle, clues));
@@ -111,15 +119,23 @@ TEST(PuzzleFiles, EveryFormatGivesBackTheBuiltInAndTestPuzzles)
     for (int side : {15, 21}) {
         const Puzzle test = testPuzzle(side);
         ASSERT_EQ(test.width(), side);
-        ASSERT_FALSE(test.clues(Direction::Across).isEmpty());
-        EXPECT_EQ(test.cell(0, 2).solution, "STAR");
+        ASSERT_TRUE(test.everyWordHasClue());
+        ASSERT_NE(test.clue(Direction::Across, 1), nullptr);
+        EXPECT_TRUE(test.cell(test.clue(Direction::Across, 1)->cells.last()).circled);
         EXPECT_TRUE(test.info().copyright.startsWith(QStringLiteral("©")));
         expectRoundTrips(test, QStringLiteral("test%1").arg(side));
     }
-    const Puzzle oblong = oblongPuzzle();
+    // Seven wide and four high.
+    const Puzzle oblong = smallPuzzle({"CAT#DOG", "A#O##O#", "RAT#BOX", "T#E##T#"});
     ASSERT_EQ(oblong.width(), 7);
     ASSERT_EQ(oblong.height(), 4);
     expectRoundTrips(oblong, QStringLiteral("oblong"));
+    // A rebus square opens 1 across and 1 down; two circled squares.
+    const Puzzle rebus = smallPuzzle({"[ST]AR", "O#E", "P*AD"});
+    EXPECT_EQ(rebus.clue(Direction::Across, 1)->answer, "STAR");
+    EXPECT_EQ(rebus.clue(Direction::Down, 1)->answer, "STOP");
+    EXPECT_TRUE(rebus.cell(2, 1).circled);
+    expectRoundTrips(rebus, QStringLiteral("rebus"));
 }
 
 TEST(PuzzleFiles, PuzChecksumsAreCheckedButWrongOnesDoNotStopAConsistentFile)
@@ -145,7 +161,7 @@ TEST(PuzzleFiles, PuzChecksumsAreCheckedButWrongOnesDoNotStopAConsistentFile)
     ASSERT_TRUE(reader.read(letter));
     EXPECT_FALSE(reader.checksumsMatch());
     QByteArray block = good;
-    block[PuzLayout::GridAt + 4] = PuzLayout::Block;
+    block[PuzLayout::GridAt + 11] = PuzLayout::Block;
     EXPECT_FALSE(reader.read(block));
     EXPECT_EQ(reader.errorString(), "the grid and the clues do not match");
 }

@@ -306,33 +306,197 @@ QByteArray zipOne(const QString &name, const QByteArray &data)
     return local + packed + central + end;
 }
 
+namespace {
+
+// Grid rows ('#' a block) and clue texts by label of our own test puzzles;
+// words and clues are ours.
+struct OwnPuzzle {
+    QStringList rows;
+    QList<std::pair<QString, QString>> clues;
+};
+
+const OwnPuzzle &ownPuzzle(int side)
+{
+    static const OwnPuzzle fifteen{{
+        "EVILS#EFFECTIVE",
+        "S#L#U#N#O#O#D#G",
+        "CULPRIT#RANGING",
+        "A###F#I#U###O##",
+        "PIE#ATTEMPT#MET",
+        "E#R#C#L###E###H",
+        "STATEMENT#LITRE",
+        "########E#L#H#A",
+        "ESSENTIAL#SWEPT",
+        "M#C#O#N#E###R#R",
+        "POINT#ELSEWHERE",
+        "T#E#I#R#C#I#F##",
+        "ION#CAT#OPTIONS",
+        "E#C#E#I#P#T#R#A",
+        "SHE#SCARE#YIELD",
+    }, {
+        {"A1", "Wicked deeds"},
+        {"A4", "Producing the wanted result"},
+        {"A9", "One to blame"},
+        {"A10", "Roaming widely"},
+        {"A11", "Pastry dish with a filling"},
+        {"A13", "Have a go at"},
+        {"A15", "Came across"},
+        {"A17", "Something said formally"},
+        {"A19", "Metric measure of liquid"},
+        {"A21", "Absolutely needed"},
+        {"A25", "Cleaned with a brush"},
+        {"A26", "Sharp end"},
+        {"A27", "In another place"},
+        {"A29", "Charged particle"},
+        {"A30", "Pet that purrs"},
+        {"A31", "Choices on offer"},
+        {"A33", "That woman"},
+        {"A34", "Give a fright"},
+        {"A35", "Give way"},
+        {"D1", "Breaks free"},
+        {"D2", "Under the weather"},
+        {"D3", "Top layer"},
+        {"D4", "Give a right to"},
+        {"D5", "Place for public debate"},
+        {"D6", "Swindle"},
+        {"D7", "Turn of phrase"},
+        {"D8", "Hen's product"},
+        {"D12", "Long period of history"},
+        {"D14", "Informs"},
+        {"D16", "Place for plays"},
+        {"D18", "Stargazer's instrument"},
+        {"D20", "For that reason"},
+        {"D21", "Clears out"},
+        {"D22", "Study of the natural world"},
+        {"D23", "Spots"},
+        {"D24", "Reluctance to move"},
+        {"D28", "Cleverly funny"},
+        {"D32", "Unhappy"},
+    }};
+    static const OwnPuzzle twentyOne{{
+        "FINER#WIDTH#ELSEWHERE",
+        "I#U#E#I#O#A#X#U#E#M#X",
+        "RAMPANT#NOSTALGIA#BAT",
+        "E#E#S#N#A###C#G#T#A#E",
+        "WAR#SHE#TWENTIETH#RUN",
+        "O#I#U#S#E#I###S#E#R#D",
+        "RECORDS#DOGMA#THREATS",
+        "K#A#E#E###H#N#E###S##",
+        "SALES#SHORTENED#TASTE",
+        "########W###O###E###X",
+        "ENLIGHTEN#PAYED#CREEP",
+        "L#E#R#O###A#E#E#H#L#R",
+        "EXTRA#PLAIN#DEFENSIVE",
+        "G#T#C###L#I###I#I#T#S",
+        "ABIDE#POLICEMAN#CLIPS",
+        "N#N###A#O###U#E#A#S#E",
+        "TAG#SIR#CUBIC#DELETES",
+        "####I#T#A#A#K########",
+        "NIL#GENETIC#INGENIOUS",
+        "U#O#H#E#E#K#N#I#O#U#A",
+        "NUT#THRUSTS#GENERATED",
+    }, {
+        {"A1", "Of better quality"},
+        {"A4", "Measure from side to side"},
+        {"A7", "Not here"},
+        {"A12", "Spreading unchecked"},
+        {"A13", "Longing for the past"},
+        {"A14", "Cricket implement"},
+        {"A15", "Armed conflict"},
+        {"A16", "A female"},
+        {"A17", "Coming after the nineteenth"},
+        {"A19", "Move at speed on foot"},
+        {"A20", "Writes down for later"},
+        {"A21", "Firm belief"},
+        {"A23", "Warnings of harm"},
+        {"A24", "Shop discounts"},
+        {"A25", "Cut down"},
+        {"A27", "Sample a little"},
+        {"A29", "Inform or educate"},
+        {"A33", "Let out, as a rope"},
+        {"A35", "Move stealthily"},
+        {"A37", "Additional"},
+        {"A38", "Simple; flat land"},
+        {"A40", "Guarding against attack"},
+        {"A41", "Tolerate"},
+        {"A42", "Officer on the beat"},
+        {"A44", "Short film extracts"},
+        {"A45", "Label"},
+        {"A46", "Knight's title"},
+        {"A47", "Shaped like a dice"},
+        {"A49", "Removes from a file"},
+        {"A50", "Nothing, in a score"},
+        {"A52", "Inherited"},
+        {"A53", "Very clever"},
+        {"A58", "Hard-shelled fruit"},
+        {"A59", "Pushes suddenly"},
+        {"A60", "Produced"},
+        {"D1", "Bonfire night display"},
+        {"D2", "Expressed in numbers"},
+        {"D3", "Puts at ease"},
+        {"D4", "Those who saw it happen"},
+        {"D5", "Gave to charity"},
+        {"D6", "Owns"},
+        {"D7", "Precise"},
+        {"D8", "Put forward"},
+        {"D9", "Rain or shine"},
+        {"D10", "Make awkward"},
+        {"D11", "Stretches out"},
+        {"D18", "Two fours"},
+        {"D22", "Cross"},
+        {"D26", "Possess"},
+        {"D27", "Specialised, as jargon"},
+        {"D28", "Puts into words"},
+        {"D29", "Graceful and stylish"},
+        {"D30", "Allowing"},
+        {"D31", "Elegance of movement"},
+        {"D32", "Highest point"},
+        {"D33", "Sudden fear"},
+        {"D34", "Clearly outlined"},
+        {"D36", "Favouring a select few"},
+        {"D39", "Shares out"},
+        {"D42", "Companion"},
+        {"D43", "Messing (about)"},
+        {"D46", "Vision"},
+        {"D48", "Supports"},
+        {"D50", "Convent dweller"},
+        {"D51", "Large amount"},
+        {"D54", "Juniper spirit"},
+        {"D55", "And not"},
+        {"D56", "Not at home"},
+        {"D57", "Downcast"},
+    }};
+    return side == 15 ? fifteen : twentyOne;
+}
+
+} // namespace
+
 Puzzle testPuzzle(int side)
 {
-    // Blocks at every (odd row, odd column) and a few more, so across and down
-    // words of several lengths cross; letters from a fixed sequence, a circle
-    // on every fifth letter square and one rebus square.
+    const OwnPuzzle &own = ownPuzzle(side);
     QList<PuzzleCell> squares;
-    uint32_t seed = uint32_t(side) * 2654435761u;
+    for (const QString &row : own.rows)
+        for (QChar letter : row) {
+            PuzzleCell &square = squares.emplace_back();
+            square.block = letter == QLatin1Char('#');
+            square.solution = QString(letter);
+        }
+    Puzzle puzzle(side, side, squares);
+    // The squares of 1 across are circled.
+    QList<PuzzleCell> circled;
+    const QList<CellPos> ring = puzzle.wordCells(Direction::Across, 1);
     for (int r = 0; r < side; ++r)
         for (int c = 0; c < side; ++c) {
-            PuzzleCell &square = squares.emplace_back();
-            square.block = (r % 2 && c % 2) || (r % 4 == 2 && c % 6 == 3) || (c % 4 == 2 && r % 6 == 3 && r != c);
-            seed = seed * 1103515245u + 12345u;
-            square.solution = QString(QChar('A' + int((seed >> 16) % 26)));
-            square.circled = !square.block && (r * side + c) % 5 == 0;
+            circled.append(puzzle.cell(r, c));
+            circled.last().circled = ring.contains(CellPos{r, c});
         }
-    squares[2].solution = QStringLiteral("STAR");
-    Puzzle puzzle(side, side, squares);
-    puzzle.setInfo({QStringLiteral("Test grid of %1 by %1").arg(side), QStringLiteral("Quorel Crosswords developers"),
+    puzzle = Puzzle(side, side, circled);
+    puzzle.setInfo({QStringLiteral("Test puzzle, %1 by %1").arg(side), QStringLiteral("Quorel Crosswords developers"),
                     QStringLiteral("© 2026 Quorel Crosswords developers"),
-                    QStringLiteral("A grid of our own for testing the file readers.")});
+                    QStringLiteral("Our own puzzle for testing the <file> readers & writers.")});
     QList<FileClue> clues;
-    for (Direction direction : {Direction::Across, Direction::Down})
-        for (int r = 0; r < side; ++r)
-            for (int c = 0; c < side; ++c)
-                if (const int n = puzzle.cell(r, c).number; n && puzzle.wordNumber(r, c, direction) == n)
-                    clues.append({direction, n, QStringLiteral("Letters of row %1 & column %2 <%3>").arg(r + 1).arg(c + 1).arg(
-                                                    direction == Direction::Across ? "across" : "down"), {}});
+    for (const auto &[label, text] : own.clues)
+        clues.append({label.startsWith(QLatin1Char('A')) ? Direction::Across : Direction::Down, label.mid(1).toInt(), text, {}});
     PuzzleFile::addClues(puzzle, clues);
     return puzzle;
 }

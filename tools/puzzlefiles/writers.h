@@ -29,6 +29,6 @@ QByteArray zipOne(const QString &name, const QByteArray &data);
 // not read is left out with its reason in *errors.
 QList<std::pair<QString, Puzzle>> shippedPuzzles(const QString &textDir, QStringList *errors);
 
-// Our own test puzzles: a 15 x 15 and a 21 x 21 grid with title, author,
-// copyright and notes, every word clued.
+// Our own test puzzles, side 15 or 21: words and clues of our making, the
+// squares of 1 across circled, with title, author, copyright and notes.
 Puzzle testPuzzle(int side);
