@@ -26,10 +26,21 @@ std::array<int, 4> keyDigits(int key)
     return {key / 1000 % 10, key / 100 % 10, key / 10 % 10, key % 10};
 }
 
+// Every byte shifted by -9 to 9 places through A to Z (other bytes are taken
+// as the letter they fall on modulo 26), looked up: the key search shifts
+// millions of letters.
 char shifted(char letter, int by)
 {
-    const int index = ((letter - 'A') % 26 + 26) % 26;
-    return char('A' + (index + by + 26) % 26);
+    static const auto table = [] {
+        std::array<std::array<char, 256>, 19> shifts{};
+        for (int b = -9; b <= 9; ++b)
+            for (int byte = 0; byte < 256; ++byte) {
+                const int index = ((char(byte) - 'A') % 26 + 26) % 26;
+                shifts[b + 9][byte] = char('A' + (index + b + 26) % 26);
+            }
+        return shifts;
+    }();
+    return table[by + 9][uint8_t(letter)];
 }
 
 } // namespace
@@ -40,48 +51,48 @@ QByteArray lockLetters(QByteArray letters, int key)
 {
     const auto digits = keyDigits(key);
     const qsizetype n = letters.size();
-    if (n == 0)
-        return letters;
     QByteArray next(n, Qt::Uninitialized);
-    for (int round = 0; round < 4; ++round) {
+    char *from = letters.data(), *to = next.data();
+    const qsizetype mid = n / 2;
+    for (int round = 0; round < 4 && n > 0; ++round) {
         for (qsizetype j = 0; j < n; ++j)
-            letters[j] = shifted(letters[j], digits[j % 4]);
+            from[j] = shifted(from[j], digits[j % 4]);
         if (digits[round] < n)
-            std::rotate(letters.begin(), letters.begin() + digits[round], letters.end());
-        const qsizetype mid = n / 2;
+            std::rotate(from, from + digits[round], from + n);
         for (qsizetype k = 0; k < mid; ++k) {
-            next[2 * k] = letters[mid + k];
-            next[2 * k + 1] = letters[k];
+            to[2 * k] = from[mid + k];
+            to[2 * k + 1] = from[k];
         }
         if (n % 2)
-            next[n - 1] = letters[n - 1];
-        std::swap(letters, next);
+            to[n - 1] = from[n - 1];
+        std::swap(from, to);
     }
-    return letters;
+    return from == letters.data() ? letters : next;
 }
 
+// The rounds of lockLetters undone, last first. The key search runs this
+// ten thousand times, so it works on plain buffers.
 QByteArray unlockLetters(QByteArray letters, int key)
 {
     const auto digits = keyDigits(key);
     const qsizetype n = letters.size();
-    if (n == 0)
-        return letters;
     QByteArray next(n, Qt::Uninitialized);
-    for (int round = 3; round >= 0; --round) {
-        const qsizetype mid = n / 2;
+    char *from = letters.data(), *to = next.data();
+    const qsizetype mid = n / 2;
+    for (int round = 3; round >= 0 && n > 0; --round) {
         for (qsizetype k = 0; k < mid; ++k) {
-            next[k] = letters[2 * k + 1];
-            next[mid + k] = letters[2 * k];
+            to[k] = from[2 * k + 1];
+            to[mid + k] = from[2 * k];
         }
         if (n % 2)
-            next[n - 1] = letters[n - 1];
-        std::swap(letters, next);
+            to[n - 1] = from[n - 1];
+        std::swap(from, to);
         if (digits[round] < n)
-            std::rotate(letters.begin(), letters.end() - digits[round], letters.end());
+            std::rotate(from, from + n - digits[round], from + n);
         for (qsizetype j = 0; j < n; ++j)
-            letters[j] = shifted(letters[j], -digits[j % 4]);
+            from[j] = shifted(from[j], -digits[j % 4]);
     }
-    return letters;
+    return from == letters.data() ? letters : next;
 }
 
 QByteArray columnLetters(const QByteArray &grid, int width, int height)
