@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QtEndian>
+#include <algorithm>
 #include <array>
 
 namespace PuzLayout {

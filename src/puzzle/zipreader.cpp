@@ -7,6 +7,8 @@
 #include <QtEndian>
 #include <zlib.h>
 
+#include <algorithm>
+
 namespace {
 
 constexpr uint32_t EndSignature = 0x06054b50;
