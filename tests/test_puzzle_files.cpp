@@ -166,6 +166,29 @@ TEST(PuzzleFiles, PuzChecksumsAreCheckedButWrongOnesDoNotStopAConsistentFile)
     EXPECT_EQ(reader.errorString(), "the grid and the clues do not match");
 }
 
+// The lock's checksum has 16 bits, so some files fit a wrong key as well as
+// their own: such a file must play without a solution, never with the wrong
+// one (which would call the solver's right letters mistakes).
+TEST(PuzzleFiles, ALockedPuzThatTwoKeysFitPlaysWithoutASolution)
+{
+    const Puzzle puzzle = testPuzzle(15);
+    int unlocked = 0, ambiguous = 0;
+    for (int key = 1234; key < 9999 && ambiguous == 0; key += 611) {
+        PuzReader reader;
+        const std::optional<Puzzle> read = reader.read(writePuz(puzzle, key));
+        ASSERT_TRUE(read) << reader.errorString();
+        if (reader.isLocked()) {
+            ++ambiguous;
+            EXPECT_FALSE(read->hasSolution());
+        } else {
+            ++unlocked;
+            EXPECT_EQ(reader.unlockKey(), key);
+        }
+    }
+    EXPECT_GT(unlocked, 0);
+    EXPECT_EQ(ambiguous, 1) << "no key of this test hit a second fitting key: choose others";
+}
+
 TEST(PuzzleFiles, LockedPuzIsUnlockedByItsKeyOrPlaysWithoutASolution)
 {
     const Puzzle puzzle = testPuzzle(15);

@@ -207,14 +207,23 @@ bool sumsMatch(const QByteArray &bytes, const Sums &sums)
     return u16At(bytes, 0) == sums.overall && u16At(bytes, HeaderSumAt) == sums.header;
 }
 
-// The key whose unlocking of `grid` gives letters with the file's checksum, or -1.
+// The key whose unlocking of `grid` gives letters with the file's checksum,
+// or -1. The checksum has 16 bits, so in about one locked file in ten a wrong
+// key fits as well as the right one; when more than one key fits, nothing
+// tells which solution is the puzzle's, and a wrong one would mark the
+// solver's right letters as mistakes: then no key is taken (-1).
 int findKey(const QByteArray &grid, int width, int height, uint16_t lockSum)
 {
     const QByteArray letters = columnLetters(grid, width, height);
-    for (int key = 0; key <= 9999; ++key)
-        if (checksum(unlockLetters(letters, key)) == lockSum)
-            return key;
-    return -1;
+    int found = -1;
+    for (int key = 0; key <= 9999; ++key) {
+        if (checksum(unlockLetters(letters, key)) != lockSum)
+            continue;
+        if (found >= 0)
+            return -1;
+        found = key;
+    }
+    return found;
 }
 
 } // namespace
