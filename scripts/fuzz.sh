@@ -7,7 +7,7 @@
 #
 #   scripts/fuzz.sh --short       about 20 s per target (the test command uses this)
 #   scripts/fuzz.sh SECONDS       SECONDS per target
-#   scripts/fuzz.sh SECONDS NAME  one target: puzzletext, progress or settings
+#   scripts/fuzz.sh SECONDS NAME  one target: puzzletext, progress, settings, puz, ipuz or jpz
 #
 # The seed corpora in fuzz/corpus/ are only read; what a run discovers goes to
 # build-fuzz/corpus/, findings to build-fuzz/findings/. QUOREL_FUZZ_BUILD
@@ -24,7 +24,7 @@ if [ $# -ge 1 ]; then
         *) SECONDS_EACH="$1" ;;
     esac
 fi
-TARGETS=(puzzletext progress settings)
+TARGETS=(puzzletext progress settings puz ipuz jpz)
 [ $# -ge 2 ] && TARGETS=("$2")
 
 BUILD="${QUOREL_FUZZ_BUILD:-$ROOT/build-fuzz}"

@@ -9,6 +9,7 @@ PACKAGES=(
     cmake g++ make pkgconf
     qt6-base-dev libespeak-ng-dev espeak-ng-data
     libpulse-dev libspeechd-dev
+    zlib1g-dev
     libgtest-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
 )

@@ -42,6 +42,23 @@ Puzzle::Puzzle(const QStringList &rows)
     numberSquares();
 }
 
+Puzzle::Puzzle(int width, int height, const QList<PuzzleCell> &squares, bool hasSolution)
+    : m_hasSolution(hasSolution)
+{
+    if (width < 1 || height < 1 || width > MaxSide || height > MaxSide || squares.size() != qsizetype(width) * height)
+        return;
+    m_width = width;
+    m_height = height;
+    m_cells.reserve(squares.size());
+    for (const PuzzleCell &square : squares) {
+        PuzzleCell &kept = m_cells.emplace_back();
+        kept.block = square.block;
+        kept.circled = square.circled && !square.block;
+        kept.solution = square.block || !hasSolution ? QString() : square.solution;
+    }
+    numberSquares();
+}
+
 const PuzzleCell &Puzzle::cell(int row, int column) const
 {
     static const PuzzleCell outside;
@@ -148,15 +165,29 @@ bool Puzzle::addClue(PuzzleClue clue, QString *error)
         return fail(QStringLiteral("%1 already has a clue").arg(word));
 
     const QString letters = QString(clue.answer).remove(QLatin1Char(' '));
-    if (letters.size() != clue.cells.size())
-        return fail(QStringLiteral("%1 letters for the %2 squares of %3")
-                        .arg(letters.size()).arg(clue.cells.size()).arg(word));
     QString inGrid;
     for (const CellPos &pos : clue.cells)
         inGrid += cell(pos).solution;
+    if (!m_hasSolution && !letters.isEmpty())
+        return fail(QStringLiteral("the puzzle has no solution, so %1 has no answer").arg(word));
+    // A rebus square holds several letters, so only a grid of single letters
+    // has as many letters as squares.
+    if (letters.size() != clue.cells.size() && inGrid.size() == clue.cells.size())
+        return fail(QStringLiteral("%1 letters for the %2 squares of %3")
+                        .arg(letters.size()).arg(clue.cells.size()).arg(word));
     if (letters != inGrid)
         return fail(QStringLiteral("the grid spells %1 as %2").arg(word, inGrid));
 
     (clue.direction == Direction::Across ? m_across : m_down).append(std::move(clue));
+    return true;
+}
+
+bool Puzzle::everyWordHasClue() const
+{
+    for (int r = 0; r < m_height; ++r)
+        for (int c = 0; c < m_width; ++c)
+            for (Direction direction : {Direction::Across, Direction::Down})
+                if (const int number = wordNumber(r, c, direction); number > 0 && !clue(direction, number))
+                    return false;
     return true;
 }

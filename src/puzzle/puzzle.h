@@ -20,10 +20,13 @@ struct CellPos {
 
 struct PuzzleCell {
     bool block = true;   // a black square: no letter, no word
-    QString solution;    // the letter that belongs here; empty for a block
+    QString solution;    // what belongs here: one letter, or several in a rebus square;
+                         // empty for a block and in a puzzle without a solution
+    bool circled = false;  // drawn with a circle in the square
     int number = 0;      // the number printed in the square, 0 when it starts no word
     int acrossWord = 0;  // number of the across word through the square, 0 when none
     int downWord = 0;    // number of the down word through the square, 0 when none
+    friend bool operator==(const PuzzleCell &, const PuzzleCell &) = default;
 };
 
 struct PuzzleClue {
@@ -34,6 +37,16 @@ struct PuzzleClue {
     QString answer;           // without outer spaces; its words separated by single spaces
     QList<int> wordLengths;   // letters per word of the answer: "BY NO MEANS" is 2, 2, 5
     QList<CellPos> cells;     // the squares of the answer in reading order
+    friend bool operator==(const PuzzleClue &, const PuzzleClue &) = default;
+};
+
+// What a puzzle file says about the puzzle besides grid and clues; plain text.
+struct PuzzleInfo {
+    QString title;
+    QString author;
+    QString copyright;
+    QString notes;
+    friend bool operator==(const PuzzleInfo &, const PuzzleInfo &) = default;
 };
 
 // Letters per word of an answer whose words are separated by spaces.
@@ -51,10 +64,19 @@ public:
     // character is a letter square holding that character. The width is the
     // first row's; shorter rows are filled up with blocks. Numbers the squares.
     explicit Puzzle(const QStringList &rows);
+    // A grid of `width` x `height` squares from `squares`, row by row, of which
+    // block, solution and circled count; numbers the squares. Without a
+    // solution every solution is empty and clues carry no answer. Sides past
+    // MaxSide, or a square count that is not width x height, give an empty puzzle.
+    Puzzle(int width, int height, const QList<PuzzleCell> &squares, bool hasSolution = true);
 
     int width() const { return m_width; }
     int height() const { return m_height; }
     bool isEmpty() const { return m_cells.isEmpty(); }
+    // False when the puzzle came without its solution: nothing can be checked or revealed.
+    bool hasSolution() const { return m_hasSolution; }
+    const PuzzleInfo &info() const { return m_info; }
+    void setInfo(const PuzzleInfo &info) { m_info = info; }
 
     // The square at (row, column); outside the grid, a block.
     const PuzzleCell &cell(int row, int column) const;
@@ -77,8 +99,12 @@ public:
     // Gives word (clue.direction, clue.number) its clue; clue.cells are taken
     // from the grid. False, with the reason in *error, when no such word
     // exists, the answer's letters do not fill its squares exactly, or the
-    // word already has a clue.
+    // word already has a clue. Without a solution the answer must be empty.
     bool addClue(PuzzleClue clue, QString *error);
+    // True when every across and down word of the grid has its clue.
+    bool everyWordHasClue() const;
+
+    friend bool operator==(const Puzzle &, const Puzzle &) = default;
 
 private:
     bool isLetter(int row, int column) const;
@@ -87,8 +113,10 @@ private:
 
     int m_width = 0;
     int m_height = 0;
-    QList<PuzzleCell> m_cells;     // row by row
-    QList<CellPos> m_numbered;     // the square of each number, from 1
+    bool m_hasSolution = true;
+    PuzzleInfo m_info;
+    QList<PuzzleCell> m_cells;  // row by row
+    QList<CellPos> m_numbered;  // the square of each number, from 1
     QList<PuzzleClue> m_across;
     QList<PuzzleClue> m_down;
 };

@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#include "puzzle/ipuzreader.h"
+#include "puzzle/puzzlefile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+
+namespace {
+
+// A cell value as text, so "#", 0 and "0" compare alike.
+QString valueText(const QJsonValue &value)
+{
+    if (value.isDouble())
+        return QString::number(value.toDouble());
+    return value.toString();
+}
+
+// A clue number given as 12 or "12"; 0 when it is neither.
+int numberOf(const QJsonValue &value)
+{
+    if (value.isDouble())
+        return value.toInt();
+    bool ok = false;
+    const int n = value.toString().trimmed().toInt(&ok);
+    return ok ? n : 0;
+}
+
+QByteArray withoutWrapper(const QByteArray &bytes)
+{
+    const QByteArray text = bytes.trimmed();
+    if (!text.startsWith("ipuz("))
+        return text;
+    QByteArray inner = text.mid(5);
+    if (inner.endsWith(';'))
+        inner.chop(1);
+    if (inner.endsWith(')'))
+        inner.chop(1);
+    return inner;
+}
+
+// One clue in any of its forms: "1 text", [1, "text"] or {"number", "clue", "enumeration"}.
+std::optional<FileClue> fileClue(const QJsonValue &value, Direction direction)
+{
+    FileClue clue;
+    clue.direction = direction;
+    if (value.isString()) {
+        static const QRegularExpression numbered(QStringLiteral("^\\s*(\\d{1,4})\\s+(.*)$"),
+                                                 QRegularExpression::DotMatchesEverythingOption);
+        const QRegularExpressionMatch match = numbered.match(value.toString());
+        if (!match.hasMatch())
+            return std::nullopt;
+        clue.number = match.captured(1).toInt();
+        clue.text = match.captured(2);
+    } else if (value.isArray()) {
+        const QJsonArray pair = value.toArray();
+        clue.number = numberOf(pair.at(0));
+        clue.text = pair.at(1).toString();
+    } else if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        clue.number = numberOf(object.value(QLatin1String("number")));
+        clue.text = object.value(QLatin1String("clue")).toString();
+        clue.enumeration = valueText(object.value(QLatin1String("enumeration")));
+    }
+    if (clue.number <= 0)
+        return std::nullopt;
+    clue.text = PuzzleFile::plainText(clue.text);
+    return clue;
+}
+
+} // namespace
+
+std::optional<Puzzle> IpuzReader::fail(const QString &why)
+{
+    m_error = why;
+    return std::nullopt;
+}
+
+std::optional<Puzzle> IpuzReader::read(const QByteArray &bytes)
+{
+    m_error.clear();
+    if (bytes.size() > MaxPuzzleFileBytes)
+        return fail(PuzzleFileError::fileTooLarge());
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(withoutWrapper(bytes), &parseError);
+    if (parseError.error == QJsonParseError::UnterminatedObject || parseError.error == QJsonParseError::UnterminatedArray
+        || parseError.error == QJsonParseError::UnterminatedString)
+        return fail(PuzzleFileError::endsEarly());
+    if (!document.isObject())
+        return fail(PuzzleFileError::notCrossword());
+    const QJsonObject root = document.object();
+
+    bool crossword = false;
+    for (const QJsonValue &kind : root.value(QLatin1String("kind")).toArray())
+        crossword = crossword || kind.toString().contains(QLatin1String("crossword"), Qt::CaseInsensitive);
+    if (!crossword)
+        return fail(PuzzleFileError::notCrossword());
+
+    const QJsonObject dimensions = root.value(QLatin1String("dimensions")).toObject();
+    const int width = numberOf(dimensions.value(QLatin1String("width")));
+    const int height = numberOf(dimensions.value(QLatin1String("height")));
+    if (const QString why = PuzzleFile::checkGridSize(width, height); !why.isEmpty())
+        return fail(why);
+
+    const QString block = root.contains(QLatin1String("block")) ? valueText(root.value(QLatin1String("block"))) : QStringLiteral("#");
+    const QString empty = root.contains(QLatin1String("empty")) ? valueText(root.value(QLatin1String("empty"))) : QStringLiteral("0");
+    const QJsonArray grid = root.value(QLatin1String("puzzle")).toArray();
+    const QJsonValue solutionValue = root.value(QLatin1String("solution"));
+    const QJsonArray solutionGrid = solutionValue.toArray();
+    if (grid.size() != height || (solutionValue.isArray() && solutionGrid.size() != height))
+        return fail(PuzzleFileError::damaged());
+
+    QList<PuzzleCell> cells;
+    QList<int> numbers;
+    bool hasSolution = solutionValue.isArray();
+    for (int r = 0; r < height; ++r) {
+        const QJsonArray row = grid.at(r).toArray();
+        const QJsonArray solutionRow = solutionGrid.at(r).toArray();
+        if (row.size() != width || (hasSolution && solutionRow.size() != width))
+            return fail(PuzzleFileError::damaged());
+        for (int c = 0; c < width; ++c) {
+            QJsonValue value = row.at(c);
+            PuzzleCell &square = cells.emplace_back();
+            if (value.isObject()) {
+                const QJsonObject style = value.toObject().value(QLatin1String("style")).toObject();
+                square.circled = style.value(QLatin1String("shapebg")).toString() == QLatin1String("circle");
+                value = value.toObject().value(QLatin1String("cell"));
+                if (value.isUndefined())
+                    value = 0;
+            }
+            const QString text = valueText(value);
+            // An omitted square (null) is no part of the grid: it plays as a block.
+            square.block = value.isNull() || text == block;
+            numbers.append(square.block || text == empty ? 0 : numberOf(value));
+            if (square.block || !hasSolution)
+                continue;
+            QJsonValue answer = solutionRow.at(c);
+            if (answer.isObject())
+                answer = answer.toObject().value(QLatin1String("value"));
+            square.solution = answer.toString().trimmed().toUpper();
+            if (square.solution.isEmpty() || square.solution == block)
+                hasSolution = false;  // a letter square without its letter
+        }
+    }
+    Puzzle puzzle(width, height, cells, hasSolution);
+    if (!PuzzleFile::numbersAgree(puzzle, numbers))
+        return fail(PuzzleFileError::mismatch());
+    auto text = [&](const char *key) { return PuzzleFile::plainText(root.value(QLatin1String(key)).toString()); };
+    puzzle.setInfo({text("title"), text("author"), text("copyright"), text("notes")});
+
+    QList<FileClue> clues;
+    const QJsonObject lists = root.value(QLatin1String("clues")).toObject();
+    for (auto it = lists.begin(); it != lists.end(); ++it) {
+        const QString heading = it.key().section(QLatin1Char(':'), 0, 0).trimmed();
+        Direction direction;
+        if (heading.compare(QLatin1String("Across"), Qt::CaseInsensitive) == 0)
+            direction = Direction::Across;
+        else if (heading.compare(QLatin1String("Down"), Qt::CaseInsensitive) == 0)
+            direction = Direction::Down;
+        else
+            continue;
+        for (const QJsonValue &value : it.value().toArray()) {
+            const std::optional<FileClue> clue = fileClue(value, direction);
+            if (!clue)
+                return fail(PuzzleFileError::mismatch());
+            clues.append(*clue);
+        }
+    }
+    if (!PuzzleFile::addClues(puzzle, clues))
+        return fail(PuzzleFileError::mismatch());
+    return puzzle;
+}

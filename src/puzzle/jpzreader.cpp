@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#include "puzzle/jpzreader.h"
+#include "puzzle/puzzlefile.h"
+#include "puzzle/zipreader.h"
+
+#include <QHash>
+#include <QXmlStreamReader>
+
+namespace {
+
+// "3" or "1-5" as a first and last square, counted from 1; nullopt when out of the grid.
+std::optional<std::pair<int, int>> span(QStringView text, int side)
+{
+    const qsizetype dash = text.indexOf(QLatin1Char('-'));
+    bool okFirst = false, okLast = false;
+    const int first = (dash < 0 ? text : text.left(dash)).trimmed().toInt(&okFirst);
+    const int last = dash < 0 ? first : text.mid(dash + 1).trimmed().toInt(&okLast);
+    if (!okFirst || (dash >= 0 && !okLast) || first < 1 || last < first || last > side)
+        return std::nullopt;
+    return std::make_pair(first, last);
+}
+
+struct Word {
+    QList<CellPos> cells;
+    bool valid = true;
+};
+
+} // namespace
+
+std::optional<Puzzle> JpzReader::fail(const QString &why)
+{
+    m_error = why;
+    return std::nullopt;
+}
+
+std::optional<Puzzle> JpzReader::read(const QByteArray &bytes)
+{
+    m_error.clear();
+    if (bytes.size() > MaxPuzzleFileBytes)
+        return fail(PuzzleFileError::fileTooLarge());
+    if (!bytes.startsWith("PK\x03\x04"))
+        return readXml(bytes);
+    const ZipMember member = unzipOnlyMember(bytes, {QStringLiteral(".jpz"), QStringLiteral(".xml")}, MaxPuzzleFileBytes);
+    if (!member.bytes)
+        return fail(member.error);
+    return readXml(*member.bytes);
+}
+
+std::optional<Puzzle> JpzReader::readXml(const QByteArray &xml)
+{
+    QXmlStreamReader reader(xml);
+    reader.setEntityExpansionLimit(0);
+    int width = 0, height = 0;
+    QList<PuzzleCell> cells;
+    QList<int> numbers;
+    bool anySolution = false, missingSolution = false, inCrossword = false;
+    PuzzleInfo info;
+    QHash<QString, Word> words;
+    QString currentWord;
+    struct JpzClue {
+        QString word;
+        int number;
+        QString format, text;
+    };
+    QList<JpzClue> clues;
+
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::DTD && !reader.entityDeclarations().isEmpty())
+            return fail(PuzzleFileError::notCrossword());
+        if (token == QXmlStreamReader::EndElement && reader.name() == QLatin1String("word"))
+            currentWord.clear();
+        if (token != QXmlStreamReader::StartElement)
+            continue;
+        const QStringView name = reader.name();
+        const QXmlStreamAttributes attributes = reader.attributes();
+        auto attribute = [&](const char *key) { return attributes.value(QLatin1String(key)); };
+        if (name == QLatin1String("crossword")) {
+            inCrossword = true;
+        } else if (name == QLatin1String("title") && !inCrossword) {
+            info.title = PuzzleFile::plainText(reader.readElementText(QXmlStreamReader::IncludeChildElements));
+        } else if (name == QLatin1String("creator")) {
+            info.author = PuzzleFile::plainText(reader.readElementText(QXmlStreamReader::IncludeChildElements));
+        } else if (name == QLatin1String("copyright")) {
+            info.copyright = PuzzleFile::plainText(reader.readElementText(QXmlStreamReader::IncludeChildElements));
+        } else if (name == QLatin1String("description")) {
+            info.notes = PuzzleFile::plainText(reader.readElementText(QXmlStreamReader::IncludeChildElements));
+        } else if (name == QLatin1String("grid") && inCrossword && cells.isEmpty()) {
+            width = attribute("width").toInt();
+            height = attribute("height").toInt();
+            if (const QString why = PuzzleFile::checkGridSize(width, height); !why.isEmpty())
+                return fail(why);
+            cells.resize(qsizetype(width) * height);
+            numbers.fill(0, cells.size());
+        } else if (name == QLatin1String("cell") && !cells.isEmpty()) {
+            const int x = attribute("x").toInt(), y = attribute("y").toInt();
+            if (x < 1 || x > width || y < 1 || y > height)
+                return fail(PuzzleFileError::mismatch());
+            const qsizetype at = qsizetype(y - 1) * width + (x - 1);
+            PuzzleCell &square = cells[at];
+            const QStringView type = attribute("type");
+            square.block = type == QLatin1String("block") || type == QLatin1String("void");
+            square.circled = attribute("background-shape") == QLatin1String("circle");
+            square.solution = attribute("solution").toString().trimmed().toUpper();
+            numbers[at] = attribute("number").toInt();
+            if (!square.block) {
+                anySolution = anySolution || !square.solution.isEmpty();
+                missingSolution = missingSolution || square.solution.isEmpty();
+            }
+        } else if (name == QLatin1String("word") && inCrossword) {
+            currentWord = attribute("id").toString();
+            Word &word = words[currentWord];
+            if (attributes.hasAttribute(QLatin1String("x"))) {
+                const auto xs = span(attribute("x"), width), ys = span(attribute("y"), height);
+                word.valid = xs && ys && (xs->first == xs->second || ys->first == ys->second);
+                for (int y = ys ? ys->first : 1; word.valid && y <= ys->second; ++y)
+                    for (int x = xs->first; x <= xs->second; ++x)
+                        word.cells.append({y - 1, x - 1});
+            }
+        } else if (name == QLatin1String("cells") && !currentWord.isEmpty()) {
+            const auto xs = span(attribute("x"), width), ys = span(attribute("y"), height);
+            Word &word = words[currentWord];
+            word.valid = word.valid && xs && ys && xs->first == xs->second && ys->first == ys->second
+                && word.cells.size() < Puzzle::MaxSide;
+            if (word.valid)
+                word.cells.append({ys->first - 1, xs->first - 1});
+        } else if (name == QLatin1String("clue") && inCrossword) {
+            JpzClue clue{attribute("word").toString(), attribute("number").toInt(), attribute("format").toString(), {}};
+            clue.text = PuzzleFile::plainText(reader.readElementText(QXmlStreamReader::IncludeChildElements));
+            clues.append(clue);
+        }
+    }
+    if (reader.error() == QXmlStreamReader::PrematureEndOfDocumentError)
+        return fail(PuzzleFileError::endsEarly());
+    if (reader.hasError())
+        return fail(cells.isEmpty() ? PuzzleFileError::notCrossword() : PuzzleFileError::damaged());
+    if (cells.isEmpty())
+        return fail(PuzzleFileError::notCrossword());
+
+    Puzzle puzzle(width, height, cells, anySolution && !missingSolution);
+    puzzle.setInfo(info);
+    if (!PuzzleFile::numbersAgree(puzzle, numbers))
+        return fail(PuzzleFileError::mismatch());
+
+    // A clue's direction and number come from its word's squares, which must
+    // be exactly a word of the grid; a number the file prints must agree.
+    QList<FileClue> fileClues;
+    for (const JpzClue &clue : clues) {
+        const Word word = words.value(clue.word, Word{{}, false});
+        if (!word.valid || word.cells.size() < 2)
+            return fail(PuzzleFileError::mismatch());
+        const Direction direction = word.cells[0].row == word.cells[1].row ? Direction::Across : Direction::Down;
+        const int number = puzzle.cell(word.cells[0]).number;
+        if (number == 0 || puzzle.wordCells(direction, number) != word.cells || (clue.number != 0 && clue.number != number))
+            return fail(PuzzleFileError::mismatch());
+        fileClues.append({direction, number, clue.text, clue.format});
+    }
+    if (!PuzzleFile::addClues(puzzle, fileClues))
+        return fail(PuzzleFileError::mismatch());
+    return puzzle;
+}
