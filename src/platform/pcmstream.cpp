@@ -122,8 +122,8 @@ bool PcmStream::connectServer()
 bool PcmStream::openStream()
 {
     Lock lock(m_loop);
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, uint32_t(m_sampleRate), 1};
-    m_stream = pa_stream_new(m_context, "speech", &spec, nullptr);
+    const pa_sample_spec format{PA_SAMPLE_S16LE, uint32_t(m_sampleRate), 1};  // 16-bit mono
+    m_stream = pa_stream_new(m_context, "speech", &format, nullptr);
     if (!m_stream)
         return false;
     pa_stream_set_state_callback(m_stream, &PcmStream::onStreamState, this);
