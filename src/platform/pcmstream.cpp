@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 #include "platform/pcmstream.h"
+#include "platform/eventwait.h"
 
 #include <pulse/context.h>
 #include <pulse/error.h>
@@ -8,9 +9,7 @@
 #include <pulse/thread-mainloop.h>
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QThread>
-#include <QTimer>
 #include <algorithm>
 #include <optional>
 
@@ -278,15 +277,5 @@ bool PcmStream::isIdle()
 
 void PcmStream::waitUntilIdle()
 {
-    if (isIdle())
-        return;
-    QEventLoop loop;
-    QTimer poll;
-    poll.setInterval(5);
-    QObject::connect(&poll, &QTimer::timeout, &loop, [this, &loop] {
-        if (isIdle())
-            loop.quit();
-    });
-    poll.start();
-    loop.exec();
+    runEventsUntil([this] { return isIdle(); }, 5);
 }

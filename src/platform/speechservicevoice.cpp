@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 #include "platform/speechservicevoice.h"
+#include "platform/eventwait.h"
 
 #include <libspeechd.h>
 
-#include <QEventLoop>
-#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
@@ -335,17 +334,7 @@ void SpeechServiceVoice::speak(const QString &text)
 void SpeechServiceVoice::speakAndWait(const QString &text)
 {
     speak(text);
-    if (isIdle())
-        return;
-    QEventLoop loop;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, &loop, [this, &loop] {
-        if (isIdle())
-            loop.quit();
-    });
-    poll.start();
-    loop.exec();
+    runEventsUntil([this] { return isIdle(); }, 10);
 }
 
 void SpeechServiceVoice::stop()
