@@ -41,7 +41,7 @@ protected:
         for (int r = 0; r < 13; ++r)
             for (int c = 0; c < 13; ++c)
                 if (rows[r][c] != '#' && !emptySquares.contains(r * 13 + c + 1))
-                    g().form.D[r * 13 + c + 1].caption = rows[r][c];
+                    putLetter(g(), r * 13 + c + 1, rows[r][c]);
     }
     QByteArray progress(int n = 1) { return readAll(g().progressFile(n)); }
     static QByteArray readAll(const QString &path)
@@ -70,7 +70,7 @@ TEST_F(Answers, RevealingAClueWritesItsLettersGreyMarksThemAndSpellsThem)
     for (int idx = 1; idx <= 4; ++idx) {
         EXPECT_EQ(g().form.D[idx].caption, standardRows()[0].mid(idx - 1, 1));
         EXPECT_EQ(g().form.D[idx].foreColor, Colour::Grey);
-        EXPECT_EQ(g().grid[0][idx - 1], "!");
+        EXPECT_TRUE(g().attempt.revealed(idx - 1));
         EXPECT_EQ(g().form.lblIn[idx].caption, g().form.D[idx].caption);
     }
     EXPECT_EQ(g().form.D[6].caption, "");  // the next answer is untouched
@@ -87,7 +87,7 @@ TEST_F(Answers, DecliningAnAnswerSaysCancelledAndChangesNothing)
     h.drain();
     EXPECT_EQ(h.spoken(), (QStringList{kAskClue, "cancelled"}));
     EXPECT_EQ(g().form.D, before.D);
-    EXPECT_EQ(g().grid[0][0], "*");
+    EXPECT_FALSE(g().attempt.revealed(0));
 }
 
 TEST_F(Answers, NoAnswerInTheMenuOrWithoutACurrentClue)
@@ -143,7 +143,7 @@ TEST_F(Answers, RevealingIntoAFullGridWithAMistakeNamesTheMistakeAndStays)
 {
     openPuzzle();
     fillAllBut({1, 2, 3, 4});
-    g().form.D[14].caption = "Z";  // row 2, column A: in D1 (and no across answer)
+    putLetter(g(), 14, "Z");  // row 2, column A: in D1 (and no across answer)
     h.press(Key::F2, Mod::Shift);
     EXPECT_TRUE(h.sound.plays.empty());
     EXPECT_EQ(g().viewmode, 1);
@@ -157,7 +157,7 @@ TEST_F(Answers, RevealingWhileSquaresAreStillEmptySaysOnlyTheAnswer)
 {
     openPuzzle();
     fillAllBut({1, 2, 3, 4, 169});
-    g().form.D[14].caption = "Z";
+    putLetter(g(), 14, "Z");
     h.press(Key::F2, Mod::Shift);
     h.drain();
     EXPECT_EQ(h.spoken(), (QStringList{kAskClue, "", "the answer is ADGJ, spelt , A, D, G, J"}));

@@ -115,7 +115,7 @@ TEST_F(ClueList, TheReadingSaysHowMuchOfTheAnswerIsFilled)
 {
     auto reading = [&](const QMap<int, QString> &letters) {
         for (int c = 0; c < 4; ++c)
-            h.g().form.D[sq(0, c)].caption = letters.value(c + 1);
+            putLetter(h.g(), sq(0, c), letters.value(c + 1));
         h.g().updatedisplay();
         return h.g().saymsg;
     };

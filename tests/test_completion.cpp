@@ -32,11 +32,11 @@ protected:
                 return idx;
         return 0;
     }
-    QString answerAt(int idx) { return g().solution[(idx - 1) / 13][(idx - 1) % 13]; }
+    QString answerAt(int idx) { return g().puzzle.cell((idx - 1) / 13, (idx - 1) % 13).solution; }
     void fillAll()
     {
         for (int idx = 1; idx <= 169; ++idx)
-            g().form.D[idx].caption = answerAt(idx);
+            putLetter(g(), idx, answerAt(idx));
     }
     QString wrong(int idx) { return answerAt(idx) == "Q" ? "Z" : "Q"; }
     Harness h;
@@ -50,14 +50,14 @@ TEST_F(Checking, F2NamesTheFirstWrongClueInClueOrder)
 
     // A wrong down word, then a wrong square of 12 across that 1 down does not share.
     const int down = squareOf("D1", 2);
-    g().form.D[down].caption = wrong(down);
+    putLetter(g(), down, wrong(down));
     h.press(Key::F2);
     h.drain();
     EXPECT_EQ(h.spoken(), (QStringList{"1D", "is wrong"}));  // number first, then the letter
 
     const int across = squareOf("A12", 2);
     ASSERT_NE(across, 0);
-    g().form.D[across].caption = wrong(across);
+    putLetter(g(), across, wrong(across));
     h.press(Key::F2);
     EXPECT_EQ(g().saymsg, "12A\tis wrong");
     h.tick();
@@ -67,8 +67,8 @@ TEST_F(Checking, F2NamesTheFirstWrongClueInClueOrder)
     EXPECT_EQ(h.spoken(), QStringList{"is wrong"});
 
     // Right letters and empty squares are never mistakes.
-    g().form.D[across].caption.clear();
-    g().form.D[down].caption = answerAt(down);
+    putLetter(g(), across, QString());
+    putLetter(g(), down, answerAt(down));
     g().checkwork();
     EXPECT_EQ(g().saymsg, "there are no mistakes in the crossword so far");
 }
@@ -76,8 +76,8 @@ TEST_F(Checking, F2NamesTheFirstWrongClueInClueOrder)
 TEST_F(Checking, AGridWithAnEmptySquareGetsNoVerdict)
 {
     fillAll();
-    g().form.D[squareOf("A1", 3)].caption = "";
-    g().form.D[squareOf("A12", 1)].caption = wrong(squareOf("A12", 1));
+    putLetter(g(), squareOf("A1", 3), "");
+    putLetter(g(), squareOf("A12", 1), wrong(squareOf("A12", 1)));
     g().saymsg.clear();
     g().checkend();
     EXPECT_TRUE(g().saymsg.isEmpty());
@@ -89,7 +89,7 @@ TEST_F(Checking, TheLastSquareWrongGivesTheMistakeReportAndTheRightOneTheCheer)
 {
     fillAll();
     const int last = squareOf("A1", 1);
-    g().form.D[last].caption.clear();
+    putLetter(g(), last, QString());
     h.press(Key::Enter);  // answer line of 1 across
     h.drain();
     h.spoken();
@@ -135,9 +135,10 @@ TEST_F(Checking, TheHintSentenceCountsRevealedSquares)
         fillAll();
         int shown = 0;
         for (int idx = 1; idx <= 169; ++idx) {
-            Control &sq = g().form.D[idx];
-            sq.foreColor = !sq.caption.isEmpty() && shown < hints ? Colour::Grey : Colour::Black;
-            if (sq.foreColor == Colour::Grey)
+            const QString letter = g().attempt.letter(idx - 1);
+            const bool revealed = !letter.isEmpty() && shown < hints;
+            putLetter(g(), idx, letter, revealed);
+            if (revealed)
                 ++shown;
         }
         EXPECT_EQ(shown, hints);

@@ -200,7 +200,7 @@ TEST_F(Magnified, LettersGoStraightIntoWhiteSquaresAndBlackSquaresRefuseWithNo)
     fullScreenAt(2, 1);
     const int black = square(2, 2);
     // A white square that already holds a crossing letter takes the new one without asking.
-    g().form.D[square(2, 1)].caption = "Q";
+    putLetter(g(), square(2, 1), "Q");
     h.press('E', Mod::Shift);
     EXPECT_EQ(g().form.D[square(2, 1)].caption, "E");
     h.drain();
@@ -241,8 +241,8 @@ TEST_F(Magnified, TheLastLetterOfAPuzzleTypedInAMagnifiedViewLeavesItAtTheNextTi
     for (int r = 0; r < 13; ++r)
         for (int c = 0; c < 13; ++c)
             if (rows[r][c] != '#')
-                g().form.D[r * 13 + c + 1].caption = rows[r][c];
-    g().form.D[1].caption.clear();
+                putLetter(g(), r * 13 + c + 1, rows[r][c]);
+    putLetter(g(), 1, QString());
     fullScreenAt(1, 1);
     h.press(Key::A);
     EXPECT_EQ(g().keycode, QString(QChar(Key::F12)) + "0");
@@ -389,7 +389,7 @@ TEST_F(Magnified, ChooserArrowsSelectKeysWithWallsAtTheEnds)
 TEST_F(Magnified, ChooserEnterPutsTheSelectedKeyAndIgnoresEnterWithNothingSelected)
 {
     fullScreenAt(1, 2);
-    g().form.D[square(1, 2)].caption = "Z";
+    putLetter(g(), square(1, 2), "Z");
     h.press(Key::Enter);
     h.drain();
     h.spoken();

@@ -37,9 +37,8 @@ void useSmallPuzzle(Crosswords &g, const QList<SmallClue> &clues = {{"A1", "ON",
 {
     const QStringList rows{"ON#", "N#A", "#AT"};
     g.gridsize = 3;
-    for (int r = 0; r < 3; ++r)
-        for (int c = 0; c < 3; ++c)
-            g.grid[r][c] = rows[r][c] == QLatin1Char('#') ? QStringLiteral(" ") : QStringLiteral("*");
+    g.puzzle = Puzzle(QStringList(rows).replaceInStrings(QStringLiteral("#"), QStringLiteral(" ")));
+    g.attempt = Attempt(g.puzzle);
     for (int n = 1; n <= 100; ++n)
         for (QString &field : g.clues[n])
             field.clear();
@@ -48,13 +47,6 @@ void useSmallPuzzle(Crosswords &g, const QList<SmallClue> &clues = {{"A1", "ON",
         for (int f = 0; f < 4; ++f)
             g.clues[i + 1][f] = row[f];
     }
-    for (int k = 1; k <= 225; ++k) {
-        g.form.D[k].caption.clear();
-        g.form.Dn[k].caption.clear();
-    }
-    g.form.Dn[1].caption = " 1";
-    g.form.Dn[6].caption = " 2";
-    g.form.Dn[8].caption = " 3";
 }
 
 class Printing : public ::testing::Test {
@@ -254,8 +246,8 @@ TEST_F(Printing, TwoSheetsDrawExactlyThisForTheSmallPuzzle)
 {
     useSmallPuzzle(h.g());
     // The player's letters: lower case prints in upper case.
-    h.g().form.D[1].caption = "o";
-    h.g().form.D[2].caption = "N";
+    putLetter(h.g(), 1, "o");
+    putLetter(h.g(), 2, "N");
     print();
     // W 11906, grid side 10406, top margin 3216, square round(3468.67) = 3469:
     // the lines run at steps of 3469 but are only 10406 long.
@@ -392,8 +384,8 @@ TEST_F(Printing, FewCluesAreSizedByTheWidestLine)
 TEST_F(Printing, OneSheetDrawsExactlyThisForTheSmallPuzzle)
 {
     useSmallPuzzle(h.g());
-    h.g().form.D[1].caption = "O";
-    h.g().form.D[2].caption = "n";
+    putLetter(h.g(), 1, "O");
+    putLetter(h.g(), 2, "n");
     print(Mod::Shift);
     // Landscape: W 16838, H 11906. Grid side 7419, top margin round(2243.5) =
     // 2244 (half to even), square 2473.

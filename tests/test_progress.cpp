@@ -38,8 +38,7 @@ protected:
 TEST_F(Progress, F12WritesTheFileByteForByteAndReturnsToTheMenu)
 {
     type("SANE");
-    h.g().form.D[sq(2, 0)].caption = "U";  // a revealed letter
-    h.g().form.D[sq(2, 0)].foreColor = Colour::Grey;
+    putLetter(h.g(), sq(2, 0), "U", true);  // a revealed letter
     EXPECT_EQ(h.say(Key::F12), QStringList{kBackToMenu});
     EXPECT_EQ(h.g().viewmode, 0);
     EXPECT_EQ(h.g().curclue, 0);
@@ -78,8 +77,7 @@ TEST_F(Progress, F12WritesTheFileByteForByteAndReturnsToTheMenu)
 TEST_F(Progress, APuzzleReopensAsItWasLeftAfterARestart)
 {
     type("SANE");
-    h.g().form.D[sq(2, 0)].caption = "U";
-    h.g().form.D[sq(2, 0)].foreColor = Colour::Grey;
+    putLetter(h.g(), sq(2, 0), "U", true);
     h.say(Key::F12);
 
     restart();
@@ -180,25 +178,31 @@ TEST(ProgressStatus, ADamagedFileCountsOnlyTheSquaresThePuzzleHas)
 {
     Harness h({smallPuzzle()});
     h.start();
-    // file: a grid of SIZE x SIZE with every square holding ENTRY and the solution "A".
-    auto file = [](int size, const QByteArray &entry) {
+    const Puzzle &puzzle = h.g().menuPuzzle(1);
+    // file: a grid that claims to be SIZE x SIZE, every square holding LETTER
+    // (or its right letter when LETTER is empty) and the solution "A".
+    auto file = [&](int size, const QByteArray &letter) {
         QByteArray out = QByteArray::number(size) + "\r\n";
-        for (int k = 0; k < size * size; ++k)
-            out += entry + "\r\n\r\nA\r\n";
+        for (int k = 0; k < size * size; ++k) {
+            const QString right = puzzle.cell(k / 13, k % 13).solution;
+            out += (letter.isEmpty() ? (right.isEmpty() ? QByteArray("A") : right.toLatin1()) : letter)
+                + "\r\n\r\nA\r\n";
+        }
         return out;
     };
     h.say(Key::Right);
     // Black squares filled too: all 18 letter squares right is completed, not 939 percent.
-    writeFile(progressPath(h, "PUZ0101"), file(13, "A"));
+    writeFile(progressPath(h, "PUZ0101"), file(13, ""));
     h.g().puzstatus();
     EXPECT_EQ(h.say(Key::Space), QStringList{"You have successfully completed 1 puzzle"});
+    // Mistakes are counted against the puzzle's own solution, not the one the file states.
     writeFile(progressPath(h, "PUZ0101"), file(13, "B"));
     h.g().puzstatus();
     h.say(Key::Left);
     EXPECT_EQ(h.say(Key::Right), (QStringList{"Puzzle 1", "This puzzle is 100 percent done but has at least one mistake"}));
-    // A larger grid than the puzzle's: its squares are placed by its own width
-    // (as far as the 1000 lines read go) and only letter squares count.
-    writeFile(progressPath(h, "PUZ0101"), file(20, "A"));
+    // A file claiming a larger grid is read in the puzzle's own layout, as
+    // opening the puzzle reads it: only its letter squares count.
+    writeFile(progressPath(h, "PUZ0101"), file(20, ""));
     h.g().puzstatus();
     EXPECT_EQ(h.g().puzstat[1][2], 18);
     EXPECT_EQ(h.g().puzstat[1][3], 0);

@@ -127,10 +127,9 @@ TEST_F(Loading, BuildsGridSolutionAndClueTableAndCreatesAnEmptyProgressFile)
     h.g().loadpuzzle();
     const QStringList rows = standardRows();
     EXPECT_EQ(h.g().gridsize, 13);
-    EXPECT_EQ(h.g().grid[0][4], " ");
-    EXPECT_EQ(h.g().solution[0][4], "");
-    EXPECT_EQ(h.g().grid[0][0], "*");
-    EXPECT_EQ(h.g().solution[0][0], QString(rows[0][0]));
+    EXPECT_TRUE(h.g().puzzle.cell(0, 4).block);
+    EXPECT_FALSE(h.g().puzzle.cell(0, 0).block);
+    EXPECT_EQ(h.g().puzzle.cell(0, 0).solution, QString(rows[0][0]));
     const auto expected = numberedClues(rows);
     for (int n = 1; n <= expected.size(); ++n)
         EXPECT_EQ(h.g().clues[n][2], expected[n - 1].answer);
@@ -155,9 +154,10 @@ TEST_F(Loading, MergesSavedLettersRevealedMarksAndTheAnswerLine)
     h.g().curpuz = 1;
     h.g().loadpuzzle();
     EXPECT_EQ(h.g().form.D[1].caption, "E");
-    EXPECT_EQ(h.g().grid[0][0], "!");
+    EXPECT_TRUE(h.g().attempt.revealed(0));
+    EXPECT_EQ(h.g().form.D[1].foreColor, Colour::Grey);
     EXPECT_EQ(h.g().form.D[2].caption, "Q");
-    EXPECT_EQ(h.g().grid[0][1], "*");
+    EXPECT_FALSE(h.g().attempt.revealed(1));
     EXPECT_EQ(h.g().form.D[3].caption, "");
     EXPECT_EQ(h.g().form.lblIn[1].caption, "Z");
     EXPECT_EQ(h.g().form.lblInn[1].caption, "*");

@@ -35,14 +35,12 @@ struct Screen {
         for (QString &row : spaced)
             row.replace(QLatin1Char('#'), QLatin1Char(' '));
         g.puzzle = Puzzle(spaced);
+        g.attempt = Attempt(g.puzzle);
         g.gridsize = int(rows.size());
-        for (int r = 0; r < rows.size(); ++r)
-            for (int c = 0; c < rows[r].size(); ++c)
-                g.grid[r][c] = rows[r][c] == QLatin1Char('#') ? QStringLiteral(" ") : QStringLiteral("*");
         for (int idx = 0; idx <= 225; ++idx) {
             g.sqclue[idx][1] = g.sqclue[idx][2] = 0;
             g.form.Dn[idx].caption.clear();
-            g.form.D[idx].caption.clear();
+            putLetter(g, idx, QString());
         }
         g.drawboard();
     }
@@ -165,9 +163,8 @@ TEST(ScreenBoard, SquaresAreLaidOutAndColouredFromTheGrid)
     Screen s;
     s.g.curpuz = 7;
     s.setGrid(Nine);
-    s.g.grid[2][0] = QStringLiteral("!");
-    s.g.form.D[19].caption = QStringLiteral("K");
-    s.g.form.D[20].caption = QStringLiteral("L");
+    putLetter(s.g, 19, QStringLiteral("K"), true);
+    putLetter(s.g, 20, QStringLiteral("L"));
     s.g.drawboard();
     const Form &f = s.g.form;
 
@@ -213,7 +210,7 @@ TEST(ScreenAnswerLine, FifteenBoxesFitA1024PixelScreen)
     std::vector<int> squares;
     for (int i = 0; i < 15; ++i)
         squares.push_back(1 + i);
-    s.g.form.D[3].caption = QStringLiteral("Q");
+    putLetter(s.g, 3, QStringLiteral("Q"));
     markAnswer(s.g, squares);
     s.g.highlightgrid();
     const Form &f = s.g.form;
@@ -257,7 +254,7 @@ TEST(ScreenAnswerLine, MoreThanFifteenSquaresStopAtTheLastBox)
     std::vector<int> squares;
     for (int idx = 1; idx <= 20; ++idx)
         squares.push_back(idx);
-    s.g.form.D[16].caption = QStringLiteral("X");
+    putLetter(s.g, 16, QStringLiteral("X"));
     s.g.form.lblIn[16].caption = QStringLiteral("keep");
     markAnswer(s.g, squares);
     s.g.highlightgrid();
@@ -458,7 +455,7 @@ TEST(ScreenClues, PanelHeadingCompletionAndSelection)
                 {QStringLiteral("Ax"), QStringLiteral("  x Unreadable (3)")},
                 {QStringLiteral("D2"), QStringLiteral("  2 Down (9)")}});
     for (int idx = 2; idx <= 5; ++idx)
-        s.g.form.D[idx].caption = QStringLiteral("Z");  // all of 1 across
+        putLetter(s.g, idx, QStringLiteral("Z"));  // all of 1 across
     s.g.curdir = 1;
     s.g.curclue = 9;
     s.g.showclues();
@@ -738,7 +735,7 @@ TEST(ScreenZoom, TheMarkerPlacesTheCursorAndStaysTheOnlyMarkedSquare)
 TEST(ScreenZoom, CoordinatesPhraseNamesTheSquareAndItsContent)
 {
     Zoomed z(4);
-    z.g.form.D[1].caption = QStringLiteral("E");
+    putLetter(z.g, 1, QStringLiteral("E"));
     z.g.currow = 1;
     z.g.curcol = 1;
     z.g.setzoom();
@@ -746,7 +743,7 @@ TEST(ScreenZoom, CoordinatesPhraseNamesTheSquareAndItsContent)
     EXPECT_EQ(z.g.sayzoom(), QStringLiteral("1A\tE"));
     EXPECT_EQ(z.g.voicestate, 0);
 
-    z.g.form.D[1].caption.clear();
+    putLetter(z.g, 1, QString());
     EXPECT_EQ(z.g.sayzoom(), QStringLiteral("1A\tblank"));
 
     // (1,1) is black: the engine marks it pale and only the position is said.

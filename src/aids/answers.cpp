@@ -1,16 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#include "aids/solving.h"
 #include "engine/crosswords.h"
-
-namespace {
-
-bool isBlackSquare(const Control &square)
-{
-    // A black square under a magnified view's cursor is pale yellow.
-    return square.backColor == Colour::Black || square.backColor == Colour::PaleYellow;
-}
-
-} // namespace
 
 // Shift+F2: the answer of the cursor square in a magnified view, of the whole
 // current clue otherwise. Revealed letters are grey and marked "!" so they are
@@ -21,7 +12,8 @@ void Crosswords::showanswer()
         return;
 
     if (viewmode != 1 && viewmode != 2) {
-        const QString letter = currow >= 1 && curcol >= 1 ? solution[currow - 1][curcol - 1] : QString();
+        const CellPos cursor{currow - 1, curcol - 1};
+        const QString letter = currow >= 1 && curcol >= 1 ? puzzle.cell(cursor).solution : QString();
         if (letter.isEmpty())
             return;  // a black square: nothing to reveal, nothing to ask
         if (!confirmAloud(QStringLiteral("Are you sure you want to know the answer to this square?"),
@@ -29,11 +21,8 @@ void Crosswords::showanswer()
             return;
         sayit(QString());
         saymsg.clear();
-        Control &square = form.D[(currow - 1) * gridsize + curcol];
-        square.caption = letter;
-        square.foreColor = Colour::Grey;
-        // Marked like a revealed word, so a redraw keeps it grey and the help is saved.
-        grid[currow - 1][curcol - 1] = QStringLiteral("!");
+        Solving::reveal(puzzle, attempt, cursor);
+        showSquare((currow - 1) * gridsize + curcol);
         saymsg = QStringLiteral("the answer is\t") + letter;
     } else {
         if (!confirmAloud(QStringLiteral("Are you sure you want to know the answer to this clue?"),
@@ -45,16 +34,15 @@ void Crosswords::showanswer()
         int slot = 0;
         for (int r = 0; r < gridsize; ++r) {
             for (int c = 0; c < gridsize; ++c) {
-                Control &square = form.D[r * gridsize + c + 1];
-                if (square.backColor != Colour::Yellow)
+                const int idx = r * gridsize + c + 1;
+                if (form.D[idx].backColor != Colour::Yellow)
                     continue;
-                const QString letter = solution[r][c];
-                square.caption = letter;
-                if (++slot < int(form.lblIn.size()))
-                    form.lblIn[slot].caption = letter;
+                const QString letter = puzzle.cell(r, c).solution;
+                Solving::reveal(puzzle, attempt, {r, c});
+                showSquare(idx);
+                attempt.slotRef(++slot).letter = letter;
+                showSlot(slot);
                 word += letter;
-                square.foreColor = Colour::Grey;
-                grid[r][c] = QStringLiteral("!");
             }
         }
         saymsg = QStringLiteral("the answer is ") + word + QStringLiteral(", spelt ");
@@ -63,17 +51,11 @@ void Crosswords::showanswer()
     }
 
     // Did the reveal finish the puzzle?
-    const int squares = gridsize * gridsize;
-    for (int idx = 1; idx <= squares; ++idx) {
-        if (!isBlackSquare(form.D[idx]) && form.D[idx].caption.isEmpty())
-            return;
-    }
-    for (int idx = 1; idx <= squares; ++idx) {
-        const QString &letter = form.D[idx].caption;
-        if (!letter.isEmpty() && letter != solution[(idx - 1) / gridsize][(idx - 1) % gridsize]) {
-            checkwork();
-            return;
-        }
+    if (!Solving::isFull(puzzle, attempt))
+        return;
+    if (Solving::hasMistake(puzzle, attempt)) {
+        checkwork();
+        return;
     }
     playwave(QStringLiteral("cheer"));
     for (Control &key : form.lblKey)
@@ -109,11 +91,14 @@ void Crosswords::clearpuzzle()
         setnozoom();
     }
     loadpuzzle();
-    for (std::size_t idx = 1; idx < form.D.size(); ++idx)
-        form.D[idx].caption.clear();
-    // The answer line is saved with the grid: it must not keep the old letters either.
-    for (std::size_t i = 1; i < form.lblIn.size(); ++i)
-        form.lblIn[i].caption.clear();
+    // The answer line is saved with the grid: it must not keep the old letters
+    // either. Revealed marks go with their letters, so that a square typed
+    // afresh does not count as help.
+    attempt.clear();
+    for (int idx = 1; idx <= gridsize * gridsize; ++idx)
+        showSquare(idx);
+    for (int k = 1; k <= attempt.slotCount(); ++k)
+        showSlot(k);
     curdir = 1;
     showclues();
 

@@ -76,10 +76,10 @@ Flow Crosswords::clueListPhase(int key, int mods)
         if (curclue == 0)
             return Flow::EndTick;
         openAnswerLine(*this, true);
-        if (form.lblIn[1].caption.isEmpty())
+        if (attempt.slot(1).letter.isEmpty())
             saymsg = QStringLiteral("First letter blank");
         else
-            saymsg = QStringLiteral("First letter ") + form.lblIn[1].caption;
+            saymsg = QStringLiteral("First letter ") + attempt.slot(1).letter;
         viewmode = 2;
         return Flow::SpeechStep;
     default:

@@ -5,8 +5,10 @@
 #include "engine/services.h"
 #include "puzzle/puzzle.h"
 #include "screen/form.h"
+#include "store/attempt.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -83,9 +85,9 @@ public:
     // ---- Puzzle model ------------------------------------------------------
     // The open puzzle as read; the arrays below are filled from it.
     Puzzle puzzle;
+    // The solver's letters, revealed squares and answer line for it.
+    Attempt attempt;
     int gridsize = 7;
-    QString grid[16][16];      // " " black, "*" white, "!" revealed
-    QString solution[16][16];  // solution letter, "" for black
     QString clues[101][4];     // 0 text, 1 label, 2 answer, 3 display line
     int sqclue[226][3] = {};   // (idx,1) across number, (idx,2) down number
     int squarepos[226][4] = {};
@@ -123,6 +125,9 @@ public:
     void loadCatalogue();
     std::optional<QString> fetchPuzzleText(int n);
     void loadpuzzle();
+    // The puzzle of menu number n, read once and kept; an empty puzzle when
+    // its text cannot be read.
+    const Puzzle &menuPuzzle(int n);
 
     // ---- Speech (speech/) -----------------------------------------------------
     void sayit(const QString &say);
@@ -152,6 +157,10 @@ public:
     void drawboard();
     void highlightgrid();
     void highlightclue(int idx);
+    // Square idx (from 1, row by row) and box k of the answer line show what
+    // the attempt holds.
+    void showSquare(int idx);
+    void showSlot(int k);
     void showclues();
     void setnozoom();
     void setzoom();
@@ -185,6 +194,9 @@ public:
     // ---- Persistence (store/) -------------------------------------------------
     QString progressFile(int n) const;
     void savefile();
+    // The saved progress of puzzle n (or what a failed save kept of it); the
+    // file is made, empty, when missing.
+    QByteArray progressBytes(int n);
     void puzstatus();
     int completedCount() const;
     // "You have successfully completed N puzzle(s)"
@@ -224,6 +236,7 @@ private:
     void cutSpeech();
     void clearMailbox();
 
+    QHash<int, Puzzle> m_menuPuzzles;  // menuPuzzle's store
     bool m_inTick = false;
     bool m_engineKey = false;     // the key in the mailbox is one the engine posted
     QString m_sounding;           // the text last handed to the voice

@@ -22,16 +22,25 @@ void markBox(Crosswords &g, int current)
         g.form.lblIn[current].backColor = Colour::Yellow;
 }
 
-// The board square under box k: the k-th yellow square in index order.
-Control *squareUnderBox(Crosswords &g, int k)
+// The board square under box k: the k-th yellow square in index order; 0 when none.
+int squareUnderBox(const Crosswords &g, int k)
 {
     const int squares = std::min(g.gridsize * g.gridsize, 225);
     int seen = 0;
     for (int idx = 1; idx <= squares; ++idx) {
         if (g.form.D[idx].backColor == Colour::Yellow && ++seen == k)
-            return &g.form.D[idx];
+            return idx;
     }
-    return nullptr;
+    return 0;
+}
+
+// Puts a letter (or nothing) into the current box of the answer line.
+void setBoxLetter(Crosswords &g, const QString &letter)
+{
+    if (g.letterpos < 1)
+        return;
+    g.attempt.slotRef(g.letterpos).letter = letter;
+    g.showSlot(g.letterpos);
 }
 
 QString positionPhrase(const Crosswords &g)
@@ -48,7 +57,7 @@ QString positionPhrase(const Crosswords &g)
         phrase = QStringLiteral(", third letter ");
     else
         phrase = QStringLiteral(", %1th letter ").arg(pos);
-    const QString letter = pos >= 1 && pos < int(g.form.lblIn.size()) ? g.form.lblIn[pos].caption : QString();
+    const QString letter = g.attempt.slot(pos).letter;
     return phrase + (letter.isEmpty() ? QStringLiteral("blank") : letter);
 }
 
@@ -87,12 +96,12 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
 {
     if (key >= Key::A && key <= Key::Z) {
         const QString letter = QString(QChar(key));
-        Control &box = form.lblIn[std::clamp(letterpos, 0, int(form.lblIn.size()) - 1)];
-        const Control *square = squareUnderBox(*this, letterpos);
+        const AnswerSlot box = attempt.slot(letterpos);
+        const int square = squareUnderBox(*this, letterpos);
         // Guard: a different letter over a letter that a crossing answer shares.
-        const bool shared = letterpos >= 0 && letterpos < int(form.lblInn.size())
-            && form.lblInn[letterpos].caption == QLatin1String("*");
-        if (square && !square->caption.isEmpty() && !box.caption.isEmpty() && letter != box.caption && shared) {
+        const bool shared = box.mark == QLatin1String("*");
+        if (square > 0 && !attempt.letter(square - 1).isEmpty() && !box.letter.isEmpty() && letter != box.letter
+            && shared) {
             saysync = 0;
             if (!confirmAloud(QStringLiteral("Warning, you are about to overwrite a square that affects "
                                              "another answer. Are you sure?"),
@@ -102,7 +111,7 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
             voicestate = 0;
             saymsg.clear();
         }
-        box.caption = letter;
+        setBoxLetter(*this, letter);
         saysync = 0;
         sayit(letter);
         voicestate = 5;
@@ -134,8 +143,7 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
             saymsg.clear();
             voicestate = 0;
         }
-        Control &box = form.lblIn[std::clamp(letterpos, 0, int(form.lblIn.size()) - 1)];
-        alphacode = (box.caption + QLatin1Char(' '))[0].unicode() + (key == Key::Up ? -1 : 1);
+        alphacode = (attempt.slot(letterpos).letter + QLatin1Char(' '))[0].unicode() + (key == Key::Up ? -1 : 1);
         // Blank sits between Z and A: Down from blank is A, Up from blank is Z.
         if (alphacode == 33)
             alphacode = 65;
@@ -144,11 +152,11 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
         if (alphacode > 90)
             alphacode = 64;
         if (alphacode == 64) {
-            box.caption.clear();
+            setBoxLetter(*this, QString());
             saymsg += QStringLiteral(", blank");
         } else {
-            box.caption = QString(QChar(alphacode));
-            saymsg += QStringLiteral(", ") + box.caption;
+            setBoxLetter(*this, QString(QChar(alphacode)));
+            saymsg += QStringLiteral(", ") + QChar(alphacode);
         }
         return Flow::SpeechStep;
     }
@@ -158,18 +166,15 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
         } else {
             form.lblIn[letterpos].backColor = Colour::White;
             --letterpos;
-            Control &box = form.lblIn[letterpos];
-            box.backColor = Colour::Yellow;
-            saymsg = QStringLiteral("delete ") + box.caption;
-            box.caption.clear();
+            form.lblIn[letterpos].backColor = Colour::Yellow;
+            saymsg = QStringLiteral("delete ") + attempt.slot(letterpos).letter;
+            setBoxLetter(*this, QString());
         }
         return Flow::SpeechStep;
-    case Key::Delete: {
-        Control &box = form.lblIn[std::clamp(letterpos, 0, int(form.lblIn.size()) - 1)];
-        saymsg = QStringLiteral("delete ") + box.caption;
-        box.caption.clear();
+    case Key::Delete:
+        saymsg = QStringLiteral("delete ") + attempt.slot(letterpos).letter;
+        setBoxLetter(*this, QString());
         return Flow::SpeechStep;
-    }
     case Key::Space:
         repeatClue(mods);
         return Flow::SpeechStep;
@@ -187,18 +192,17 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
             if (form.D[idx].backColor != Colour::Yellow)
                 continue;
             ++k;
-            form.D[idx].caption = k < int(form.lblIn.size()) ? form.lblIn[k].caption : QString();
+            attempt.setLetter(idx - 1, attempt.slot(k).letter);
+            showSquare(idx);
         }
         bool someEmpty = false;
         bool someLetter = false;
         QString letters;
-        for (int i = 1; i <= kBoxes; ++i) {
-            const Control &box = form.lblIn[i];
-            if (!box.visible)
-                continue;
-            someEmpty = someEmpty || box.caption.isEmpty();
-            someLetter = someLetter || !box.caption.isEmpty();
-            letters += box.caption.isEmpty() ? QStringLiteral(", blank") : QStringLiteral(", ") + box.caption;
+        for (int i = 1; i <= k; ++i) {
+            const QString box = attempt.slot(i).letter;
+            someEmpty = someEmpty || box.isEmpty();
+            someLetter = someLetter || !box.isEmpty();
+            letters += box.isEmpty() ? QStringLiteral(", blank") : QStringLiteral(", ") + box;
         }
         if (curclue >= 0 && curclue <= 100)
             form.lblClue[curclue].foreColor = someEmpty ? Colour::Black : Colour::Grey;

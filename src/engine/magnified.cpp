@@ -161,7 +161,8 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
             return Flow::SpeechStep;
         }
         const QString letter = QString(QChar(key));
-        form.D[cursor()].caption = letter;
+        attempt.setLetter(cursor() - 1, letter);
+        showSquare(cursor());
         saymsg = letter;
         checkend();
         // A solved puzzle has posted F12: it is left at the next tick.
@@ -175,9 +176,9 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
         if (onBlack()) {
             playwave(QStringLiteral("no"));
         } else {
-            Control &square = form.D[cursor()];
-            saymsg = QStringLiteral("delete ") + square.caption;
-            square.caption.clear();
+            saymsg = QStringLiteral("delete ") + attempt.letter(cursor() - 1);
+            attempt.setLetter(cursor() - 1, QString());
+            showSquare(cursor());
         }
         return Flow::SpeechStep;
 

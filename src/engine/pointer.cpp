@@ -149,12 +149,12 @@ void Crosswords::lblKey_Click(int i)
     if (letter == QLatin1String("#"))
         letter.clear();
     QString old;
-    for (std::size_t idx = 1; idx < form.D.size(); ++idx) {
-        Control &square = form.D[idx];
-        if (square.backColor != Colour::Yellow)
+    for (int idx = 1; idx < int(form.D.size()); ++idx) {
+        if (form.D[idx].backColor != Colour::Yellow)
             continue;
-        old = square.caption;
-        square.caption = letter;
+        old = attempt.letter(idx - 1);
+        attempt.setLetter(idx - 1, letter);
+        showSquare(idx);
     }
     hideAlphabet(*this);
     saymsg = letter;

@@ -133,16 +133,17 @@ void drawSquares(Sheet &s, const GridGeometry &g, const Crosswords &game)
             const double x = kGridLeft + double(col) * g.square;
             const double y = g.topMargin + double(row) * g.square;
             const int k = row * game.gridsize + col + 1;
-            if (game.grid[row][col] == QLatin1String(" ")) {
+            const PuzzleCell &square = game.puzzle.cell(row, col);
+            if (square.block) {
                 s.box(x, y, x + g.square, y + g.square);
                 continue;
             }
-            const QString letter = game.form.D[k].caption.toUpper();
+            const QString letter = game.attempt.letter(k - 1).toUpper();
             if (!letter.isEmpty()) {
                 s.size(letters);
                 s.textAt(x + (g.square - nearest(s.width(letter))) / 2.0, y, letter);
             }
-            const QString number = game.form.Dn[k].caption.toUpper();
+            const QString number = numberCaption(square);
             if (!number.isEmpty()) {
                 s.size(letters / 3.0);
                 s.textAt(x, y, number);

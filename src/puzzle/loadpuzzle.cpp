@@ -6,23 +6,7 @@
 #include "puzzle/puzzletext.h"
 #include "puzzle/resourcestore.h"
 
-#include <QFile>
 
-namespace {
-
-// Reads CR LF lines of a progress file; past its end every read gives "",
-// so a short or damaged file fills the remaining squares with nothing.
-class LineReader {
-public:
-    explicit LineReader(const QByteArray &bytes) : m_lines(fromAnsi(bytes).split(QStringLiteral("\r\n"))) {}
-    QString next() { return m_next < m_lines.size() ? m_lines[m_next++] : QString(); }
-
-private:
-    QStringList m_lines;
-    qsizetype m_next = 0;
-};
-
-} // namespace
 
 void Crosswords::loadCatalogue()
 {
@@ -39,6 +23,16 @@ std::optional<QString> Crosswords::fetchPuzzleText(int n)
     if (!bytes)
         return std::nullopt;
     return fromAnsi(*bytes);
+}
+
+const Puzzle &Crosswords::menuPuzzle(int n)
+{
+    auto known = m_menuPuzzles.constFind(n);
+    if (known != m_menuPuzzles.cend())
+        return *known;
+    // A text that makes no sound puzzle gives a board without squares or clues.
+    PuzzleTextReader reader;
+    return *m_menuPuzzles.insert(n, reader.read(fetchPuzzleText(n).value_or(QString())).value_or(Puzzle()));
 }
 
 void Crosswords::loadpuzzle()
@@ -60,18 +54,8 @@ void Crosswords::loadpuzzle()
     }
     form.imgBack.visible = false;
 
-    // A text that makes no sound puzzle leaves the board without squares or clues.
-    PuzzleTextReader reader;
-    puzzle = reader.read(fetchPuzzleText(curpuz).value_or(QString())).value_or(Puzzle());
+    puzzle = menuPuzzle(curpuz);
     gridsize = puzzle.width();
-    for (int r = 0; r < 16; ++r) {
-        for (int c = 0; c < 16; ++c) {
-            const PuzzleCell &square = puzzle.cell(r, c);
-            const bool inGrid = r < puzzle.height() && c < puzzle.width();
-            grid[r][c] = !inGrid ? QString() : square.block ? QStringLiteral(" ") : QStringLiteral("*");
-            solution[r][c] = square.solution;
-        }
-    }
     // The clue table holds the across clues, then the down clues.
     int n = 0;
     for (const Direction direction : {Direction::Across, Direction::Down}) {
@@ -84,39 +68,9 @@ void Crosswords::loadpuzzle()
         }
     }
 
-    // Merge the saved progress. Opening for append creates the file when it is
-    // missing; anything unreadable is taken as empty, never as an error. What a
-    // failed save could not write stands in for the file, so the letters stay.
-    QFile file(progressFile(curpuz));
-    if (file.open(QIODevice::Append))
-        file.close();
-    QByteArray saved = unsaved.value(curpuz);
-    if (!unsaved.contains(curpuz) && file.open(QIODevice::ReadOnly)) {
-        saved = file.readAll();
-        file.close();
-    }
-    if (!saved.isEmpty()) {
-        LineReader in(saved);
-        in.next();  // the stored grid size is not used
-        gridsize = 13;
-        for (int row = 0; row < 13; ++row) {
-            for (int col = 0; col < 13; ++col) {
-                const int idx = row * 13 + col + 1;
-                QString entry = in.next();
-                if (entry.size() == 2) {
-                    entry.truncate(1);
-                    grid[row][col] = QStringLiteral("!");
-                }
-                form.D[idx].caption = entry;
-                form.Dn[idx].caption = in.next();
-                in.next();  // the stored solution letter
-            }
-        }
-        for (int i = 1; i <= 15; ++i) {
-            form.lblIn[i].caption = in.next();
-            form.lblInn[i].caption = in.next();
-        }
-    }
+    attempt = decodeProgress(progressBytes(curpuz), puzzle);
+    for (int k = 1; k <= attempt.slotCount(); ++k)
+        showSlot(k);
 
     drawboard();
     curdir = 1;

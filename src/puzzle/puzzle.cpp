@@ -14,6 +14,11 @@ QString directionName(Direction direction)
 
 } // namespace
 
+QString numberCaption(const PuzzleCell &square)
+{
+    return square.number > 0 ? QLatin1Char(' ') + QString::number(square.number) : QString();
+}
+
 QList<int> answerWordLengths(const QString &answer)
 {
     QList<int> lengths;

@@ -49,6 +49,9 @@ struct PuzzleInfo {
     friend bool operator==(const PuzzleInfo &, const PuzzleInfo &) = default;
 };
 
+// The number as a square shows it, " 12"; empty for a square without one.
+QString numberCaption(const PuzzleCell &square);
+
 // Letters per word of an answer whose words are separated by spaces.
 QList<int> answerWordLengths(const QString &answer);
 

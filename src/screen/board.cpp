@@ -14,11 +14,6 @@ namespace {
 // rather than written beyond the end of the box arrays.
 constexpr int MaxBoxes = 15;
 
-bool isBlack(const QString &square)
-{
-    return square == QLatin1String(" ");
-}
-
 } // namespace
 
 // The clue number sits over the top half of its square, its digits about a
@@ -77,17 +72,15 @@ void Crosswords::drawboard()
             d.height = sq + 15;
             d.fontSize = sq / 30;
             d.visible = true;
-            d.foreColor = Colour::Black;
-            d.backColor = isBlack(grid[r][c]) ? Colour::Black : Colour::White;
-            if (grid[r][c] == QLatin1String("!"))
-                d.foreColor = Colour::Grey;
-
             // The numbers and the words through each square are the puzzle's.
             const PuzzleCell &square = puzzle.cell(r, c);
+            d.backColor = square.block ? Colour::Black : Colour::White;
+            showSquare(idx);
+
             Control &dn = form.Dn[idx];
             placeNumberOver(dn, d);
             if (square.number > 0) {
-                dn.caption = QLatin1Char(' ') + QString::number(square.number);
+                dn.caption = numberCaption(square);
                 dn.visible = true;
                 form.bringToFront(dn);
             }
@@ -105,14 +98,12 @@ void Crosswords::highlightgrid()
     }
 
     const int n = std::clamp(gridsize, 0, 15);
-    auto whiteAt = [&](int r, int c) { return !isBlack(grid[r][c]); };
+    auto whiteAt = [&](int r, int c) { return !puzzle.cell(r, c).block; };
     int k = 0;
     for (int idx = 1; idx <= n * n && k < MaxBoxes; ++idx) {
         if (form.D[idx].backColor != Colour::Yellow)
             continue;
         ++k;
-        form.lblIn[k].caption = form.D[idx].caption;
-        form.lblInn[k].caption = form.Dn[idx].caption;
         const int r = (idx - 1) / n;
         const int c = (idx - 1) % n;
         // A letter is crossed when a word of the other direction runs through it.
@@ -121,8 +112,9 @@ void Crosswords::highlightgrid()
             crossed = (r > 0 && whiteAt(r - 1, c)) || (r < n - 1 && whiteAt(r + 1, c));
         else
             crossed = (c > 0 && whiteAt(r, c - 1)) || (c < n - 1 && whiteAt(r, c + 1));
+        attempt.slotRef(k) = {attempt.letter(idx - 1), crossed ? QStringLiteral("*") : QString()};
+        showSlot(k);
         form.lblIn[k].backColor = Colour::White;
-        form.lblInn[k].caption = crossed ? QStringLiteral("*") : QString();
     }
     if (k == 0)
         return;
@@ -144,6 +136,25 @@ void Crosswords::highlightgrid()
         in.visible = true;
         form.bringToFront(in);
     }
+}
+
+// A revealed letter is grey, so that the solver sees what was help.
+void Crosswords::showSquare(int idx)
+{
+    if (idx < 1 || idx >= int(form.D.size()))
+        return;
+    Control &square = form.D[idx];
+    square.caption = attempt.letter(idx - 1);
+    square.foreColor = attempt.revealed(idx - 1) ? Colour::Grey : Colour::Black;
+}
+
+void Crosswords::showSlot(int k)
+{
+    if (k < 1 || k >= int(form.lblIn.size()))
+        return;
+    const AnswerSlot slot = attempt.slot(k);
+    form.lblIn[k].caption = slot.letter;
+    form.lblInn[k].caption = slot.mark;
 }
 
 void Crosswords::highlightclue(int idx)

@@ -54,9 +54,10 @@ void Crosswords::updatedisplay()
         // Magnified views and the chooser: the cursor square decides the clue;
         // nothing is said here.
         for (int idx = 1; idx <= squares; ++idx) {
-            Control &sq = form.D[idx];
-            if (sq.foreColor == Colour::Grey)
+            // A revealed square keeps its colours.
+            if (attempt.revealed(idx - 1))
                 continue;
+            Control &sq = form.D[idx];
             if (sq.backColor == Colour::Yellow)
                 sq.backColor = Colour::White;
             if (sqclue[idx][1] == 0 && sqclue[idx][2] == 0)
@@ -127,8 +128,9 @@ QString Crosswords::clueReading(int row, bool *complete)
         if (sqclue[idx][dir] != number)
             continue;
         ++count;
-        if (count <= word.size() && !form.D[idx].caption.isEmpty())
-            word[count - 1] = form.D[idx].caption[0];
+        const QString letter = attempt.letter(idx - 1);
+        if (count <= word.size() && !letter.isEmpty())
+            word[count - 1] = letter[0];
     }
 
     const QString head = QString::number(number) + (dir == 1 ? QStringLiteral(" across") : QStringLiteral(" down"));

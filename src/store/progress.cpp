@@ -3,9 +3,6 @@
 // Progress files (one per puzzle, CR LF text in Windows-1252) and the status
 // of every puzzle that the menu and the greetings speak.
 #include "engine/crosswords.h"
-#include "engine/textnumber.h"
-#include "puzzle/ansi.h"
-#include "puzzle/puzzletext.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -15,8 +12,8 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-// The status scan reads at most this many lines of a progress file.
-constexpr int kStatusLines = 1000;
+// No progress file of a puzzle up to 25 x 25 comes near this size.
+constexpr qint64 kMaxProgressBytes = 1024 * 1024;
 
 } // namespace
 
@@ -26,29 +23,7 @@ void Crosswords::savefile()
     if (viewmode == 0 || viewmode == 99 || viewmode == -1 || curpuz < 1)
         return;
 
-    QString out;
-    out.reserve(4096);
-    out += QString::number(gridsize) + kCrLf;
-    for (int row = 0; row < gridsize; ++row) {
-        for (int col = 0; col < gridsize; ++col) {
-            const int idx = row * gridsize + col + 1;
-            const Control &square = form.D[idx];
-            // A revealed letter keeps its mark so that it reloads grey.
-            if (square.foreColor == Colour::Grey && !square.caption.isEmpty())
-                out += square.caption + QLatin1Char('!');
-            else
-                out += square.caption;
-            out += kCrLf;
-            out += form.Dn[idx].caption + kCrLf;
-            out += solution[row][col] + kCrLf;
-        }
-    }
-    for (int i = 1; i <= 15; ++i) {
-        out += form.lblIn[i].caption + kCrLf;
-        out += form.lblInn[i].caption + kCrLf;
-    }
-
-    savefailed = !writeProgress(curpuz, toAnsi(out));
+    savefailed = !writeProgress(curpuz, encodeProgress(puzzle, attempt));
 }
 
 bool Crosswords::writeProgress(int n, const QByteArray &bytes)
@@ -90,53 +65,34 @@ QString Crosswords::saveFailurePhrase()
     return QStringLiteral("sorry, your progress could not be saved");
 }
 
+QByteArray Crosswords::progressBytes(int n)
+{
+    // Opening for append creates the empty file of a puzzle never opened;
+    // anything unreadable is taken as empty, never as an error. What a failed
+    // save could not write stands in for the file, so the letters stay.
+    QFile file(progressFile(n));
+    if (file.open(QIODevice::Append))
+        file.close();
+    if (unsaved.contains(n))
+        return unsaved.value(n);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    // The progress of a 25 x 25 puzzle is a few kilobytes: a huge file is
+    // damage, and only its start is read.
+    return file.read(kMaxProgressBytes);
+}
+
 void Crosswords::puzstatus()
 {
     const int last = std::min(int(puzlist.size()) - 2, int(puzstat.size()) - 1);
     for (int i = 1; i <= last; ++i) {
         if (puzlist[i].isEmpty())
             continue;
-        const QStringList rows = statusGridRows(fetchPuzzleText(i).value_or(QString()));
-        const int letters = countLetterSquares(rows);
-
-        // Opening for append creates the empty file of a puzzle never opened.
-        QFile file(progressFile(i));
-        if (file.open(QIODevice::Append))
-            file.close();
-        QStringList lines;
-        if (unsaved.contains(i)) {
-            lines = fromAnsi(unsaved.value(i)).split(kCrLf);
-        } else if (file.open(QIODevice::ReadOnly)) {
-            lines = fromAnsi(file.readAll()).split(kCrLf);
-            file.close();
-        }
-        // A file ending in CR LF has no further line after it.
-        if (!lines.isEmpty() && lines.last().isEmpty())
-            lines.removeLast();
-        if (lines.size() > kStatusLines)
-            lines.resize(kStatusLines);
-        auto line = [&](int n) { return n >= 1 && n <= lines.size() ? lines[n - 1] : QString(); };
-
-        const int g = lines.isEmpty() ? 0 : leadingNumber(lines.first());
-        int filled = 0;
-        int mistakes = 0;
-        // Past the lines read every entry is empty, so a huge stored size stops counting there.
-        // (A stored size of 46341 or more would overflow g * g as an int.)
-        const int squares = g > 0 ? int(std::min<long long>(1LL * g * g, kStatusLines / 3)) : 0;
-        for (int k = 0; k < squares; ++k) {
-            const QString entry = line(2 + 3 * k).left(1);
-            const QString answer = line(4 + 3 * k);
-            // A damaged file may fill squares the puzzle has not (black ones,
-            // or a larger grid): they would make it more than 100 percent done.
-            if (entry.isEmpty() || answer.isEmpty() || !isLetterSquare(rows, k / g, k % g))
-                continue;
-            ++filled;
-            if (entry != answer)
-                ++mistakes;
-        }
-        puzstat[i][1] = letters;
-        puzstat[i][2] = filled;
-        puzstat[i][3] = mistakes;
+        const Puzzle &shown = menuPuzzle(i);
+        const AttemptStatus status = attemptStatus(shown, decodeProgress(progressBytes(i), shown));
+        puzstat[i][1] = status.letters;
+        puzstat[i][2] = status.filled;
+        puzstat[i][3] = status.mistakes;
     }
     puzcount = std::max(0, int(puzlist.size()) - 2);
 }

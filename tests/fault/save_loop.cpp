@@ -27,16 +27,13 @@ void fill(Crosswords &g, int k)
     for (int idx = 1; idx <= 169; ++idx) {
         const int row = (idx - 1) / 13;
         const int col = (idx - 1) % 13;
-        const bool letter = !g.solution[row][col].isEmpty();
-        g.form.D[idx].caption = letter && written < 6 * (k + 1) ? QString(QChar('A' + k)) : QString();
+        const bool letter = !g.puzzle.cell(row, col).block;
+        putLetter(g, idx, letter && written < 6 * (k + 1) ? QString(QChar('A' + k)) : QString());
         written += letter ? 1 : 0;
     }
     // The answer line is saved too; a restarted helper would otherwise bring
     // back what the killed one left there.
-    for (int i = 1; i <= 15; ++i) {
-        g.form.lblIn[i].caption.clear();
-        g.form.lblInn[i].caption.clear();
-    }
+    g.attempt.clearSlots();
 }
 
 } // namespace

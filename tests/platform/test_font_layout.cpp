@@ -41,9 +41,7 @@ struct RealFontScreen {
                 if (r % 2 == 1 && c % 2 == 1)
                     rows[r][c] = QLatin1Char(' ');
         g.puzzle = Puzzle(rows);
-        for (int r = 0; r < 13; ++r)
-            for (int c = 0; c < 13; ++c)
-                g.grid[r][c] = rows[r][c] == QLatin1Char(' ') ? QStringLiteral(" ") : QStringLiteral("*");
+        g.attempt = Attempt(g.puzzle);
         g.curpuz = 70;
         g.drawboard();
     }

@@ -184,3 +184,10 @@ QStringList Harness::say(int key, int mods)
     drain();
     return spoken();
 }
+
+void putLetter(Crosswords &g, int idx, const QString &letter, bool revealed)
+{
+    g.attempt.setLetter(idx - 1, letter);
+    g.attempt.setRevealed(idx - 1, revealed);
+    g.showSquare(idx);
+}

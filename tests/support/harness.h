@@ -29,6 +29,10 @@ QList<ClueLine> numberedClues(const QStringList &rows);
 // more, filled with arbitrary letters; every answer is 3 to 13 letters.
 QStringList standardRows();
 
+// Puts a letter into square idx (from 1, row by row) of the open puzzle, as
+// the solver would have typed it (or as revealed), and shows it.
+void putLetter(Crosswords &g, int idx, const QString &letter, bool revealed = false);
+
 // A catalogue naming PUZ0101, PUZ0102, ... for the given number of puzzles.
 QByteArray catalogueBytes(const QStringList &names);
 

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#include "aids/solving.h"
+
+namespace Solving {
+
+namespace {
+
+bool isWrong(const Puzzle &puzzle, const Attempt &attempt, CellPos square)
+{
+    const QString letter = attempt.letter(attempt.index(square.row, square.column));
+    const QString &solution = puzzle.cell(square).solution;
+    return !letter.isEmpty() && !solution.isEmpty() && !isRightLetter(letter, solution);
+}
+
+template <typename Visit>
+bool anyLetterSquare(const Puzzle &puzzle, Visit visit)
+{
+    for (int row = 0; row < puzzle.height(); ++row)
+        for (int col = 0; col < puzzle.width(); ++col)
+            if (!puzzle.cell(row, col).block && visit(CellPos{row, col}))
+                return true;
+    return false;
+}
+
+} // namespace
+
+const PuzzleClue *firstClueWithMistake(const Puzzle &puzzle, const Attempt &attempt)
+{
+    for (const Direction direction : {Direction::Across, Direction::Down})
+        for (const PuzzleClue &clue : puzzle.clues(direction))
+            for (const CellPos &square : clue.cells)
+                if (isWrong(puzzle, attempt, square))
+                    return &clue;
+    return nullptr;
+}
+
+bool isFull(const Puzzle &puzzle, const Attempt &attempt)
+{
+    return !anyLetterSquare(puzzle, [&](CellPos p) { return attempt.letter(attempt.index(p.row, p.column)).isEmpty(); });
+}
+
+bool hasMistake(const Puzzle &puzzle, const Attempt &attempt)
+{
+    return anyLetterSquare(puzzle, [&](CellPos p) { return isWrong(puzzle, attempt, p); });
+}
+
+int revealedCount(const Attempt &attempt)
+{
+    int count = 0;
+    for (int i = 0; i < attempt.squareCount(); ++i)
+        if (attempt.revealed(i) && !attempt.letter(i).isEmpty())
+            ++count;
+    return count;
+}
+
+bool reveal(const Puzzle &puzzle, Attempt &attempt, CellPos square)
+{
+    const PuzzleCell &cell = puzzle.cell(square);
+    if (cell.block || cell.solution.isEmpty())
+        return false;
+    const int i = attempt.index(square.row, square.column);
+    attempt.setLetter(i, cell.solution);
+    attempt.setRevealed(i, true);
+    return true;
+}
+
+} // namespace Solving

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#pragma once
+
+#include "puzzle/puzzle.h"
+#include "store/attempt.h"
+
+// The rules of checking, revealing and completion, on the puzzle and the
+// solver's attempt alone.
+namespace Solving {
+
+// The first clue, across clues first, whose squares hold a wrong letter; null
+// when every letter so far is right (or the puzzle has no solution).
+const PuzzleClue *firstClueWithMistake(const Puzzle &puzzle, const Attempt &attempt);
+// True when every letter square holds a letter.
+bool isFull(const Puzzle &puzzle, const Attempt &attempt);
+// True when some square holds a letter that is not its solution's.
+bool hasMistake(const Puzzle &puzzle, const Attempt &attempt);
+// The squares holding a letter that was revealed: the help the solver had.
+int revealedCount(const Attempt &attempt);
+// Writes the solution into a letter square and marks it revealed; false for a
+// block or a square without a solution.
+bool reveal(const Puzzle &puzzle, Attempt &attempt, CellPos square);
+
+} // namespace Solving

@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#include "store/attempt.h"
+#include "puzzle/ansi.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+const QChar kRevealedMark = QLatin1Char('!');
+
+// Hands out the CR LF lines of a progress file one by one; past its end every
+// line is empty, so a short file leaves the rest of the attempt empty.
+class LineReader {
+public:
+    explicit LineReader(const QByteArray &bytes) : m_text(fromAnsi(bytes)) {}
+    QString next()
+    {
+        if (m_pos >= m_text.size())
+            return QString();
+        qsizetype end = m_text.indexOf(kCrLf, m_pos);
+        if (end < 0)
+            end = m_text.size();
+        const QString line = m_text.mid(m_pos, end - m_pos);
+        m_pos = end + kCrLf.size();
+        return line;
+    }
+
+private:
+    QString m_text;
+    qsizetype m_pos = 0;
+};
+
+} // namespace
+
+Attempt::Attempt(const Puzzle &puzzle)
+    : m_width(puzzle.width()), m_height(puzzle.height()),
+      m_letters(qsizetype(puzzle.width()) * puzzle.height()),
+      m_revealed(qsizetype(puzzle.width()) * puzzle.height(), false),
+      m_slots(answerSlotCount(puzzle))
+{
+}
+
+void Attempt::setLetter(int i, const QString &letter)
+{
+    if (i >= 0 && i < m_letters.size())
+        m_letters[i] = letter;
+}
+
+void Attempt::setRevealed(int i, bool revealed)
+{
+    if (i >= 0 && i < m_revealed.size())
+        m_revealed[i] = revealed;
+}
+
+void Attempt::clear()
+{
+    std::fill(m_letters.begin(), m_letters.end(), QString());
+    std::fill(m_revealed.begin(), m_revealed.end(), false);
+    clearSlots();
+}
+
+AnswerSlot &Attempt::slotRef(int k)
+{
+    // Boxes past the end are kept as well: the answer line never writes past its slots.
+    if (k > m_slots.size())
+        m_slots.resize(k);
+    return m_slots[std::max(k, 1) - 1];
+}
+
+void Attempt::clearSlots()
+{
+    std::fill(m_slots.begin(), m_slots.end(), AnswerSlot());
+}
+
+int answerSlotCount(const Puzzle &puzzle)
+{
+    int longest = 0;
+    for (const Direction direction : {Direction::Across, Direction::Down})
+        for (const PuzzleClue &clue : puzzle.clues(direction))
+            longest = std::max(longest, int(clue.cells.size()));
+    return std::max(longest, int(Attempt::MinSlots));
+}
+
+QByteArray encodeProgress(const Puzzle &puzzle, const Attempt &attempt)
+{
+    QString out;
+    out.reserve(4096);
+    out += QString::number(puzzle.width()) + kCrLf;
+    for (int row = 0; row < puzzle.height(); ++row) {
+        for (int col = 0; col < puzzle.width(); ++col) {
+            const int i = attempt.index(row, col);
+            const PuzzleCell &square = puzzle.cell(row, col);
+            const QString letter = attempt.letter(i);
+            out += letter;
+            if (attempt.revealed(i) && !letter.isEmpty())
+                out += kRevealedMark;
+            out += kCrLf;
+            out += numberCaption(square) + kCrLf;
+            out += square.solution + kCrLf;
+        }
+    }
+    const int boxes = std::max(attempt.slotCount(), answerSlotCount(puzzle));
+    for (int k = 1; k <= boxes; ++k) {
+        const AnswerSlot slot = attempt.slot(k);
+        out += slot.letter + kCrLf + slot.mark + kCrLf;
+    }
+    return toAnsi(out);
+}
+
+Attempt decodeProgress(const QByteArray &bytes, const Puzzle &puzzle)
+{
+    Attempt attempt(puzzle);
+    if (bytes.isEmpty())
+        return attempt;
+    LineReader in(bytes);
+    in.next();  // the stored side: the puzzle's own layout is read
+    for (int row = 0; row < puzzle.height(); ++row) {
+        for (int col = 0; col < puzzle.width(); ++col) {
+            QString entry = in.next();
+            in.next();  // the number: the puzzle numbers its squares itself
+            in.next();  // the solution: the puzzle's own counts
+            if (puzzle.cell(row, col).block)
+                continue;
+            const int i = attempt.index(row, col);
+            if (entry.endsWith(kRevealedMark)) {
+                entry.chop(1);
+                attempt.setRevealed(i, !entry.isEmpty());
+            } else {
+                // A typed letter is one character; a revealed rebus square may hold more.
+                entry.truncate(1);
+            }
+            attempt.setLetter(i, entry);
+        }
+    }
+    for (int k = 1; k <= attempt.slotCount(); ++k) {
+        AnswerSlot &slot = attempt.slotRef(k);
+        slot.letter = in.next();
+        slot.mark = in.next();
+    }
+    return attempt;
+}
+
+AttemptStatus attemptStatus(const Puzzle &puzzle, const Attempt &attempt)
+{
+    AttemptStatus status;
+    for (int row = 0; row < puzzle.height(); ++row) {
+        for (int col = 0; col < puzzle.width(); ++col) {
+            const PuzzleCell &square = puzzle.cell(row, col);
+            if (square.block)
+                continue;
+            ++status.letters;
+            const QString letter = attempt.letter(attempt.index(row, col));
+            if (letter.isEmpty())
+                continue;
+            ++status.filled;
+            if (!square.solution.isEmpty() && !isRightLetter(letter, square.solution))
+                ++status.mistakes;
+        }
+    }
+    return status;
+}
+
+bool isRightLetter(const QString &entered, const QString &solution)
+{
+    // A rebus square is right with its whole text or with its first letter.
+    return entered == solution || (solution.size() > 1 && entered == solution.left(1));
+}
