@@ -111,7 +111,7 @@ void Crosswords::clearpuzzle()
         puzstatus();
     } else {
         updatedisplay();
-        for (int i = 1; i <= 15 && i < int(form.lblIn.size()); ++i)
+        for (int i = 1; i <= boxCount(); ++i)
             form.lblIn[i].visible = false;
         savefile();
     }

@@ -33,7 +33,7 @@ Flow Crosswords::clueListPhase(int key, int mods)
                 curdir = 2;
             }
             int &kept = curdir == 1 ? acrossclue : downclue;
-            int k = std::min(std::max(kept, 1), 100);
+            int k = std::min(std::max(kept, 1), clueRows());
             // The end is found on the lines shown when the key came.
             while (k > 0 && !lineVisible(*this, k))
                 --k;
@@ -47,7 +47,7 @@ Flow Crosswords::clueListPhase(int key, int mods)
                 curclue = 1;
             }
         }
-        for (int i = 1; i <= 100; ++i)
+        for (std::size_t i = 1; i < form.lblClue.size(); ++i)
             form.lblClue[i].backColor = Colour::White;
         form.lblClue[curclue].backColor = Colour::Yellow;
         showclues();
@@ -98,7 +98,7 @@ Flow Crosswords::clueListPhase(int key, int mods)
 void Crosswords::repeatClue(int mods)
 {
     if (mods == Mod::None) {
-        if (spokenclue >= 1 && spokenclue <= 100 && !clues[spokenclue][2].isEmpty())
+        if (spokenclue >= 1 && spokenclue <= clueRows() && !clues[spokenclue][2].isEmpty())
             clueread = clueReading(spokenclue);
         saymsg = clueread;
     } else {

@@ -12,7 +12,9 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <array>
+#include <vector>
 #include <optional>
 
 // Key codes of the platform's virtual keys, as the mailbox carries them.
@@ -67,7 +69,7 @@ public:
                          // 3 letter chooser, 4 full screen, 5..8 magnified 2, 4, 8, 16 times
     int curpuz = 0;
     int puzcount = 0;
-    std::array<std::array<int, 4>, 101> puzstat{};  // (n,1) letters, (n,2) filled, (n,3) mistakes
+    std::vector<std::array<int, 4>> puzstat;  // (n,1) letters, (n,2) filled, (n,3) mistakes
     int curdir = 1;      // 1 across, 2 down
     int curclue = 0;
     int acrossclue = 0, downclue = 0;
@@ -88,9 +90,15 @@ public:
     // The solver's letters, revealed squares and answer line for it.
     Attempt attempt;
     int gridsize = 7;
-    QString clues[101][4];     // 0 text, 1 label, 2 answer, 3 display line
-    int sqclue[226][3] = {};   // (idx,1) across number, (idx,2) down number
-    int squarepos[226][4] = {};
+    // The tables below have a row per clue and per square (from 1), at least
+    // 100 and 225 of them, more when the open puzzle needs more.
+    std::vector<std::array<QString, 4>> clues;  // 0 text, 1 label, 2 answer, 3 display line
+    std::vector<std::array<int, 3>> sqclue;     // (idx,1) across number, (idx,2) down number
+    std::vector<std::array<int, 4>> squarepos;
+    // Rows of the clue table and squares of the board in use; boxes of the answer line.
+    int clueRows() const { return int(clues.size()) - 1; }
+    int squareCount() const { return std::min(gridsize * gridsize, int(form.D.size()) - 1); }
+    int boxCount() const { return std::max(int(Attempt::MinSlots), attempt.slotCount()); }
     QStringList puzlist;
 
     Form form;

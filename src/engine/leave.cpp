@@ -42,12 +42,12 @@ void Crosswords::leave()
     form.shpsel.visible = false;
     setnozoom();
     puzstatus();
-    for (int idx = 1; idx <= 225; ++idx) {
+    for (std::size_t idx = 1; idx < form.D.size(); ++idx) {
         form.D[idx].visible = false;
         form.Dn[idx].visible = false;
     }
-    for (int i = 0; i <= 100; ++i)
-        form.lblClue[i].visible = false;
+    for (Control &line : form.lblClue)
+        line.visible = false;
 
     showMenuScreen();
 

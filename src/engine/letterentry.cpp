@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int kBoxes = 15;
-
 bool boxVisible(const Crosswords &g, int k)
 {
     return k >= 1 && k < int(g.form.lblIn.size()) && g.form.lblIn[k].visible;
@@ -16,7 +14,7 @@ bool boxVisible(const Crosswords &g, int k)
 
 void markBox(Crosswords &g, int current)
 {
-    for (int k = 1; k <= kBoxes; ++k)
+    for (int k = 1; k <= g.boxCount(); ++k)
         g.form.lblIn[k].backColor = Colour::White;
     if (current >= 1 && current < int(g.form.lblIn.size()))
         g.form.lblIn[current].backColor = Colour::Yellow;
@@ -25,7 +23,7 @@ void markBox(Crosswords &g, int current)
 // The board square under box k: the k-th yellow square in index order; 0 when none.
 int squareUnderBox(const Crosswords &g, int k)
 {
-    const int squares = std::min(g.gridsize * g.gridsize, 225);
+    const int squares = g.squareCount();
     int seen = 0;
     for (int idx = 1; idx <= squares; ++idx) {
         if (g.form.D[idx].backColor == Colour::Yellow && ++seen == k)
@@ -70,7 +68,7 @@ void openAnswerLine(Crosswords &g, bool refill)
     // The frame goes 150 twips round the boxes in use.
     const Control &first = f.lblIn[1];
     double width = first.width + 300;
-    for (int k = 2; k <= kBoxes; ++k)
+    for (int k = 2; k <= g.boxCount(); ++k)
         if (f.lblIn[k].visible)
             width += f.lblIn[k].width;
     f.shpsel.left = first.left - 150;
@@ -78,7 +76,7 @@ void openAnswerLine(Crosswords &g, bool refill)
     f.shpsel.height = first.height + 300;
     f.shpsel.width = width;
     f.bringToFront(f.shpsel);
-    for (int k = 1; k <= kBoxes; ++k)
+    for (int k = 1; k <= g.boxCount(); ++k)
         if (f.lblIn[k].visible)
             f.bringToFront(f.lblIn[k]);
     g.letterpos = 1;
@@ -186,7 +184,7 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
         saymsg = QStringLiteral("cancelled\t") + saymsg;
         return Flow::SpeechStep;
     case Key::Enter: {
-        const int squares = std::min(gridsize * gridsize, 225);
+        const int squares = squareCount();
         int k = 0;
         for (int idx = 1; idx <= squares; ++idx) {
             if (form.D[idx].backColor != Colour::Yellow)
@@ -204,7 +202,7 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
             someLetter = someLetter || !box.isEmpty();
             letters += box.isEmpty() ? QStringLiteral(", blank") : QStringLiteral(", ") + box;
         }
-        if (curclue >= 0 && curclue <= 100)
+        if (curclue >= 0 && curclue < int(form.lblClue.size()))
             form.lblClue[curclue].foreColor = someEmpty ? Colour::Black : Colour::Grey;
         if (someLetter)
             saymsg = (someEmpty ? QStringLiteral("so far you have typed") : QStringLiteral("you filled this in with"))

@@ -54,7 +54,7 @@ void Crosswords::selectClueAtCursor()
     const QString wanted = (dir == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(sqclue[idx][dir]);
     const QChar letter = wanted[0];
     int line = 0;
-    for (int n = 1; n <= 100; ++n) {
+    for (int n = 1; n <= clueRows(); ++n) {
         if (!clues[n][1].startsWith(letter))
             continue;
         ++line;
@@ -192,7 +192,7 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
                 continue;
             int total = 0;
             int pos = 0;
-            for (int i = 1; i <= 225; ++i) {
+            for (int i = 1; i <= squareCount(); ++i) {
                 if (sqclue[i][d] != n)
                     continue;
                 ++total;
@@ -203,7 +203,7 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
                 pos = 0;
             const QString label = (d == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(n);
             int k = 0;
-            for (int row = 1; row <= 100 && k == 0; ++row)
+            for (int row = 1; row <= clueRows() && k == 0; ++row)
                 if (clues[row][1] == label)
                     k = row;
 
@@ -243,7 +243,7 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
             + QStringLiteral("Use the cursor keys to choose the letter");
         voicestate = 0;
         alphacode = -1;
-        for (int i = 1; i <= 15; ++i) {
+        for (int i = 1; i <= boxCount(); ++i) {
             form.lblIn[i].visible = false;
             form.lblInn[i].visible = false;
         }

@@ -25,7 +25,7 @@ bool puzzleOpen(const Crosswords &game)
 
 void showAlphabet(Crosswords &game)
 {
-    for (int i = 1; i <= 15; ++i) {
+    for (int i = 1; i <= game.boxCount(); ++i) {
         game.form.lblIn[i].visible = false;
         game.form.lblInn[i].visible = false;
     }
@@ -123,7 +123,7 @@ void Crosswords::lblIn_Click(int i)
 {
     if (!isActive(*this) || !puzzleOpen(*this))
         return;
-    if (i < 1 || i > 15)
+    if (i < 1 || i > boxCount())
         return;
     int count = 0;
     for (std::size_t idx = 1; idx < form.D.size(); ++idx) {

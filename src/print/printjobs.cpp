@@ -86,10 +86,10 @@ QString footerLine(ResourceStore &resources)
     return text.section(QLatin1Char('\n'), 0, 0).remove(QLatin1Char('\r'));
 }
 
-QList<ClueRow> clueRows(const Crosswords &g)
+QList<ClueRow> printedClues(const Crosswords &g)
 {
     QList<ClueRow> rows;
-    for (int n = 1; n <= 100; ++n)
+    for (int n = 1; n <= g.clueRows(); ++n)
         if (!g.clues[n][1].isEmpty())
             rows.append({g.clues[n][1], g.clues[n][3]});
     return rows;
@@ -197,7 +197,7 @@ void Crosswords::printit()
         s.document(documentName(curpuz, QStringLiteral("sheet 2")));
         s.orientation(Printer::Orientation::Portrait);
         s.size(kMeasureSize);
-        const ClueSheet sheet = twoSheetClueLines(clueRows(*this), [&s](const QString &t) { return s.width(t); });
+        const ClueSheet sheet = twoSheetClueLines(printedClues(*this), [&s](const QString &t) { return s.width(t); });
         const int width = s.pageWidth();
         const double th = s.height(QStringLiteral("Ay"));
         const ClueSheetSize size = twoSheetClueSize(width, s.pageHeight(), int(sheet.lines.size()), th, sheet.widest);
@@ -239,7 +239,7 @@ void Crosswords::printit1()
         // The clue half: the largest size from 35 points down at which every
         // line, wrapped to the column, fits the page.
         s.size(kMeasureSize);
-        const QList<ClueRow> rows = clueRows(*this);
+        const QList<ClueRow> rows = printedClues(*this);
         const auto widthAt18 = [&s](const QString &t) { return s.width(t); };
         int f = kFirstClueSize + 1;
         ClueColumn column;

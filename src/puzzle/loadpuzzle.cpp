@@ -40,28 +40,35 @@ void Crosswords::loadpuzzle()
     if (curpuz < 1 || curpuz >= puzlist.size() - 1)
         return;
 
-    for (int idx = 1; idx <= 225; ++idx) {
+    puzzle = menuPuzzle(curpuz);
+    // Room for every square and clue of the puzzle, and never less than a
+    // 15 x 15 board with 100 clues.
+    const int squares = std::max(225, puzzle.width() * puzzle.height());
+    const int clueCount = int(puzzle.clues(Direction::Across).size() + puzzle.clues(Direction::Down).size());
+    const int clueLines = std::max(100, clueCount);
+    sqclue.assign(squares + 1, {});
+    squarepos.assign(squares + 1, {});
+    clues.resize(clueLines + 1);
+    form.ensureCapacity(squares, clueLines, answerSlotCount(puzzle));
+
+    for (int idx = 1; idx <= squares; ++idx) {
         form.D[idx].caption.clear();
         form.Dn[idx].caption.clear();
         form.D[idx].foreColor = Colour::Black;
-        sqclue[idx][1] = 0;
-        sqclue[idx][2] = 0;
     }
-    for (int row = 1; row <= 100; ++row) {
+    for (int row = 1; row <= clueLines; ++row) {
         for (QString &field : clues[row])
             field.clear();
         form.lblClue[row].foreColor = Colour::Black;
     }
     form.imgBack.visible = false;
 
-    puzzle = menuPuzzle(curpuz);
     gridsize = puzzle.width();
     // The clue table holds the across clues, then the down clues.
     int n = 0;
     for (const Direction direction : {Direction::Across, Direction::Down}) {
         for (const PuzzleClue &clue : puzzle.clues(direction)) {
-            if (++n > 100)
-                break;
+            ++n;
             const auto row = makeClueRow(clue.label, clue.answer, clue.text);
             for (int f = 0; f < 4; ++f)
                 clues[n][f] = row[f];

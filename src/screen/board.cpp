@@ -10,10 +10,6 @@
 
 namespace {
 
-// The answer line shows at most this many boxes; squares past it are left off
-// rather than written beyond the end of the box arrays.
-constexpr int MaxBoxes = 15;
-
 } // namespace
 
 // The clue number sits over the top half of its square, its digits about a
@@ -51,7 +47,7 @@ void Crosswords::drawboard()
 
     // The board holds at most 15 x 15 squares; a puzzle that failed to load
     // has no squares at all.
-    const int n = std::clamp(gridsize, 0, 15);
+    const int n = std::clamp(gridsize, 0, Puzzle::MaxSide);
     for (int i = 1; i <= n * n; ++i) {
         form.D[i].visible = false;
         form.Dn[i].visible = false;
@@ -92,15 +88,18 @@ void Crosswords::drawboard()
 
 void Crosswords::highlightgrid()
 {
-    for (int i = 0; i <= MaxBoxes; ++i) {
+    // Squares past the last box are left off rather than written beyond the
+    // end of the box arrays.
+    const int boxes = boxCount();
+    for (int i = 0; i <= boxes; ++i) {
         form.lblIn[i].visible = false;
         form.lblInn[i].visible = false;
     }
 
-    const int n = std::clamp(gridsize, 0, 15);
+    const int n = std::clamp(gridsize, 0, Puzzle::MaxSide);
     auto whiteAt = [&](int r, int c) { return !puzzle.cell(r, c).block; };
     int k = 0;
-    for (int idx = 1; idx <= n * n && k < MaxBoxes; ++idx) {
+    for (int idx = 1; idx <= n * n && k < boxes; ++idx) {
         if (form.D[idx].backColor != Colour::Yellow)
             continue;
         ++k;
@@ -170,7 +169,7 @@ void Crosswords::highlightclue(int idx)
 
     const QString label = (curdir == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(number);
     int row = 0;
-    for (int n = 1; n <= 100; ++n)
+    for (int n = 1; n <= clueRows(); ++n)
         if (clues[n][1] == label)
             row = n;
     // Entries are matched by the first ten characters of their display line.
@@ -178,7 +177,7 @@ void Crosswords::highlightclue(int idx)
     // that first, or a clue wrapped early in its line would never match.
     const QString wanted = clues[row][3].left(10);
     const QString wrap = QStringLiteral("\n       ");
-    for (int i = 1; i <= 100; ++i) {
+    for (std::size_t i = 1; i < form.lblClue.size(); ++i) {
         Control &entry = form.lblClue[i];
         if (entry.backColor == Colour::Yellow)
             entry.backColor = Colour::White;

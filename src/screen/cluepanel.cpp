@@ -16,7 +16,7 @@ constexpr double HeadingHeight = 500;
 void Crosswords::showclues()
 {
     auto &entries = form.lblClue;
-    for (int i = 0; i <= 100; ++i) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
         entries[i].caption.clear();
         entries[i].visible = false;
     }
@@ -54,7 +54,7 @@ void Crosswords::showclues()
     const QChar direction = curdir == 1 ? QLatin1Char('A') : QLatin1Char('D');
     int top = 2 * Margin;
     int k = 0;
-    for (int n = 1; n <= 100; ++n) {
+    for (int n = 1; n <= clueRows(); ++n) {
         const QString &label = clues[n][1];
         if (!label.startsWith(direction))
             continue;
@@ -72,8 +72,8 @@ void Crosswords::showclues()
         const int number = leadingNumber(label.mid(1));
         bool complete = true;
         if (number > 0) {
-            for (int idx = 1; idx <= 225 && complete; ++idx)
-                if (sqclue[idx][curdir] == number && form.D[idx].caption.isEmpty())
+            for (int idx = 1; idx <= squareCount() && complete; ++idx)
+                if (sqclue[idx][curdir] == number && attempt.letter(idx - 1).isEmpty())
                     complete = false;
         }
         entry.foreColor = complete ? Colour::Grey : Colour::Black;

@@ -153,6 +153,23 @@ void Form::loadControlArrays()
             (*array)[i].z = ++zFront;
 }
 
+void Form::ensureCapacity(int squares, int clueLines, int boxes)
+{
+    const std::size_t before[] = {D.size(), Dn.size(), lblIn.size(), lblInn.size(), lblClue.size()};
+    appendCopies(D, squares);
+    appendCopies(Dn, squares);
+    // One box more than used, as at start-up.
+    appendCopies(lblIn, boxes + 1);
+    appendCopies(lblInn, boxes + 1);
+    appendCopies(lblClue, clueLines);
+    int a = 0;
+    for (auto *array : {&D, &Dn, &lblIn, &lblInn, &lblClue}) {
+        for (std::size_t i = before[a]; i < array->size(); ++i)
+            (*array)[i].z = ++zFront;
+        ++a;
+    }
+}
+
 void Form::bringToFront(Control &c)
 {
     c.z = ++zFront;

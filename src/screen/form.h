@@ -99,6 +99,10 @@ struct Form {
 
     // Start-up: create the array elements beyond 0 as hidden copies of element 0.
     void loadControlArrays();
+    // Adds hidden copies of element 0 until the board has `squares` squares
+    // (from 1), the clue panel `clueLines` lines and the answer line `boxes`
+    // boxes; never removes any.
+    void ensureCapacity(int squares, int clueLines, int boxes);
 
     void bringToFront(Control &c);
     void sendToBack(Control &c);

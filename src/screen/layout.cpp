@@ -83,7 +83,7 @@ void Crosswords::parse(QString &text, std::array<QString, 11> &lines)
 void Crosswords::scaleclues()
 {
     auto &entries = form.lblClue;
-    const auto last = std::min<std::size_t>(100, entries.size() - 1);
+    const auto last = entries.size() - 1;
     int count = 0;
     for (std::size_t i = 1; i <= last; ++i)
         count += entries[i].visible ? 1 : 0;

@@ -151,7 +151,7 @@ void Crosswords::setzoom()
         xoff = nearest((sw - board.width) / 2) - int(Margin);
     board.left = xoff + Margin;
 
-    const int n = std::clamp(gridsize, 1, 15);
+    const int n = std::clamp(gridsize, 1, Puzzle::MaxSide);
     const int squares = n * n;
     for (int i = 1; i <= squares; ++i) {
         form.D[i].visible = false;
@@ -224,7 +224,7 @@ QString Crosswords::sayzoom()
     const int idx = (currow - 1) * gridsize + curcol;
     QString s = QString::number(currow) + QChar(64 + curcol);
     voicestate = 0;
-    if (idx < 1 || idx > 225)
+    if (idx < 1 || idx > squareCount())
         return s;
     const Control &d = form.D[idx];
     if (!d.caption.isEmpty())

@@ -48,7 +48,7 @@ QString spokenSymbol(QChar ch)
 
 void Crosswords::updatedisplay()
 {
-    const int squares = std::min(gridsize * gridsize, 225);
+    const int squares = squareCount();
 
     if (viewmode != 1) {
         // Magnified views and the chooser: the cursor square decides the clue;
@@ -66,12 +66,12 @@ void Crosswords::updatedisplay()
         currow = std::max(currow, 1);
         curcol = std::max(curcol, 1);
         const int idx = (currow - 1) * gridsize + curcol;
-        if (idx >= 1 && idx <= 225) {
+        if (idx >= 1 && idx <= squares) {
             form.D[idx].backColor = Colour::Yellow;
             QString label = QStringLiteral("A%1").arg(sqclue[idx][1]);
             if (label == QLatin1String("A0"))
                 label = QStringLiteral("D%1").arg(sqclue[idx][2]);
-            for (int r = 1; r <= 100; ++r)
+            for (int r = 1; r <= clueRows(); ++r)
                 if (clues[r][1] == label)
                     curclue = r;
         }
@@ -80,7 +80,7 @@ void Crosswords::updatedisplay()
         return;
     }
 
-    if (curclue < 0 || curclue > 100)
+    if (curclue < 0 || curclue >= int(form.lblClue.size()))
         return;
     const QString caption = form.lblClue[curclue].caption;
     if (caption.size() < 8)
@@ -100,7 +100,7 @@ void Crosswords::updatedisplay()
 
     const QString label = (curdir == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(number);
     int row = 0;
-    for (int r = 1; r <= 100; ++r)
+    for (int r = 1; r <= clueRows(); ++r)
         if (clues[r][1] == label)
             row = r;
     if (clues[row][2].isEmpty())
@@ -119,10 +119,10 @@ QString Crosswords::clueReading(int row, bool *complete)
     const QString label = clues[row][1];
     const int dir = label.startsWith(QLatin1Char('A')) ? 1 : 2;
     const int number = label.mid(1).toInt();
-    const int squares = std::min(gridsize * gridsize, 225);
+    const int squares = squareCount();
 
     // The answer's letters in reading order, a space for an empty square.
-    QString word(15, QLatin1Char(' '));
+    QString word(boxCount(), QLatin1Char(' '));
     int count = 0;
     for (int idx = 1; idx <= squares; ++idx) {
         if (sqclue[idx][dir] != number)

@@ -84,7 +84,8 @@ QByteArray Crosswords::progressBytes(int n)
 
 void Crosswords::puzstatus()
 {
-    const int last = std::min(int(puzlist.size()) - 2, int(puzstat.size()) - 1);
+    const int last = int(puzlist.size()) - 2;
+    puzstat.resize(std::max<std::size_t>(puzstat.size(), std::max(last, 0) + 1));
     for (int i = 1; i <= last; ++i) {
         if (puzlist[i].isEmpty())
             continue;
