@@ -54,6 +54,13 @@ QMap<QString, QString> listing(const QString &dir)
     return files;
 }
 
+void setModified(const QString &path, const QDateTime &time)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite)) << path;
+    ASSERT_TRUE(file.setFileTime(time, QFileDevice::FileModificationTime)) << path;
+}
+
 QStringList fileNames(const QList<OwnPuzzle> &puzzles)
 {
     QStringList names;
@@ -167,7 +174,10 @@ TEST_F(PuzzleFolderScan, FollowsTheFolderAndNeverChangesIt)
     EXPECT_FALSE(scan.puzzles[1].locked);
 
     // A new file appears, a removed one goes, a damaged one is mended.
-    writeFile(path("2026-12-8.ipuz"), writeIpuz(withFirstClue(fifteen, "New today")));
+    const QString changed = path("2026-12-8.ipuz");
+    const QDateTime time = QDateTime::currentDateTime().addSecs(-3600);
+    writeFile(changed, writeIpuz(withFirstClue(fifteen, "New today")));
+    setModified(changed, time);
     ASSERT_TRUE(QFile::remove(path("puzzle 9.PUZ")));
     writeFile(path("broken.ipuz"), writeIpuz(twentyOne, true));
     scan = folder.rescan();
@@ -176,14 +186,8 @@ TEST_F(PuzzleFolderScan, FollowsTheFolderAndNeverChangesIt)
 
     // A changed file is read again; one whose size and time are as before is
     // taken from the last scan without reading.
-    const QString changed = path("2026-12-8.ipuz");
-    const QDateTime time = QFileInfo(changed).lastModified();
     writeFile(changed, writeIpuz(withFirstClue(fifteen, "Not today")));
-    {
-        QFile file(changed);
-        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(file.setFileTime(time, QFileDevice::FileModificationTime));
-    }
+    setModified(changed, time);
     EXPECT_EQ(folder.rescan().puzzles[0].puzzle.clues(Direction::Across)[0].text, "New today");
     writeFile(changed, writeIpuz(withFirstClue(fifteen, "Changed, and a little longer")));
     EXPECT_EQ(folder.rescan().puzzles[0].puzzle.clues(Direction::Across)[0].text, "Changed, and a little longer");

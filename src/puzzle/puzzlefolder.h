@@ -4,7 +4,6 @@
 
 #include "puzzle/puzzle.h"
 
-#include <QDateTime>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -64,7 +63,7 @@ public:
 private:
     struct Entry {
         qint64 size = -1;
-        QDateTime modified;
+        qint64 modified = 0;  // nanoseconds since 1970
         std::optional<OwnPuzzle> puzzle;
         QString reason;  // why the file was refused, when there is no puzzle
     };
