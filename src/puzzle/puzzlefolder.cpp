@@ -117,18 +117,6 @@ QString extensionOf(PuzzleFormat format)
     return puzzleExtensions()[2];
 }
 
-// The crossword file in `folder` whose bytes are `bytes`, or an empty string.
-QString fileWithBytes(const QDir &folder, const QByteArray &bytes)
-{
-    for (const QFileInfo &info : folder.entryInfoList(QDir::Files, QDir::Name)) {
-        if (!isPuzzleFileName(info.fileName()) || info.size() != bytes.size())
-            continue;
-        if (crosswordFileBytes(info.filePath()) == bytes)
-            return info.fileName();
-    }
-    return {};
-}
-
 // `fileName`, or "name (2).ext", "name (3).ext", ... : the first that names
 // nothing in `folder`, not even a dangling link.
 QString freeName(const QDir &folder, const QString &fileName)
@@ -171,6 +159,16 @@ QList<FolderFile> regularFiles(const QString &dir)
     return files;
 }
 
+// The crossword file in `dir` whose bytes are `bytes`, or an empty string.
+QString fileWithBytes(const QString &dir, const QByteArray &bytes)
+{
+    const QDir folder(dir);
+    for (const FolderFile &file : regularFiles(dir))
+        if (isPuzzleFileName(file.name) && file.size == bytes.size() && crosswordFileBytes(folder.filePath(file.name)) == bytes)
+            return file.name;
+    return {};
+}
+
 QString folderNotWritable()
 {
     return QStringLiteral("the puzzle folder cannot be written to");
@@ -180,12 +178,13 @@ QString folderNotWritable()
 
 QString puzzleFingerprint(const Puzzle &puzzle)
 {
-    // Every text is ended by a separator that no text holds, so that no two
-    // different puzzles feed the hash the same bytes.
+    // Each text goes in after its length, so that no two different puzzles
+    // feed the hash the same bytes, whatever their texts hold.
     QCryptographicHash hash(QCryptographicHash::Sha256);
     const auto add = [&hash](const QString &text) {
-        hash.addData(text.toUtf8());
-        hash.addData(QByteArrayLiteral("\x1f"));
+        const QByteArray bytes = text.toUtf8();
+        hash.addData(QByteArray::number(bytes.size()) + ':');
+        hash.addData(bytes);
     };
     add(QString::number(puzzle.width()));
     add(QString::number(puzzle.height()));
@@ -289,7 +288,7 @@ CopyResult copyIntoPuzzleFolder(const QString &sourcePath, const QString &dir)
         result.error = folderNotWritable();
         return result;
     }
-    result.fileName = fileWithBytes(folder, source.bytes);
+    result.fileName = fileWithBytes(dir, source.bytes);
     result.alreadyThere = !result.fileName.isEmpty();
     if (!result.alreadyThere) {
         QString name = QFileInfo(sourcePath).fileName();
