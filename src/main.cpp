@@ -84,10 +84,9 @@ int main(int argc, char *argv[])
     quorelInitResources();
 
     // quorel-crosswords FILE...: the files go into the puzzle folder first.
-    const QStringList paths = QCoreApplication::arguments().mid(1);
-    const OpenedFiles opened = copyOpenedFiles(paths);
-    if (!paths.isEmpty() && opened.fileNames.isEmpty())
-        return 1;
+    // The game starts even when none of them reads: opened from a file
+    // manager, the solver hears the game rather than nothing.
+    const OpenedFiles opened = copyOpenedFiles(QCoreApplication::arguments().mid(1));
 
     // A second copy ends at once: silently, or once the running game has
     // taken the files it was given.
@@ -96,7 +95,7 @@ int main(int argc, char *argv[])
     lock.setStaleLockTime(0);
     if (!lock.tryLock(0)) {
         if (opened.fileNames.isEmpty())
-            return 0;
+            return opened.anyFailed ? 1 : 0;
         if (!SingleInstance::handOver(SingleInstance::defaultSocketPath(), opened.fileNames)) {
             std::fprintf(stderr, "The running game did not answer; the files are in %s\n", qPrintable(Folders::puzzles()));
             return 1;
