@@ -5,6 +5,8 @@
 # skipping those already there.
 set -euo pipefail
 
+# qt6-base-dev brings QtCore, QtGui, QtWidgets, QtPrintSupport and QtNetwork
+# (the local socket that hands opened files to a running game).
 PACKAGES=(
     cmake g++ make pkgconf
     qt6-base-dev libespeak-ng-dev espeak-ng-data

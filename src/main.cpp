@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 #include "engine/crosswords.h"
+#include "engine/logging.h"
 #include "platform/clipplayer.h"
 #include "platform/espeakvoice.h"
 #include "platform/folders.h"
@@ -8,7 +9,9 @@
 #include "platform/messagebox.h"
 #include "platform/qtprinter.h"
 #include "platform/qttextmeasure.h"
+#include "platform/singleinstance.h"
 #include "platform/speechservicevoice.h"
+#include "puzzle/puzzlefolder.h"
 #include "puzzle/resourcestore.h"
 #include "speech/combinedvoice.h"
 
@@ -19,6 +22,7 @@
 #include <QScreen>
 #include <QSocketNotifier>
 #include <csignal>
+#include <cstdio>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -46,6 +50,29 @@ public:
     }
 };
 
+// The files named on the command line, once in the solver's puzzle folder.
+struct OpenedFiles {
+    QStringList fileNames;  // in the folder: copied, or there already
+    bool anyFailed = false; // a file did not read or could not be copied
+};
+
+// Copies each file into the puzzle folder; a file that is not copied is named
+// on standard error with the reason.
+OpenedFiles copyOpenedFiles(const QStringList &paths)
+{
+    OpenedFiles opened;
+    for (const QString &path : paths) {
+        const CopyResult copy = copyIntoPuzzleFolder(path, Folders::puzzles());
+        if (copy.ok()) {
+            opened.fileNames.append(copy.fileName);
+        } else {
+            std::fprintf(stderr, "%s: %s\n", qPrintable(path), qPrintable(copy.error));
+            opened.anyFailed = true;
+        }
+    }
+    return opened;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -56,12 +83,33 @@ int main(int argc, char *argv[])
     QLoggingCategory::setFilterRules(QStringLiteral("crosswords.*=false"));
     quorelInitResources();
 
-    // A second copy ends at once, silently.
+    // quorel-crosswords FILE...: the files go into the puzzle folder first.
+    // The game starts even when none of them reads: opened from a file
+    // manager, the solver hears the game rather than nothing.
+    const OpenedFiles opened = copyOpenedFiles(QCoreApplication::arguments().mid(1));
+
+    // A second copy ends at once: silently, or once the running game has
+    // taken the files it was given.
     QDir().mkpath(Folders::runtime());
     QLockFile lock(Folders::runtime() + QStringLiteral("quorel-crosswords.lock"));
     lock.setStaleLockTime(0);
-    if (!lock.tryLock(0))
-        return 0;
+    if (!lock.tryLock(0)) {
+        if (opened.fileNames.isEmpty())
+            return opened.anyFailed ? 1 : 0;
+        if (!SingleInstance::handOver(SingleInstance::defaultSocketPath(), opened.fileNames)) {
+            std::fprintf(stderr, "The running game did not answer; the files are in %s\n", qPrintable(Folders::puzzles()));
+            return 1;
+        }
+        return opened.anyFailed ? 1 : 0;
+    }
+    // Files opened later reach this copy.
+    SingleInstance instance;
+    if (!instance.listen())
+        qCWarning(lcPuzzles).noquote() << QStringLiteral("cannot take files from later copies: ") + instance.errorString();
+    QObject::connect(&instance, &SingleInstance::filesHandedOver, [](const QStringList &fileNames) {
+        for (const QString &name : fileNames)
+            qCDebug(lcPuzzles).noquote() << QStringLiteral("handed over: ") + name;
+    });
 
     QScreen *screen = QGuiApplication::primaryScreen();
     const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
@@ -109,5 +157,6 @@ int main(int argc, char *argv[])
 
     game.Form_Load();
     window.start();
-    return app.exec();
+    const int status = app.exec();
+    return status != 0 ? status : (opened.anyFailed ? 1 : 0);
 }

@@ -9,3 +9,4 @@ Q_DECLARE_LOGGING_CATEGORY(lcSpeech)  // "say: " / "saywait: " + text
 Q_DECLARE_LOGGING_CATEGORY(lcSound)   // "play: " / "playwait: " + clip name
 Q_DECLARE_LOGGING_CATEGORY(lcKeys)    // "key: " + code + " " + mask
 Q_DECLARE_LOGGING_CATEGORY(lcPrint)   // "document: " + destination
+Q_DECLARE_LOGGING_CATEGORY(lcPuzzles) // the solver's puzzle folder: "added: ", "rejected: ", "handed over: "

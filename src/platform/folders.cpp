@@ -43,3 +43,9 @@ QString Folders::documents()
 {
     return fromEnvironment("XDG_DOCUMENTS_DIR", QDir::homePath() + QStringLiteral("/Documents"));
 }
+
+QString Folders::puzzles()
+{
+    return withSlash(fromEnvironment("XDG_DATA_HOME", QDir::homePath() + QStringLiteral("/.local/share"))
+                     + QStringLiteral("/quorel-crosswords/puzzles"));
+}

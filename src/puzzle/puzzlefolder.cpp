@@ -1,0 +1,308 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#include "puzzle/puzzlefolder.h"
+#include "puzzle/puzzlefile.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSet>
+#include <algorithm>
+#include <dirent.h>
+#include <sys/stat.h>
+
+namespace {
+
+const QStringList &puzzleExtensions()
+{
+    static const QStringList extensions = {QStringLiteral(".puz"), QStringLiteral(".ipuz"), QStringLiteral(".jpz")};
+    return extensions;
+}
+
+bool isAsciiDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// A character without its letter case; ASCII, most of every file name, the
+// quick way.
+char16_t folded(QChar c)
+{
+    const char16_t code = c.unicode();
+    if (code < 0x80)
+        return code >= u'A' && code <= u'Z' ? char16_t(code + (u'a' - u'A')) : code;
+    return c.toCaseFolded().unicode();
+}
+
+// Negative, zero or positive as `a` comes before, with or after `b` in
+// natural order; names that differ only in letter case or leading zeros
+// compare equal here.
+int naturalCompare(QStringView a, QStringView b)
+{
+    qsizetype i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (isAsciiDigit(a[i]) && isAsciiDigit(b[j])) {
+            qsizetype endA = i, endB = j;
+            while (endA < a.size() && isAsciiDigit(a[endA]))
+                ++endA;
+            while (endB < b.size() && isAsciiDigit(b[endB]))
+                ++endB;
+            // By value: without leading zeros, the longer run is the larger
+            // number, and runs of one length compare digit by digit.
+            while (i < endA - 1 && a[i] == QLatin1Char('0'))
+                ++i;
+            while (j < endB - 1 && b[j] == QLatin1Char('0'))
+                ++j;
+            if (endA - i != endB - j)
+                return endA - i < endB - j ? -1 : 1;
+            if (const int digits = a.sliced(i, endA - i).compare(b.sliced(j, endB - j)))
+                return digits;
+            i = endA;
+            j = endB;
+            continue;
+        }
+        if (a[i] != b[j]) {
+            const char16_t x = folded(a[i]), y = folded(b[j]);
+            if (x != y)
+                return x < y ? -1 : 1;
+        }
+        ++i;
+        ++j;
+    }
+    return int(a.size() - i > 0) - int(b.size() - j > 0);
+}
+
+// The bytes of a regular file, at most one byte past the largest crossword
+// file, so that a larger one is refused unread; nullopt when it cannot be
+// read (a folder, a pipe or a device is no crossword file).
+std::optional<QByteArray> crosswordFileBytes(const QString &path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.read(MaxPuzzleFileBytes + 1);
+}
+
+// A crossword file's bytes and what they read as.
+struct CrosswordFile {
+    QByteArray bytes;
+    PuzzleFileResult read;
+};
+
+CrosswordFile readCrosswordFile(const QString &path)
+{
+    CrosswordFile file;
+    if (std::optional<QByteArray> bytes = crosswordFileBytes(path)) {
+        file.bytes = std::move(*bytes);
+        file.read = readPuzzleFile(file.bytes, path);
+    } else {
+        file.read.error = PuzzleFileError::cannotOpen();
+    }
+    return file;
+}
+
+QString extensionOf(PuzzleFormat format)
+{
+    switch (format) {
+    case PuzzleFormat::Puz:
+        return puzzleExtensions()[0];
+    case PuzzleFormat::Ipuz:
+        return puzzleExtensions()[1];
+    case PuzzleFormat::Jpz:
+    case PuzzleFormat::Unknown:
+        break;
+    }
+    return puzzleExtensions()[2];
+}
+
+// `fileName`, or "name (2).ext", "name (3).ext", ... : the first that names
+// nothing in `folder`, not even a dangling link.
+QString freeName(const QDir &folder, const QString &fileName)
+{
+    const QFileInfo original(fileName);
+    QString candidate = fileName;
+    for (int n = 2;; ++n) {
+        const QFileInfo there(folder.filePath(candidate));
+        if (!there.exists() && !there.isSymLink())
+            return candidate;
+        candidate = QStringLiteral("%1 (%2).%3").arg(original.completeBaseName()).arg(n).arg(original.suffix());
+    }
+}
+
+// A regular file of a folder as the folder lists it.
+struct FolderFile {
+    QString name;
+    qint64 size = 0;
+    qint64 modified = 0;  // nanoseconds since 1970
+};
+
+// The regular files of a folder (or links to them), hidden ones left out,
+// with their sizes and times of change: one system call per file, which is
+// all a scan of an unchanged folder costs.
+QList<FolderFile> regularFiles(const QString &dir)
+{
+    QList<FolderFile> files;
+    DIR *folder = ::opendir(QFile::encodeName(dir).constData());
+    if (!folder)
+        return files;
+    while (const dirent *entry = ::readdir(folder)) {
+        struct stat status;
+        if (entry->d_name[0] == '.' || ::fstatat(::dirfd(folder), entry->d_name, &status, 0) != 0
+            || !S_ISREG(status.st_mode))
+            continue;
+        files.append({QFile::decodeName(entry->d_name), qint64(status.st_size),
+                      qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec});
+    }
+    ::closedir(folder);
+    return files;
+}
+
+// The crossword file in `dir` whose bytes are `bytes`, or an empty string.
+QString fileWithBytes(const QString &dir, const QByteArray &bytes)
+{
+    const QDir folder(dir);
+    for (const FolderFile &file : regularFiles(dir))
+        if (isPuzzleFileName(file.name) && file.size == bytes.size() && crosswordFileBytes(folder.filePath(file.name)) == bytes)
+            return file.name;
+    return {};
+}
+
+QString folderNotWritable()
+{
+    return QStringLiteral("the puzzle folder cannot be written to");
+}
+
+} // namespace
+
+QString puzzleFingerprint(const Puzzle &puzzle)
+{
+    // Each text goes in after its length, so that no two different puzzles
+    // feed the hash the same bytes, whatever their texts hold.
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    const auto add = [&hash](const QString &text) {
+        const QByteArray bytes = text.toUtf8();
+        hash.addData(QByteArray::number(bytes.size()) + ':');
+        hash.addData(bytes);
+    };
+    add(QString::number(puzzle.width()));
+    add(QString::number(puzzle.height()));
+    for (int r = 0; r < puzzle.height(); ++r)
+        for (int c = 0; c < puzzle.width(); ++c) {
+            const PuzzleCell &cell = puzzle.cell(r, c);
+            add(cell.block ? QStringLiteral("#") : QLatin1Char('=') + cell.solution);
+        }
+    for (Direction direction : {Direction::Across, Direction::Down}) {
+        add(direction == Direction::Across ? QStringLiteral("across") : QStringLiteral("down"));
+        for (const PuzzleClue &clue : puzzle.clues(direction))
+            add(clue.text);
+    }
+    return QString::fromLatin1(hash.result().toHex().left(16));
+}
+
+QString ownProgressName(const QString &fingerprint)
+{
+    return QStringLiteral("own-") + fingerprint;
+}
+
+QString puzzleTitle(const Puzzle &puzzle, const QString &fileName)
+{
+    const QString title = puzzle.info().title.simplified();
+    return title.isEmpty() ? QFileInfo(fileName).completeBaseName().simplified() : title;
+}
+
+bool naturalLess(const QString &a, const QString &b)
+{
+    const int order = naturalCompare(a, b);
+    // Names equal but for case or leading zeros still need one fixed order.
+    return order != 0 ? order < 0 : a < b;
+}
+
+bool isPuzzleFileName(const QString &fileName)
+{
+    return std::any_of(puzzleExtensions().begin(), puzzleExtensions().end(), [&fileName](const QString &extension) {
+        return fileName.size() > extension.size() && fileName.endsWith(extension, Qt::CaseInsensitive);
+    });
+}
+
+PuzzleFolder::PuzzleFolder(QString dir)
+    : m_dir(std::move(dir))
+{
+}
+
+bool PuzzleFolder::ensureExists() const
+{
+    return QDir().mkpath(m_dir);
+}
+
+PuzzleFolder::Scan PuzzleFolder::rescan()
+{
+    QHash<QString, Entry> seen;
+    QStringList names;
+    const QDir folder(m_dir);
+    for (const FolderFile &file : regularFiles(m_dir)) {
+        if (!isPuzzleFileName(file.name))
+            continue;
+        Entry entry = m_cache.take(file.name);
+        if (entry.size != file.size || entry.modified != file.modified) {
+            entry = Entry{file.size, file.modified, std::nullopt, {}};
+            const PuzzleFileResult read = readCrosswordFile(folder.filePath(file.name)).read;
+            if (read.puzzle)
+                entry.puzzle = OwnPuzzle{file.name, puzzleTitle(*read.puzzle, file.name), *read.puzzle,
+                                         puzzleFingerprint(*read.puzzle), read.locked};
+            else
+                entry.reason = read.error;
+        }
+        seen.insert(file.name, std::move(entry));
+        names.append(file.name);
+    }
+    // Files gone since the last scan leave the cache with the old one.
+    m_cache = std::move(seen);
+    std::sort(names.begin(), names.end(), naturalLess);
+
+    Scan scan;
+    QSet<QString> fingerprints;
+    for (const QString &name : std::as_const(names)) {
+        const Entry &entry = m_cache[name];
+        if (!entry.puzzle)
+            scan.rejected.append({name, entry.reason});
+        else if (!fingerprints.contains(entry.puzzle->fingerprint)) {
+            fingerprints.insert(entry.puzzle->fingerprint);
+            scan.puzzles.append(*entry.puzzle);
+        }
+    }
+    return scan;
+}
+
+CopyResult copyIntoPuzzleFolder(const QString &sourcePath, const QString &dir)
+{
+    CopyResult result;
+    const CrosswordFile source = readCrosswordFile(sourcePath);
+    if (!source.read.puzzle) {
+        result.error = source.read.error;
+        return result;
+    }
+    const QDir folder(dir);
+    if (!QDir().mkpath(dir)) {
+        result.error = folderNotWritable();
+        return result;
+    }
+    result.fileName = fileWithBytes(dir, source.bytes);
+    result.alreadyThere = !result.fileName.isEmpty();
+    if (!result.alreadyThere) {
+        QString name = QFileInfo(sourcePath).fileName();
+        // Only crossword endings are read from the folder.
+        if (!isPuzzleFileName(name))
+            name += extensionOf(puzzleFormat(source.bytes, name));
+        result.fileName = freeName(folder, name);
+        QSaveFile copy(folder.filePath(result.fileName));
+        if (!copy.open(QIODevice::WriteOnly) || copy.write(source.bytes) != source.bytes.size() || !copy.commit()) {
+            result.error = folderNotWritable();
+            result.fileName.clear();
+            return result;
+        }
+    }
+    result.title = puzzleTitle(*source.read.puzzle, result.fileName);
+    return result;
+}
