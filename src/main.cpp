@@ -106,10 +106,6 @@ int main(int argc, char *argv[])
     SingleInstance instance;
     if (!instance.listen())
         qCWarning(lcPuzzles).noquote() << QStringLiteral("cannot take files from later copies: ") + instance.errorString();
-    QObject::connect(&instance, &SingleInstance::filesHandedOver, [](const QStringList &fileNames) {
-        for (const QString &name : fileNames)
-            qCDebug(lcPuzzles).noquote() << QStringLiteral("handed over: ") + name;
-    });
 
     QScreen *screen = QGuiApplication::primaryScreen();
     const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
@@ -134,10 +130,17 @@ int main(int argc, char *argv[])
     env.stateDir = Folders::state();
     env.settingsFile = Folders::config() + QStringLiteral("tamrivo3.ini");
     env.documentsDir = Folders::documents();
+    env.puzzlesDir = Folders::puzzles();
     QtPrinter printer(env.documentsDir);
 
     Crosswords game(Services{voice, sound, confirm, measure, resources, printer, control}, env);
     GameWindow window(game);
+    // Files opened while the game runs come from a later copy of the program.
+    QObject::connect(&instance, &SingleInstance::filesHandedOver, &window, [&game](const QStringList &fileNames) {
+        for (const QString &name : fileNames)
+            qCDebug(lcPuzzles).noquote() << QStringLiteral("handed over: ") + name;
+        game.ownPuzzlesHandedOver(fileNames);
+    });
     confirm.setParent(&window);
     control.window = &window;
 

@@ -10,6 +10,10 @@ void Crosswords::showanswer()
 {
     if (viewmode == 0 || curclue == 0)
         return;
+    if (!puzzle.hasSolution()) {
+        saymsg = noSolutionPhrase();
+        return;
+    }
 
     if (viewmode != 1 && viewmode != 2) {
         const CellPos cursor{currow - 1, curcol - 1};

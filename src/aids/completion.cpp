@@ -7,7 +7,8 @@
 
 void Crosswords::checkend()
 {
-    if (!Solving::isFull(puzzle, attempt))
+    // Without a solution a full grid cannot be judged.
+    if (!puzzle.hasSolution() || !Solving::isFull(puzzle, attempt))
         return;
     if (Solving::hasMistake(puzzle, attempt)) {
         checkwork();

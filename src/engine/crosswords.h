@@ -4,6 +4,7 @@
 
 #include "engine/services.h"
 #include "puzzle/puzzle.h"
+#include "puzzle/puzzlefolder.h"
 #include "screen/form.h"
 #include "store/attempt.h"
 
@@ -100,6 +101,8 @@ public:
     int squareCount() const { return std::min(gridsize * gridsize, int(form.D.size()) - 1); }
     int boxCount() const { return std::max(int(Attempt::MinSlots), attempt.slotCount()); }
     QStringList puzlist;
+    // The solver's own puzzles, menu numbers after the built-in ones.
+    QList<OwnPuzzle> ownPuzzles;
 
     Form form;
 
@@ -131,6 +134,19 @@ public:
 
     // ---- Puzzle data (puzzle/) ----------------------------------------------
     void loadCatalogue();
+    // Menu numbers 1.. of the built-in puzzles; the solver's follow them.
+    int builtInCount() const { return std::max(0, int(puzlist.size()) - 2); }
+    // The solver's puzzle with menu number n, or null for a built-in one.
+    const OwnPuzzle *ownPuzzle(int n) const;
+    // "Puzzle 12", or for a solver's puzzle "Puzzle 71, " and its title.
+    QString menuName(int n) const;
+    // Reads the solver's puzzle folder again. The puzzle under the cursor (or
+    // open) keeps its place in the menu, under its new number; the rejected
+    // files are returned and logged.
+    QList<RejectedPuzzleFile> rescanOwnPuzzles();
+    // Files another copy of the program put into the folder: each is named
+    // ("New puzzle added: ", its title, then "Puzzle N").
+    void ownPuzzlesHandedOver(const QStringList &fileNames);
     std::optional<QString> fetchPuzzleText(int n);
     void loadpuzzle();
     // The puzzle of menu number n, read once and kept; an empty puzzle when
@@ -217,13 +233,15 @@ public:
     bool savefailed = false;
     void queueSaveFailure();
     static QString saveFailurePhrase();
-    // Fault handling (store/progress.cpp): per puzzle, the progress file a
+    // Fault handling (store/progress.cpp): by progress file path, what a
     // failed save could not write. Reopening the puzzle and the status scan use
-    // it in place of the file until a save of that puzzle succeeds.
-    QMap<int, QByteArray> unsaved;
+    // it in place of the file until a save of that puzzle succeeds. (By path,
+    // not menu number: the solver's puzzles are renumbered when files come.)
+    QMap<QString, QByteArray> unsaved;
     // Writes progress file n whole or not at all; false (and the bytes kept in
     // `unsaved`) when it cannot be written.
     bool writeProgress(int n, const QByteArray &bytes);
+    bool writeProgressFile(const QString &path, const QByteArray &bytes);
     // Tries every save still pending in `unsaved` once more; false when one
     // of them fails again.
     bool saveUnsaved();
@@ -233,6 +251,9 @@ public:
     void showanswer();
     void clearpuzzle();
     void checkend();
+    // Said when a puzzle without its solution is opened, and for F2 and
+    // Shift+F2 in it; names a locked file as such.
+    QString noSolutionPhrase() const;
 
     // ---- Printing (print/) ----------------------------------------------------
     void askprint(int shifted);
@@ -244,7 +265,11 @@ private:
     void cutSpeech();
     void clearMailbox();
 
-    QHash<int, Puzzle> m_menuPuzzles;  // menuPuzzle's store
+    QHash<int, Puzzle> m_menuPuzzles;  // menuPuzzle's store, built-in puzzles only
+    std::optional<PuzzleFolder> m_ownFolder;
+    QList<RejectedPuzzleFile> m_unreadAtStart;  // said after the welcome
+    QHash<QString, int> m_loggedOwn;          // file name -> menu number last logged
+    QHash<QString, QString> m_loggedRejected;  // file name -> reason last logged
     bool m_inTick = false;
     bool m_engineKey = false;     // the key in the mailbox is one the engine posted
     QString m_sounding;           // the text last handed to the voice

@@ -41,6 +41,7 @@ void Crosswords::leave()
 
     form.shpsel.visible = false;
     setnozoom();
+    rescanOwnPuzzles();
     puzstatus();
     for (std::size_t idx = 1; idx < form.D.size(); ++idx) {
         form.D[idx].visible = false;

@@ -67,6 +67,8 @@ Flow Crosswords::menuPhase(int key, int /*mods*/)
         voicestate = 0;
         showclues();
         updatedisplay();
+        if (!puzzle.hasSolution())
+            saymsg = noSolutionPhrase() + QLatin1Char('\t') + saymsg;
         return Flow::SpeechStep;
     }
 
@@ -108,7 +110,7 @@ Flow Crosswords::menuPhase(int key, int /*mods*/)
     if (curpuz > puzcount)
         curpuz = 1;
 
-    saymsg = QStringLiteral("Puzzle %1\t").arg(curpuz);
+    saymsg = menuName(curpuz) + QLatin1Char('\t');
     loadpuzzle();
     showclues();
     viewmode = 0;

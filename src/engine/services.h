@@ -37,4 +37,5 @@ struct Environment {
     QString stateDir;      // progress and resume files; ends with '/'
     QString settingsFile;  // full path of "tamrivo3.ini"
     QString documentsDir;  // where print documents go when there is no printer
+    QString puzzlesDir;    // the solver's own crossword files; "" for none
 };

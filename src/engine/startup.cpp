@@ -28,6 +28,11 @@ void Crosswords::Form_Load()
 
     form.loadControlArrays();
     loadCatalogue();
+    if (!env.puzzlesDir.isEmpty()) {
+        m_ownFolder.emplace(env.puzzlesDir);
+        m_ownFolder->ensureExists();
+        m_unreadAtStart = rescanOwnPuzzles();
+    }
 
     form.shpsel.visible = false;
     setnozoom();
@@ -52,4 +57,18 @@ void Crosswords::Form_Activate()
         + QStringLiteral("Use the cursor keys to choose a puzzle then press the enter key. ")
         + QStringLiteral("If you need help, just press function key F1, or to quit press F12. ")
         + completedSentence();
+    if (!ownPuzzles.isEmpty()) {
+        const int own = int(ownPuzzles.size());
+        saymsg += own == 1 ? QStringLiteral("\tYou also have 1 puzzle of your own")
+                           : QStringLiteral("\tYou also have %1 puzzles of your own").arg(own);
+    }
+    // Files that could not be read are named once per start-up.
+    if (m_unreadAtStart.size() > 3) {
+        saymsg += QStringLiteral("\t%1 puzzle files could not be read").arg(m_unreadAtStart.size());
+    } else {
+        for (const RejectedPuzzleFile &file : m_unreadAtStart)
+            saymsg += QStringLiteral("\tA puzzle file could not be read: ") + file.fileName + QLatin1Char('\t')
+                + file.reason;
+    }
+    m_unreadAtStart.clear();
 }

@@ -27,6 +27,8 @@ std::optional<QString> Crosswords::fetchPuzzleText(int n)
 
 const Puzzle &Crosswords::menuPuzzle(int n)
 {
+    if (const OwnPuzzle *own = ownPuzzle(n))
+        return own->puzzle;
     auto known = m_menuPuzzles.constFind(n);
     if (known != m_menuPuzzles.cend())
         return *known;
@@ -37,7 +39,7 @@ const Puzzle &Crosswords::menuPuzzle(int n)
 
 void Crosswords::loadpuzzle()
 {
-    if (curpuz < 1 || curpuz >= puzlist.size() - 1)
+    if (curpuz < 1 || curpuz > builtInCount() + ownPuzzles.size())
         return;
 
     puzzle = menuPuzzle(curpuz);

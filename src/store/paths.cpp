@@ -4,6 +4,7 @@
 
 QString Crosswords::progressFile(int n) const
 {
-    const QString name = n >= 0 && n < puzlist.size() ? puzlist[n] : QString();
+    const OwnPuzzle *own = ownPuzzle(n);
+    const QString name = own ? ownProgressName(own->fingerprint) : n >= 0 && n < puzlist.size() ? puzlist[n] : QString();
     return tempdir + QStringLiteral("quoreltamriva3-") + name + QStringLiteral(".tmp");
 }

@@ -28,19 +28,24 @@ void Crosswords::savefile()
 
 bool Crosswords::writeProgress(int n, const QByteArray &bytes)
 {
+    return writeProgressFile(progressFile(n), bytes);
+}
+
+bool Crosswords::writeProgressFile(const QString &path, const QByteArray &bytes)
+{
     // Written beside the old file and renamed over it: a full disk or a crash
     // never leaves half a file behind. Unbuffered, so that a full disk fails
     // the write itself: a buffered write is only flushed inside commit(),
     // which then misses the error and puts an empty file in the old one's place.
-    QSaveFile file(progressFile(n));
+    QSaveFile file(path);
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
         && file.write(bytes) == bytes.size() && file.commit();
     // Kept until a save of this puzzle succeeds: reopening it and the status
     // scan read it in place of the file, so nothing typed is lost meanwhile.
     if (written)
-        unsaved.remove(n);
+        unsaved.remove(path);
     else
-        unsaved[n] = bytes;
+        unsaved[path] = bytes;
     return written;
 }
 
@@ -48,9 +53,9 @@ bool Crosswords::saveUnsaved()
 {
     bool allWritten = true;
     // writeProgress removes each puzzle it writes: walk a copy.
-    const QMap<int, QByteArray> pending = unsaved;
+    const QMap<QString, QByteArray> pending = unsaved;
     for (auto it = pending.cbegin(); it != pending.cend(); ++it)
-        allWritten = writeProgress(it.key(), it.value()) && allWritten;
+        allWritten = writeProgressFile(it.key(), it.value()) && allWritten;
     return allWritten;
 }
 
@@ -70,11 +75,12 @@ QByteArray Crosswords::progressBytes(int n)
     // Opening for append creates the empty file of a puzzle never opened;
     // anything unreadable is taken as empty, never as an error. What a failed
     // save could not write stands in for the file, so the letters stay.
-    QFile file(progressFile(n));
+    const QString path = progressFile(n);
+    QFile file(path);
     if (file.open(QIODevice::Append))
         file.close();
-    if (unsaved.contains(n))
-        return unsaved.value(n);
+    if (unsaved.contains(path))
+        return unsaved.value(path);
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     // The progress of a 25 x 25 puzzle is a few kilobytes: a huge file is
@@ -84,10 +90,10 @@ QByteArray Crosswords::progressBytes(int n)
 
 void Crosswords::puzstatus()
 {
-    const int last = int(puzlist.size()) - 2;
-    puzstat.resize(std::max<std::size_t>(puzstat.size(), std::max(last, 0) + 1));
-    for (int i = 1; i <= last; ++i) {
-        if (puzlist[i].isEmpty())
+    puzcount = builtInCount() + int(ownPuzzles.size());
+    puzstat.resize(std::max<std::size_t>(puzstat.size(), puzcount + 1));
+    for (int i = 1; i <= puzcount; ++i) {
+        if (i <= builtInCount() && puzlist[i].isEmpty())
             continue;
         const Puzzle &shown = menuPuzzle(i);
         const AttemptStatus status = attemptStatus(shown, decodeProgress(progressBytes(i), shown));
@@ -95,7 +101,6 @@ void Crosswords::puzstatus()
         puzstat[i][2] = status.filled;
         puzstat[i][3] = status.mistakes;
     }
-    puzcount = std::max(0, int(puzlist.size()) - 2);
 }
 
 int Crosswords::completedCount() const

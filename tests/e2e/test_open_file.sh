@@ -20,6 +20,7 @@ printf 'This is not a crossword.\n' >"$files/broken.puz"
 # the broken one named on standard error (in the log) and not copied.
 e2e_start "$files/test15.ipuz" "$files/broken.puz"
 e2e_wait_say "Welcome to Quorel Crosswords"
+e2e_wait_say "You also have 1 puzzle of your own"
 cmp -s "$files/test15.ipuz" "$folder/test15.ipuz" || e2e_fail "test15.ipuz was not copied whole"
 e2e_log | grep -qxF "$files/broken.puz: this is not a crossword file" || e2e_fail "the broken file was not named"
 [ -e "$folder/broken.puz" ] && e2e_fail "the broken file was copied"
@@ -43,6 +44,14 @@ echo "the second copy took $(( ($(date +%s%N) - started) / 1000000 )) ms"
 grep -qF "broken.puz: this is not a crossword file" "$E2E_DIR/second.err" || e2e_fail "the broken file was not named"
 cmp -s "$files/test21.puz" "$folder/test21.puz" || e2e_fail "test21.puz was not copied whole"
 e2e_wait_log "crosswords.puzzles: handed over: test21.puz"
+e2e_wait_log "crosswords.puzzles: added: test21.puz as 72"
+e2e_wait_say "New puzzle added: Test puzzle, 21 by 21"
+e2e_wait_say "Puzzle 72"
+# The menu's cursor is on it: Enter opens the 21 x 21 puzzle.
+e2e_key Return
+e2e_wait_say "1 across, 5letters"
+e2e_key F12
+e2e_wait_say "Returning to the crosswords menu"
 
 # The same file again: nothing copied, handed over again, success.
 timeout 10 "$E2E_BIN" "$files/test21.puz" 2>"$E2E_DIR/third.err"

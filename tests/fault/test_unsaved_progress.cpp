@@ -144,7 +144,7 @@ TEST_F(UnsavedProgress, QuittingTriesEveryPendingSaveAndWarnsBeforeTheQuestionWh
                                             "cancelled"}));
     EXPECT_EQ(h.app.quits, 0);
     EXPECT_TRUE(readFile(second).startsWith("13\r\nS\r\n"));
-    EXPECT_EQ(h.g().unsaved.keys(), QList<int>{1});
+    EXPECT_EQ(h.g().unsaved.keys(), QStringList{h.g().progressFile(1)});
 
     // Room for puzzle 1 as well: no warning, the letters are saved, goodbye.
     ASSERT_TRUE(QDir().rmdir(file()));

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+// The solver's own puzzles in the menu: numbered after the built-in ones, in
+// the order of their file names, read again whenever the game returns to its
+// menu and when another copy of the program hands files over.
+#include "engine/crosswords.h"
+#include "engine/logging.h"
+#include "puzzle/puzzlefile.h"
+
+#include <QSet>
+
+namespace {
+
+int menuNumberOf(const Crosswords &g, const QString &fingerprint)
+{
+    for (int i = 0; i < g.ownPuzzles.size(); ++i)
+        if (g.ownPuzzles[i].fingerprint == fingerprint)
+            return g.builtInCount() + i + 1;
+    return 0;
+}
+
+} // namespace
+
+const OwnPuzzle *Crosswords::ownPuzzle(int n) const
+{
+    const int i = n - builtInCount() - 1;
+    return i >= 0 && i < ownPuzzles.size() ? &ownPuzzles[i] : nullptr;
+}
+
+QString Crosswords::menuName(int n) const
+{
+    const OwnPuzzle *own = ownPuzzle(n);
+    return QStringLiteral("Puzzle %1").arg(n) + (own ? QStringLiteral(", ") + own->title : QString());
+}
+
+QList<RejectedPuzzleFile> Crosswords::rescanOwnPuzzles()
+{
+    if (!m_ownFolder)
+        return {};
+    // The puzzle under the cursor, or open, is followed by its content: files
+    // added or removed before it change its number, never which puzzle it is.
+    const OwnPuzzle *current = ownPuzzle(curpuz);
+    const std::optional<OwnPuzzle> kept = current ? std::optional<OwnPuzzle>(*current) : std::nullopt;
+
+    PuzzleFolder::Scan scan = m_ownFolder->rescan();
+    ownPuzzles = scan.puzzles;
+    if (kept) {
+        curpuz = menuNumberOf(*this, kept->fingerprint);
+        const bool open = viewmode != 0 && viewmode != 99 && viewmode != -1;
+        if (curpuz == 0 && open) {
+            // Its file went while it is being solved: it stays playable (and
+            // its letters are saved) until the game is back in the menu.
+            ownPuzzles.append(*kept);
+            curpuz = builtInCount() + int(ownPuzzles.size());
+        }
+    }
+    puzcount = builtInCount() + int(ownPuzzles.size());
+    if (curpuz > puzcount)
+        curpuz = puzcount;
+
+    for (int i = 0; i < ownPuzzles.size(); ++i) {
+        const int number = builtInCount() + i + 1;
+        const QString &name = ownPuzzles[i].fileName;
+        if (m_loggedOwn.value(name) != number)
+            qCDebug(lcPuzzles).noquote() << QStringLiteral("added: %1 as %2").arg(name).arg(number);
+        m_loggedOwn[name] = number;
+    }
+    for (const RejectedPuzzleFile &file : scan.rejected) {
+        if (m_loggedRejected.value(file.fileName) != file.reason)
+            qCDebug(lcPuzzles).noquote() << QStringLiteral("rejected: %1: %2").arg(file.fileName, file.reason);
+        m_loggedRejected[file.fileName] = file.reason;
+    }
+    return scan.rejected;
+}
+
+void Crosswords::ownPuzzlesHandedOver(const QStringList &fileNames)
+{
+    if (!m_ownFolder)
+        return;
+    QSet<QString> known;
+    for (const OwnPuzzle &own : ownPuzzles)
+        known.insert(own.fingerprint);
+    rescanOwnPuzzles();
+    puzstatus();
+    for (const QString &name : fileNames) {
+        // A file whose content was there already stands under the first name it came with.
+        int number = 0;
+        for (int i = 0; i < ownPuzzles.size() && number == 0; ++i)
+            if (ownPuzzles[i].fileName == name)
+                number = builtInCount() + i + 1;
+        if (number == 0) {
+            const PuzzleFileResult read = readPuzzleFile(m_ownFolder->dir() + QLatin1Char('/') + name);
+            if (read.puzzle)
+                number = menuNumberOf(*this, puzzleFingerprint(*read.puzzle));
+        }
+        if (number == 0)
+            continue;
+        const OwnPuzzle *own = ownPuzzle(number);
+        saymsg += (known.contains(own->fingerprint) ? QStringLiteral("\tPuzzle already added: ")
+                                                     : QStringLiteral("\tNew puzzle added: "))
+            + own->title + QLatin1Char('\t') + QStringLiteral("Puzzle %1").arg(number);
+        // In the menu the cursor goes to it, so Enter opens it.
+        if (viewmode == 0 || viewmode == 99)
+            curpuz = number;
+    }
+}

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+// The solver's own crossword files in the menu, after the built-in puzzles.
+#include "solving_fixture.h"
+#include "support/logcapture.h"
+#include "writers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kFifteen = QStringLiteral("Test puzzle, 15 by 15");
+const QString kTwentyOne = QStringLiteral("Test puzzle, 21 by 21");
+
+class OwnPuzzles : public ::testing::Test {
+protected:
+    OwnPuzzles() : folder(h.dir.path() + QStringLiteral("/puzzles/"))
+    {
+        QDir().mkpath(folder);
+        h.g().env.puzzlesDir = folder;
+    }
+    void put(const QString &name, const QByteArray &bytes)
+    {
+        QFile f(folder + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    void startInMenu()
+    {
+        h.start();
+        h.drain();
+    }
+
+    Harness h;  // two built-in puzzles
+    QString folder;
+};
+
+TEST_F(OwnPuzzles, TheyFollowTheBuiltInPuzzlesInTheOrderOfTheirNamesAndBadFilesAreNamed)
+{
+    LogCapture log("crosswords.puzzles=true");
+    put("2026-12-10.ipuz", writeIpuz(testPuzzle(15)));
+    put("2026-12-9.puz", writePuz(testPuzzle(21)));
+    put("notes.jpz", "not a crossword");
+    startInMenu();
+    const QStringList welcome = h.spoken();
+    ASSERT_EQ(welcome.size(), 4);
+    EXPECT_TRUE(welcome[0].startsWith("Welcome to Quorel Crosswords volume 3. "));
+    EXPECT_TRUE(welcome[0].endsWith("You have successfully completed 0 puzzles"));
+    EXPECT_EQ(welcome.mid(1), (QStringList{"You also have 2 puzzles of your own",
+                                           "A puzzle file could not be read: notes.jpz",
+                                           "this is not a crossword file"}));
+    EXPECT_TRUE(log.lines().contains("crosswords.puzzles: added: 2026-12-9.puz as 3"));
+    EXPECT_TRUE(log.lines().contains("crosswords.puzzles: added: 2026-12-10.ipuz as 4"));
+    EXPECT_TRUE(log.lines().contains("crosswords.puzzles: rejected: notes.jpz: this is not a crossword file"));
+
+    // The whole list is walked: End, wrap-around, Home.
+    EXPECT_EQ(h.say(Key::End), (QStringList{"Puzzle 4, " + kFifteen, "This puzzle is empty"}));
+    EXPECT_EQ(h.say(Key::Right), (QStringList{"Puzzle 1", "This puzzle is empty"}));
+    EXPECT_EQ(h.say(Key::Left), (QStringList{"Puzzle 4, " + kFifteen, "This puzzle is empty"}));
+    EXPECT_EQ(h.say(Key::Left), (QStringList{"Puzzle 3, " + kTwentyOne, "This puzzle is empty"}));
+
+    // Played like a built-in one; its progress is named after its content.
+    h.say(Key::Enter);
+    EXPECT_EQ(h.g().puzzle.width(), 21);
+    for (int i = 0; i < 5; ++i)
+        h.say(h.g().puzzle.clues(Direction::Across).first().answer.at(i).unicode());
+    h.say(Key::Enter);
+    h.say(Key::F12);
+    EXPECT_TRUE(h.g().progressFile(3).contains("quoreltamriva3-own-"));
+    h.say(Key::Right);
+    const QString percent = h.say(Key::Left).last();
+    EXPECT_EQ(percent, "This puzzle is 2 percent done");
+
+    // Renamed, and a new file that comes before it: the letters follow the
+    // puzzle to its new number, and the cursor with it.
+    ASSERT_TRUE(QFile::rename(folder + "2026-12-9.puz", folder + "renamed.puz"));
+    put("2026-12-1.ipuz", writeIpuz(testPuzzle(15)));  // the same content as 12-10: shown once, as 12-1
+    put("2026-11-30.jpz", writeJpz(testPuzzle(21)));    // the same as the renamed file, now first
+    h.say(Key::Right);
+    h.say(Key::Enter);  // puzzle 4 open while the files change
+    put("2026-11-29.ipuz", writeIpuz(testPuzzle(15))
+                                  .replace("Test puzzle, 15 by 15", "Another")
+                                  .replace("Wicked deeds", "Evil deeds"));
+    h.say(Key::F12);  // back in the menu: the folder is read again
+    EXPECT_EQ(h.g().curpuz, 5);
+    EXPECT_EQ(h.say(Key::Left), (QStringList{"Puzzle 4, " + kTwentyOne, percent}));
+    EXPECT_EQ(h.say(Key::Left), (QStringList{"Puzzle 3, Another", "This puzzle is empty"}));
+    EXPECT_EQ(h.say(Key::End), (QStringList{"Puzzle 5, " + kFifteen, "This puzzle is empty"}));
+}
+
+TEST_F(OwnPuzzles, AFileHandedOverIsNamedWithItsNumberAndCountsInTheCompletedSentence)
+{
+    put("a.ipuz", writeIpuz(testPuzzle(15)));
+    startInMenu();
+    h.spoken();
+    put("b.puz", writePuz(testPuzzle(21)));
+    h.g().ownPuzzlesHandedOver({"b.puz"});
+    h.drain();
+    EXPECT_EQ(h.spoken(), (QStringList{"New puzzle added: " + kTwentyOne, "Puzzle 4"}));
+    // The same content under another name is the puzzle it already was.
+    put("c.puz", writePuz(testPuzzle(21)));
+    h.g().ownPuzzlesHandedOver({"c.puz"});
+    h.drain();
+    EXPECT_EQ(h.spoken(), (QStringList{"Puzzle already added: " + kTwentyOne, "Puzzle 4"}));
+    // Enter opens it; a solved own puzzle counts as completed.
+    h.say(Key::Enter);
+    EXPECT_EQ(h.g().puzzle.width(), 21);
+    const Puzzle &p = h.g().puzzle;
+    for (int r = 0; r < p.height(); ++r)
+        for (int c = 0; c < p.width(); ++c)
+            if (!p.cell(r, c).block)
+                putLetter(h.g(), r * p.width() + c + 1, p.cell(r, c).solution);
+    h.say(Key::F12);
+    EXPECT_EQ(h.say(Key::Space), QStringList{"You have successfully completed 1 puzzle"});
+}
+
+TEST_F(OwnPuzzles, APuzzleWithoutItsSolutionSaysSoAndNeitherChecksNorReveals)
+{
+    QJsonObject ipuz = QJsonDocument::fromJson(writeIpuz(testPuzzle(15))).object();
+    ipuz.remove("solution");
+    put("blank.ipuz", QJsonDocument(ipuz).toJson());
+    put("locked.puz", writePuz(testPuzzle(21), 1234));  // a key that will be found
+    startInMenu();
+    h.spoken();
+    h.say(Key::End);
+    EXPECT_EQ(h.say(Key::Left).first(), "Puzzle 3, " + kFifteen);
+    const QStringList opened = h.say(Key::Enter);
+    const QString phrase = "This puzzle came without its answers, so it cannot be checked or revealed";
+    EXPECT_EQ(opened.first(), phrase);
+    EXPECT_EQ(h.say(Key::F2), QStringList{phrase});
+    h.press(Key::F2, Mod::Shift);
+    h.drain();
+    EXPECT_EQ(h.spoken(), QStringList{phrase});
+    EXPECT_TRUE(h.confirm.prompts.isEmpty());
+    // A locked file whose key is found plays with its solution.
+    h.say(Key::F12);
+    h.say(Key::Right);
+    h.say(Key::Enter);
+    EXPECT_TRUE(h.g().puzzle.hasSolution());
+    EXPECT_EQ(h.say(Key::F2), QStringList{"there are no mistakes in the crossword so far"});
+}
+
+} // namespace
