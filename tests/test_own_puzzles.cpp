@@ -142,6 +142,9 @@ TEST_F(OwnPuzzles, APuzzleWithoutItsSolutionSaysSoAndNeitherChecksNorReveals)
     h.say(Key::Enter);
     EXPECT_TRUE(h.g().puzzle.hasSolution());
     EXPECT_EQ(h.say(Key::F2), QStringList{"there are no mistakes in the crossword so far"});
+    // Its circled squares (all of 1 across) are named in a magnified view.
+    h.say(Key::F4);
+    EXPECT_EQ(h.say(Key::Right).mid(1), (QStringList{"blank", "circled"}));
 }
 
 } // namespace

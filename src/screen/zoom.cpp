@@ -226,10 +226,13 @@ QString Crosswords::sayzoom()
     voicestate = 0;
     if (idx < 1 || idx > squareCount())
         return s;
-    const Control &d = form.D[idx];
-    if (!d.caption.isEmpty())
-        s += QLatin1Char('\t') + d.caption;
-    else if (d.backColor == Colour::Yellow)
+    const PuzzleCell &square = puzzle.cell(currow - 1, curcol - 1);
+    const QString letter = attempt.letter(idx - 1);
+    if (!letter.isEmpty())
+        s += QLatin1Char('\t') + letter;
+    else if (!square.block)
         s += QLatin1Char('\t') + QStringLiteral("blank");
+    if (square.circled)
+        s += QStringLiteral("\tcircled");
     return s;
 }

@@ -76,10 +76,20 @@ void Attempt::clearSlots()
 
 int answerSlotCount(const Puzzle &puzzle)
 {
+    // The longest run of letter squares along a row or down a column.
     int longest = 0;
-    for (const Direction direction : {Direction::Across, Direction::Down})
-        for (const PuzzleClue &clue : puzzle.clues(direction))
-            longest = std::max(longest, int(clue.cells.size()));
+    for (const bool across : {true, false}) {
+        const int lines = across ? puzzle.height() : puzzle.width();
+        const int length = across ? puzzle.width() : puzzle.height();
+        for (int line = 0; line < lines; ++line) {
+            int run = 0;
+            for (int i = 0; i < length; ++i) {
+                const bool letter = !(across ? puzzle.cell(line, i) : puzzle.cell(i, line)).block;
+                run = letter ? run + 1 : 0;
+                longest = std::max(longest, run);
+            }
+        }
+    }
     return std::max(longest, int(Attempt::MinSlots));
 }
 
