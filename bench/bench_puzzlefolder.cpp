@@ -5,6 +5,7 @@
 // own writers (the built-in puzzles in all three formats, and copies of them
 // under other names), read from nothing, and again with nothing changed.
 #include "puzzle/puzzlefolder.h"
+#include "solving_fixture.h"
 #include "writers.h"
 
 #include <QDir>
@@ -75,5 +76,99 @@ void BM_PuzzleFolderRescanUnchanged(benchmark::State &state)
     }
 }
 BENCHMARK(BM_PuzzleFolderRescanUnchanged)->Unit(benchmark::kMillisecond);
+
+// The same puzzle with its first clue told apart by `n`: a different content.
+Puzzle variant(const Puzzle &puzzle, int n)
+{
+    QList<PuzzleCell> cells;
+    for (int r = 0; r < puzzle.height(); ++r)
+        for (int c = 0; c < puzzle.width(); ++c)
+            cells.append(puzzle.cell(r, c));
+    Puzzle out(puzzle.width(), puzzle.height(), cells);
+    out.setInfo(puzzle.info());
+    bool first = true;
+    for (const Direction direction : {Direction::Across, Direction::Down}) {
+        for (PuzzleClue clue : puzzle.clues(direction)) {
+            if (first)
+                clue.text += QStringLiteral(" (%1)").arg(n);
+            first = false;
+            out.addClue(clue, nullptr);
+        }
+    }
+    return out;
+}
+
+// 500 different puzzles (the built-in ones, each first clue numbered), in
+// the three formats in turn, each with a progress file half filled in.
+const QString &folderOf500Different()
+{
+    static QTemporaryDir dir;
+    static const bool written = [] {
+        QStringList errors;
+        const auto shipped = shippedPuzzles(QStringLiteral(QUOREL_SOURCE_DIR "/resources/text"), &errors);
+        if (shipped.isEmpty())
+            return false;
+        for (int i = 0; i < FolderFiles; ++i) {
+            const Puzzle puzzle = variant(shipped[i % shipped.size()].second, i);
+            const QByteArray bytes = i % 3 == 0 ? writePuz(puzzle) : i % 3 == 1 ? writeIpuz(puzzle) : writeJpz(puzzle);
+            const char *ending = i % 3 == 0 ? "puz" : i % 3 == 1 ? "ipuz" : "jpz";
+            QFile file(dir.filePath(QStringLiteral("puzzle %1.%2").arg(i).arg(QLatin1String(ending))));
+            if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+                return false;
+        }
+        return true;
+    }();
+    static const QString path = written ? dir.path() : QString();
+    return path;
+}
+
+// 70 built-in puzzles, and with argument 500 the folder of 500 different
+// puzzles: from the window's load to the welcome, as the game starts.
+void BM_StartWithOwnPuzzles(benchmark::State &state)
+{
+    const bool own = state.range(0) > 0;
+    if (own && folderOf500Different().isEmpty()) {
+        state.SkipWithError("the folder could not be written");
+        return;
+    }
+    const QStringList rows = standardRows();
+    const QList<QByteArray> puzzles(70, puzzleBytes(rows, numberedClues(rows)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        Harness h(puzzles);
+        h.game->env.puzzlesDir = own ? folderOf500Different() : QString();
+        state.ResumeTiming();
+        h.g().Form_Load();
+        h.g().Form_Activate();
+        if (h.g().puzcount != (own ? 570 : 70))
+            state.SkipWithError("the puzzles were not all read");
+    }
+}
+BENCHMARK(BM_StartWithOwnPuzzles)->Arg(0)->Arg(500)->Unit(benchmark::kMillisecond);
+
+// The status scan on every return to the menu, over 570 puzzles.
+void BM_PuzStatus570(benchmark::State &state)
+{
+    if (folderOf500Different().isEmpty()) {
+        state.SkipWithError("the folder could not be written");
+        return;
+    }
+    const QStringList rows = standardRows();
+    Harness h(QList<QByteArray>(70, puzzleBytes(rows, numberedClues(rows))));
+    h.game->env.puzzlesDir = folderOf500Different();
+    h.start();
+    for (int n = 1; n <= h.g().puzcount; ++n) {
+        const Puzzle &p = h.g().menuPuzzle(n);
+        Attempt half(p);
+        for (int i = 0; i < half.squareCount(); i += 2)
+            half.setLetter(i, QStringLiteral("A"));
+        writeFile(h.g().progressFile(n), encodeProgress(p, half));
+    }
+    for (auto _ : state)
+        h.g().puzstatus();
+    if (h.g().puzcount != 570 || h.g().puzstat[570][2] == 0)
+        state.SkipWithError("the scan did not read the files");
+}
+BENCHMARK(BM_PuzStatus570)->Unit(benchmark::kMillisecond);
 
 } // namespace
