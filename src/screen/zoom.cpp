@@ -230,7 +230,7 @@ QString Crosswords::sayzoom()
     const QString letter = attempt.letter(idx - 1);
     if (!letter.isEmpty())
         s += QLatin1Char('\t') + letter;
-    else if (!square.block)
+    else if (form.D[idx].backColor == Colour::Yellow)  // the marked cursor on an empty square
         s += QLatin1Char('\t') + QStringLiteral("blank");
     if (square.circled)
         s += QStringLiteral("\tcircled");
