@@ -99,12 +99,12 @@ TEST_F(ClueList, EscapeSaysCancelledAndEnterWithoutAClueDoesNothing)
     EXPECT_EQ(h.say(Key::Escape), QStringList{"cancelled"});
     EXPECT_EQ(h.g().viewmode, 1);
     h.g().curclue = 0;
-    h.g().saymsg = "pending";
+    h.g().announcer.saymsg = "pending";
     h.press(Key::Enter);
     EXPECT_EQ(h.g().viewmode, 1);
-    EXPECT_EQ(h.g().saymsg, "pending");  // the tick ended before the speech step
+    EXPECT_EQ(h.g().announcer.saymsg, "pending");  // the tick ended before the speech step
     // Keys without a meaning here are taken and dropped.
-    h.g().saymsg.clear();
+    h.g().announcer.saymsg.clear();
     for (int key : {Key::Backspace, Key::Delete, Key::PageUp, Key::Home, 48})
         EXPECT_TRUE(h.say(key).isEmpty());
     EXPECT_EQ(h.g().viewmode, 1);
@@ -117,7 +117,7 @@ TEST_F(ClueList, TheReadingSaysHowMuchOfTheAnswerIsFilled)
         for (int c = 0; c < 4; ++c)
             putLetter(h.g(), sq(0, c), letters.value(c + 1));
         h.g().updatedisplay();
-        return h.g().saymsg;
+        return h.g().announcer.saymsg;
     };
     EXPECT_EQ(reading({}), "1 across, 4letters,  Of sound mind");
     EXPECT_EQ(reading({{1, "S"}, {4, "E"}}),
@@ -128,7 +128,7 @@ TEST_F(ClueList, TheReadingSaysHowMuchOfTheAnswerIsFilled)
     EXPECT_EQ(reading({{1, "S"}, {2, "A"}, {3, "N"}, {4, "E"}}),
               "1 across, 4letters,  Of sound mind, you filled this in with, SANE");
     EXPECT_EQ(h.sound.names(), QStringList{"ok"});
-    EXPECT_EQ(h.g().clueread, h.g().saymsg);
+    EXPECT_EQ(h.g().clueread, h.g().announcer.saymsg);
     EXPECT_EQ(h.g().spokenclue, 1);
     // The answer line mirrors the yellow squares.
     EXPECT_EQ(h.g().form.lblIn[3].caption, "N");
@@ -136,19 +136,19 @@ TEST_F(ClueList, TheReadingSaysHowMuchOfTheAnswerIsFilled)
     EXPECT_FALSE(h.g().form.lblIn[5].visible);
 
     // An empty panel line says nothing and highlights nothing.
-    h.g().saymsg = "before";
+    h.g().announcer.saymsg = "before";
     h.g().curclue = 7;
     h.g().updatedisplay();
-    EXPECT_EQ(h.g().saymsg, "before");
+    EXPECT_EQ(h.g().announcer.saymsg, "before");
 }
 
 TEST(Spelling, NamesSymbolsAndShortensBlanksAndAmpersands)
 {
     Harness h;
     auto spell = [&](const QString &text) {
-        h.g().saymsg.clear();
+        h.g().announcer.saymsg.clear();
         h.g().spellit(text);
-        return h.g().saymsg;
+        return h.g().announcer.saymsg;
     };
     EXPECT_EQ(spell("Ballet ___"), ", B, a, l, l, e, t, space, blank");
     EXPECT_EQ(spell("(anagram) Seal fur"), "\tanagram, S, e, a, l, space, f, u, r");

@@ -157,10 +157,10 @@ TEST_F(Commands, HelpTextIsWindows1252AndAMissingPageIsSkippedButCounted)
 TEST_F(Commands, ClipsPlayFromTheResourcesAsynchronouslyOrToTheEndWhileSpeechWaits)
 {
     LogCapture log("crosswords.sound=true");
-    h.g().saysync = 0;
+    h.g().announcer.saysync = 0;
     h.g().playwave("");
     h.g().playwave("cheer");
-    h.g().saysync = 2;
+    h.g().announcer.saysync = 2;
     h.g().playwave("no");
     h.g().playwave("missing");  // not shipped: nothing happens
     ASSERT_EQ(h.sound.plays.size(), 2u);
@@ -169,24 +169,24 @@ TEST_F(Commands, ClipsPlayFromTheResourcesAsynchronouslyOrToTheEndWhileSpeechWai
     EXPECT_EQ(h.sound.plays[0].wave, QByteArray("RIFFCHEER"));
     EXPECT_EQ(h.sound.plays[1].name, "no");
     EXPECT_TRUE(h.sound.plays[1].waited);
-    EXPECT_EQ(h.g().saysync, 2);  // playing does not touch it
+    EXPECT_EQ(h.g().announcer.saysync, 2);  // playing does not touch it
     EXPECT_EQ(LogCapture::lines(), (QStringList{"crosswords.sound: play: cheer", "crosswords.sound: playwait: no"}));
 }
 
 TEST_F(Commands, BoundaryPlaysTheWallToItsEndAndTheNextPhraseIsSpokenAndWaitedFor)
 {
-    h.g().saysync = 0;
+    h.g().announcer.saysync = 0;
     h.g().boundary();
     ASSERT_EQ(h.sound.names(), QStringList{"wall"});
     EXPECT_TRUE(h.sound.plays[0].waited);
-    EXPECT_EQ(h.g().saysync, 1);
-    h.g().saymsg = "1A";
+    EXPECT_EQ(h.g().announcer.saysync, 1);
+    h.g().announcer.saymsg = "1A";
     h.tick();
     ASSERT_EQ(h.voice.utterances.size(), 2u);  // the welcome, then this
     EXPECT_TRUE(h.voice.utterances.back().waited);
-    EXPECT_EQ(h.g().saysync, 1);  // only sayit lowers it
+    EXPECT_EQ(h.g().announcer.saysync, 1);  // only sayit lowers it
     h.g().sayit("x");
-    EXPECT_EQ(h.g().saysync, 0);
+    EXPECT_EQ(h.g().announcer.saysync, 0);
 }
 
 } // namespace

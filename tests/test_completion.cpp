@@ -59,7 +59,7 @@ TEST_F(Checking, F2NamesTheFirstWrongClueInClueOrder)
     ASSERT_NE(across, 0);
     putLetter(g(), across, wrong(across));
     h.press(Key::F2);
-    EXPECT_EQ(g().saymsg, "12A\tis wrong");
+    EXPECT_EQ(g().announcer.saymsg, "12A\tis wrong");
     h.tick();
     EXPECT_EQ(h.spoken(), QStringList{"12A"});  // two utterances, two ticks
     h.voice.finish();
@@ -70,7 +70,7 @@ TEST_F(Checking, F2NamesTheFirstWrongClueInClueOrder)
     putLetter(g(), across, QString());
     putLetter(g(), down, answerAt(down));
     g().checkwork();
-    EXPECT_EQ(g().saymsg, "there are no mistakes in the crossword so far");
+    EXPECT_EQ(g().announcer.saymsg, "there are no mistakes in the crossword so far");
 }
 
 TEST_F(Checking, AGridWithAnEmptySquareGetsNoVerdict)
@@ -78,9 +78,9 @@ TEST_F(Checking, AGridWithAnEmptySquareGetsNoVerdict)
     fillAll();
     putLetter(g(), squareOf("A1", 3), "");
     putLetter(g(), squareOf("A12", 1), wrong(squareOf("A12", 1)));
-    g().saymsg.clear();
+    g().announcer.saymsg.clear();
     g().checkend();
-    EXPECT_TRUE(g().saymsg.isEmpty());
+    EXPECT_TRUE(g().announcer.saymsg.isEmpty());
     EXPECT_TRUE(h.spoken().isEmpty());
     EXPECT_TRUE(g().keycode.isEmpty());
 }
@@ -157,7 +157,7 @@ TEST_F(Checking, TheHintSentenceCountsRevealedSquares)
     EXPECT_EQ(verdict(100), (QStringList{bit, "100", "squares"}));
     EXPECT_EQ(verdict(105), (QStringList{bit, "100and", "5", "squares"}));
     // Each piece is spoken straight away, each with the wait switch raised first.
-    EXPECT_EQ(g().saysync, 0);
+    EXPECT_EQ(g().announcer.saysync, 0);
 }
 
 } // namespace

@@ -33,7 +33,7 @@ TEST_F(LetterEntry, TypingSpeaksEachLetterAtOnceAndTheNextTickMovesOn)
     EXPECT_EQ(h.g().keycode, QString(QChar(Key::Right)) + QChar('7'));
     h.tick();  // the engine's Right: the voice is still busy with "S"
     EXPECT_EQ(h.g().letterpos, 2);
-    EXPECT_EQ(h.g().saymsg, ", second letter blank");
+    EXPECT_EQ(h.g().announcer.saymsg, ", second letter blank");
     h.voice.finish();
     h.tick();
     EXPECT_EQ(h.spoken(), QStringList{", second letter blank"});

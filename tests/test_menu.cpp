@@ -23,7 +23,7 @@ protected:
 TEST_F(Menu, FirstRightAnnouncesTheFirstPuzzleAndFirstLeftTheLast)
 {
     h.press(Key::Right);
-    EXPECT_EQ(h.g().saymsg, "\tThis puzzle is empty");  // "Puzzle 1", an empty phrase, the status
+    EXPECT_EQ(h.g().announcer.saymsg, "\tThis puzzle is empty");  // "Puzzle 1", an empty phrase, the status
     h.drain();
     EXPECT_EQ(h.spoken(), (QStringList{"Puzzle 1", "This puzzle is empty"}));
     EXPECT_EQ(h.g().viewmode, 0);

@@ -79,7 +79,7 @@ TEST_F(Pointer, NothingHappensWhileAnotherScreenHasTheKeyboard)
     g().lblClue_Click(2);
     g().lblClue_MouseDown(2, 2);
     EXPECT_TRUE(g().keycode.isEmpty());
-    EXPECT_TRUE(g().saymsg.isEmpty());
+    EXPECT_TRUE(g().announcer.saymsg.isEmpty());
     EXPECT_EQ(g().viewmode, viewmode);
     EXPECT_EQ(g().curdir, curdir);
     EXPECT_EQ(g().form, before);
@@ -96,7 +96,7 @@ TEST_F(Pointer, ClickingAWhiteSquareSelectsItMovesTheCursorAndOpensTheAlphabet)
     EXPECT_EQ(g().curcol, 3);
     EXPECT_EQ(g().viewmode, 3);
     EXPECT_EQ(g().alphacode, -1);
-    EXPECT_EQ(g().voicestate, 0);
+    EXPECT_EQ(g().announcer.voicestate, 0);
     EXPECT_TRUE(g().form.lblBack.visible);
     EXPECT_FALSE(g().form.lblIn[1].visible);
     for (const Control &key : g().form.lblKey) {
@@ -150,7 +150,7 @@ TEST_F(Pointer, SquaresAreNotForClickingInTheMenu)
     g().lblClue_MouseDown(1, 2);
     EXPECT_EQ(g().viewmode, 0);
     EXPECT_EQ(g().curdir, 1);
-    EXPECT_TRUE(g().saymsg.isEmpty());
+    EXPECT_TRUE(g().announcer.saymsg.isEmpty());
 }
 
 TEST_F(Pointer, ClickedLettersGoIntoTheSelectedSquareAndHashDeletesIt)

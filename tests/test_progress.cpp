@@ -156,7 +156,7 @@ TEST_F(Progress, ConfirmedLeavingWritesTheResumeFileSaysGoodbyeAndStops)
     EXPECT_EQ(readFile(h.dir.filePath("state/quoreltamrivo3.tmp")), "0\r\n1\r\n1\r\n3\r\n");
     // No further tick or key is acted on.
     const auto said = h.voice.utterances.size();
-    h.g().saymsg = "anything";
+    h.g().announcer.saymsg = "anything";
     h.press(Key::Right);
     h.tick(3);
     EXPECT_EQ(h.voice.utterances.size(), said);

@@ -739,9 +739,9 @@ TEST(ScreenZoom, CoordinatesPhraseNamesTheSquareAndItsContent)
     z.g.currow = 1;
     z.g.curcol = 1;
     z.g.setzoom();
-    z.g.voicestate = 1;
+    z.g.announcer.voicestate = 1;
     EXPECT_EQ(z.g.sayzoom(), QStringLiteral("1A\tE"));
-    EXPECT_EQ(z.g.voicestate, 0);
+    EXPECT_EQ(z.g.announcer.voicestate, 0);
 
     putLetter(z.g, 1, QString());
     EXPECT_EQ(z.g.sayzoom(), QStringLiteral("1A\tblank"));

@@ -11,7 +11,7 @@ void Crosswords::showanswer()
     if (viewmode == 0 || curclue == 0)
         return;
     if (!puzzle.hasSolution()) {
-        saymsg = noSolutionPhrase();
+        announcer.saymsg = noSolutionPhrase();
         return;
     }
 
@@ -24,16 +24,16 @@ void Crosswords::showanswer()
                       QStringLiteral("Show answer for this square. Are you sure?")))
             return;
         sayit(QString());
-        saymsg.clear();
+        announcer.saymsg.clear();
         Solving::reveal(puzzle, attempt, cursor);
         showSquare((currow - 1) * gridsize + curcol);
-        saymsg = QStringLiteral("the answer is\t") + letter;
+        announcer.saymsg = QStringLiteral("the answer is\t") + letter;
     } else {
         if (!confirmAloud(QStringLiteral("Are you sure you want to know the answer to this clue?"),
                       QStringLiteral("Show answer to this clue. Are you sure?")))
             return;
         sayit(QString());
-        saymsg.clear();
+        announcer.saymsg.clear();
         QString word;
         int slot = 0;
         for (int r = 0; r < gridsize; ++r) {
@@ -49,9 +49,9 @@ void Crosswords::showanswer()
                 word += letter;
             }
         }
-        saymsg = QStringLiteral("the answer is ") + word + QStringLiteral(", spelt ");
+        announcer.saymsg = QStringLiteral("the answer is ") + word + QStringLiteral(", spelt ");
         for (const QChar ch : word)
-            saymsg += QStringLiteral(", ") + ch;
+            announcer.saymsg += QStringLiteral(", ") + ch;
     }
 
     // Did the reveal finish the puzzle?
@@ -67,7 +67,7 @@ void Crosswords::showanswer()
     // Back to the menu the way F12 goes, so the solved grid is saved and the
     // menu counts it; the praise comes before the menu's announcement.
     leave();
-    saymsg = saymsg.isEmpty() ? QStringLiteral("welldone") : QStringLiteral("welldone\t") + saymsg;
+    announcer.saymsg = announcer.saymsg.isEmpty() ? QStringLiteral("welldone") : QStringLiteral("welldone\t") + announcer.saymsg;
     viewmode = 0;
 }
 
@@ -76,7 +76,7 @@ void Crosswords::showanswer()
 // there is nothing to clear and nothing is said.
 void Crosswords::clearpuzzle()
 {
-    saysync = 0;
+    announcer.saysync = 0;
     const bool inMenu = viewmode == 0 || viewmode == 99 || viewmode < 0;
     if (inMenu && curpuz < 1)
         return;
@@ -84,8 +84,8 @@ void Crosswords::clearpuzzle()
                   QStringLiteral("Clear this puzzle. Are you sure?")))
         return;
     sayit(QString());
-    voicestate = 0;
-    saymsg.clear();
+    announcer.voicestate = 0;
+    announcer.saymsg.clear();
 
     if (!inMenu && viewmode != 1 && viewmode != 2) {
         // From a magnified view or the letter chooser the cleared puzzle is
@@ -120,5 +120,5 @@ void Crosswords::clearpuzzle()
         savefile();
     }
     curclue = 0;
-    saymsg = QStringLiteral("puzzle cleared");
+    announcer.saymsg = QStringLiteral("puzzle cleared");
 }

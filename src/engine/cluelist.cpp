@@ -21,8 +21,8 @@ Flow Crosswords::clueListPhase(int key, int mods)
     case Key::Up:
     case Key::Right:
     case Key::Down: {
-        saymsg.clear();
-        voicestate = 0;
+        announcer.saymsg.clear();
+        announcer.voicestate = 0;
         if (mods == Mod::Ctrl) {
             // Ctrl walks one chosen list and stops at its ends.
             if (key == Key::Left || key == Key::Right) {
@@ -60,26 +60,26 @@ Flow Crosswords::clueListPhase(int key, int mods)
     case Key::Tab:
         if (curdir == 1) {
             curdir = 2;
-            saymsg = QStringLiteral("clues down");
+            announcer.saymsg = QStringLiteral("clues down");
         } else {
             curdir = 1;
-            saymsg = QStringLiteral("clues across");
+            announcer.saymsg = QStringLiteral("clues across");
         }
-        voicestate = 0;
+        announcer.voicestate = 0;
         showclues();
         return Flow::SpeechStep;
     case Key::Escape:
-        voicestate = 0;
-        saymsg = QStringLiteral("cancelled");
+        announcer.voicestate = 0;
+        announcer.saymsg = QStringLiteral("cancelled");
         return Flow::SpeechStep;
     case Key::Enter:
         if (curclue == 0)
             return Flow::EndTick;
         openAnswerLine(*this, true);
         if (attempt.slot(1).letter.isEmpty())
-            saymsg = QStringLiteral("First letter blank");
+            announcer.saymsg = QStringLiteral("First letter blank");
         else
-            saymsg = QStringLiteral("First letter ") + attempt.slot(1).letter;
+            announcer.saymsg = QStringLiteral("First letter ") + attempt.slot(1).letter;
         viewmode = 2;
         return Flow::SpeechStep;
     default:
@@ -100,9 +100,9 @@ void Crosswords::repeatClue(int mods)
     if (mods == Mod::None) {
         if (spokenclue >= 1 && spokenclue <= clueRows() && !clues[spokenclue][2].isEmpty())
             clueread = clueReading(spokenclue);
-        saymsg = clueread;
+        announcer.saymsg = clueread;
     } else {
-        saymsg.clear();
+        announcer.saymsg.clear();
         spellit(clues[spokenclue][0]);
     }
 }

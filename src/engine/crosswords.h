@@ -6,6 +6,7 @@
 #include "puzzle/puzzle.h"
 #include "puzzle/puzzlefolder.h"
 #include "screen/form.h"
+#include "speech/announcer.h"
 #include "store/attempt.h"
 
 #include <QByteArray>
@@ -51,15 +52,13 @@ public:
 
     Services svc;
     Environment env;
+    // The speech queue; every phrase goes through it to the voice and any text sink.
+    Announcer announcer{svc.voice};
 
     // ---- Shared state of all windows --------------------------------------
     QString curform;     // "Crosswords" while the main window has the keyboard
     QString keycode;     // mailbox: "" or Chr(key) + Chr(48 + modifier mask)
     QString keywaiting;  // a user key that came while the engine's own key was in the mailbox
-    QString saymsg;      // speech queue, phrases separated by Tab
-    QString sayphrase;   // the phrase last handed to the voice
-    int voicestate = 0;  // voice state as last read: 1 idle, 2 speaking, 0 unknown
-    int saysync = 0;     // while >= 1 the tick speaks and waits
     QString tempdir;     // progress folder, with a trailing '/'
     int voice = 0;       // index into the installed voices
     QString voicename;   // the chosen voice by name, from the settings file ("" when not stored)
@@ -261,8 +260,6 @@ public:
     void printit1();
 
 private:
-    // Cuts whatever the voice is saying or still holds, and logs the phrase cut short.
-    void cutSpeech();
     void clearMailbox();
 
     QHash<int, Puzzle> m_menuPuzzles;  // menuPuzzle's store, built-in puzzles only
@@ -272,6 +269,4 @@ private:
     QHash<QString, QString> m_loggedRejected;  // file name -> reason last logged
     bool m_inTick = false;
     bool m_engineKey = false;     // the key in the mailbox is one the engine posted
-    QString m_sounding;           // the text last handed to the voice
-    bool m_helpSounding = false;  // that text was a help page
 };

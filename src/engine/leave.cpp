@@ -21,8 +21,8 @@ void Crosswords::leave()
                           QStringLiteral("Leave Quorel Crosswords. Are you sure?")))
             return;
         sayit(QString());
-        voicestate = 0;
-        saymsg.clear();
+        announcer.voicestate = 0;
+        announcer.saymsg.clear();
         // Written for whoever wants to know where the last run ended; the game
         // itself never reads it back.
         // Unbuffered, so that a full disk fails the write and the old file stays.
@@ -52,10 +52,10 @@ void Crosswords::leave()
 
     showMenuScreen();
 
-    saymsg = QStringLiteral("Returning to the crosswords menu. ")
+    announcer.saymsg = QStringLiteral("Returning to the crosswords menu. ")
         + QStringLiteral("Use the cursor keys to choose a puzzle then press the enter key. ") + completedSentence();
     queueSaveFailure();
-    voicestate = 0;
+    announcer.voicestate = 0;
     clearMailbox();
     viewmode = 0;
     curclue = 0;

@@ -100,20 +100,20 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
         const bool shared = box.mark == QLatin1String("*");
         if (square > 0 && !attempt.letter(square - 1).isEmpty() && !box.letter.isEmpty() && letter != box.letter
             && shared) {
-            saysync = 0;
+            announcer.saysync = 0;
             if (!confirmAloud(QStringLiteral("Warning, you are about to overwrite a square that affects "
                                              "another answer. Are you sure?"),
                               QStringLiteral("Overwrite square. Are you sure?")))
                 return Flow::EndTick;
             sayit(QString());
-            voicestate = 0;
-            saymsg.clear();
+            announcer.voicestate = 0;
+            announcer.saymsg.clear();
         }
         setBoxLetter(*this, letter);
-        saysync = 0;
+        announcer.saysync = 0;
         sayit(letter);
-        voicestate = 5;
-        saymsg.clear();
+        announcer.voicestate = 5;
+        announcer.saymsg.clear();
         // The next tick moves on to the next box (the engine's own Right key).
         if (boxVisible(*this, letterpos + 1))
             postKey(Key::Right, Mod::Engine);
@@ -124,8 +124,8 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
     case Key::Left:
     case Key::Right:
         if (mods != Mod::Engine) {
-            saymsg.clear();
-            voicestate = 0;
+            announcer.saymsg.clear();
+            announcer.voicestate = 0;
         }
         letterpos += key == Key::Right ? 1 : -1;
         if (letterpos < 1)
@@ -133,13 +133,13 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
         if (!boxVisible(*this, letterpos))
             --letterpos;
         markBox(*this, letterpos);
-        saymsg += positionPhrase(*this);
+        announcer.saymsg += positionPhrase(*this);
         return Flow::SpeechStep;
     case Key::Up:
     case Key::Down: {
         if (mods != Mod::Engine) {
-            saymsg.clear();
-            voicestate = 0;
+            announcer.saymsg.clear();
+            announcer.voicestate = 0;
         }
         alphacode = (attempt.slot(letterpos).letter + QLatin1Char(' '))[0].unicode() + (key == Key::Up ? -1 : 1);
         // Blank sits between Z and A: Down from blank is A, Up from blank is Z.
@@ -151,10 +151,10 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
             alphacode = 64;
         if (alphacode == 64) {
             setBoxLetter(*this, QString());
-            saymsg += QStringLiteral(", blank");
+            announcer.saymsg += QStringLiteral(", blank");
         } else {
             setBoxLetter(*this, QString(QChar(alphacode)));
-            saymsg += QStringLiteral(", ") + QChar(alphacode);
+            announcer.saymsg += QStringLiteral(", ") + QChar(alphacode);
         }
         return Flow::SpeechStep;
     }
@@ -165,12 +165,12 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
             form.lblIn[letterpos].backColor = Colour::White;
             --letterpos;
             form.lblIn[letterpos].backColor = Colour::Yellow;
-            saymsg = QStringLiteral("delete ") + attempt.slot(letterpos).letter;
+            announcer.saymsg = QStringLiteral("delete ") + attempt.slot(letterpos).letter;
             setBoxLetter(*this, QString());
         }
         return Flow::SpeechStep;
     case Key::Delete:
-        saymsg = QStringLiteral("delete ") + attempt.slot(letterpos).letter;
+        announcer.saymsg = QStringLiteral("delete ") + attempt.slot(letterpos).letter;
         setBoxLetter(*this, QString());
         return Flow::SpeechStep;
     case Key::Space:
@@ -181,7 +181,7 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
         frameCluePanel(*this);
         viewmode = 1;
         updatedisplay();
-        saymsg = QStringLiteral("cancelled\t") + saymsg;
+        announcer.saymsg = QStringLiteral("cancelled\t") + announcer.saymsg;
         return Flow::SpeechStep;
     case Key::Enter: {
         const int squares = squareCount();
@@ -205,10 +205,10 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
         if (curclue >= 0 && curclue < int(form.lblClue.size()))
             form.lblClue[curclue].foreColor = someEmpty ? Colour::Black : Colour::Grey;
         if (someLetter)
-            saymsg = (someEmpty ? QStringLiteral("so far you have typed") : QStringLiteral("you filled this in with"))
+            announcer.saymsg = (someEmpty ? QStringLiteral("so far you have typed") : QStringLiteral("you filled this in with"))
                 + letters;
         else
-            saymsg = QStringLiteral("cancelled");
+            announcer.saymsg = QStringLiteral("cancelled");
         frameCluePanel(*this);
         viewmode = 1;
         checkend();

@@ -81,7 +81,7 @@ void Crosswords::zoomKeys(int key)
             selectClueAtCursor();
         showclues();
         updatedisplay();
-        saysync = 1;
+        announcer.saysync = 1;
         sayit(QStringLiteral("Normal view"));
     };
 
@@ -89,7 +89,7 @@ void Crosswords::zoomKeys(int key)
         viewmode = viewmode >= 4 ? viewmode + 1 : 4;
         if (viewmode < 9) {
             setzoom();
-            saymsg = levelName(viewmode) + kTab + sayzoom();
+            announcer.saymsg = levelName(viewmode) + kTab + sayzoom();
         } else {
             backToNormal();
         }
@@ -103,7 +103,7 @@ void Crosswords::zoomKeys(int key)
         } else {
             --viewmode;
             setzoom();
-            saymsg = levelName(viewmode) + kTab + sayzoom();
+            announcer.saymsg = levelName(viewmode) + kTab + sayzoom();
         }
     }
 }
@@ -151,7 +151,7 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
             form.D[i].backColor = sqclue[i][1] != 0 || sqclue[i][2] != 0 ? Colour::White : Colour::Black;
         form.D[cursor()].backColor = Colour::PaleYellow;
         setzoom();
-        saymsg = sayzoom();
+        announcer.saymsg = sayzoom();
         return Flow::SpeechStep;
     }
 
@@ -163,7 +163,7 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
         const QString letter = QString(QChar(key));
         attempt.setLetter(cursor() - 1, letter);
         showSquare(cursor());
-        saymsg = letter;
+        announcer.saymsg = letter;
         checkend();
         // A solved puzzle has posted F12: it is left at the next tick.
         if (keycode == QString(QChar(Key::F12)) + QLatin1Char('0'))
@@ -176,7 +176,7 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
         if (onBlack()) {
             playwave(QStringLiteral("no"));
         } else {
-            saymsg = QStringLiteral("delete ") + attempt.letter(cursor() - 1);
+            announcer.saymsg = QStringLiteral("delete ") + attempt.letter(cursor() - 1);
             attempt.setLetter(cursor() - 1, QString());
             showSquare(cursor());
         }
@@ -207,7 +207,7 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
                 if (clues[row][1] == label)
                     k = row;
 
-            saymsg += kTab + QString::number(n) + (d == 1 ? QStringLiteral(" across, ") : QStringLiteral(" down, "))
+            announcer.saymsg += kTab + QString::number(n) + (d == 1 ? QStringLiteral(" across, ") : QStringLiteral(" down, "))
                 + positionWords(pos);
 
             // The display line without its number in front and its lengths in
@@ -218,16 +218,16 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
             const qsizetype bracket = text.lastIndexOf(QLatin1Char('('));
             if (bracket >= 0)
                 text.truncate(bracket);
-            saymsg += kTab + text;
+            announcer.saymsg += kTab + text;
 
             const QStringList words = clues[k][2].split(QLatin1Char(' '));
             if (words.size() <= 1) {
-                saymsg += kTab + QString::number(total) + QStringLiteral("letters");
+                announcer.saymsg += kTab + QString::number(total) + QStringLiteral("letters");
             } else {
-                saymsg += kTab + QString::number(words.size()) + QStringLiteral("words");
+                announcer.saymsg += kTab + QString::number(words.size()) + QStringLiteral("words");
                 for (qsizetype w = 0; w + 1 < words.size(); ++w)
-                    saymsg += kTab + QString::number(words[w].size()) + QStringLiteral("letters");
-                saymsg += kTab + QStringLiteral("and") + kTab + QString::number(words.last().size())
+                    announcer.saymsg += kTab + QString::number(words[w].size()) + QStringLiteral("letters");
+                announcer.saymsg += kTab + QStringLiteral("and") + kTab + QString::number(words.last().size())
                     + QStringLiteral("letters");
             }
         }
@@ -239,9 +239,9 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
             playwave(QStringLiteral("no"));
             return Flow::SpeechStep;
         }
-        saymsg = QString::number(currow) + QChar(64 + curcol) + kTab
+        announcer.saymsg = QString::number(currow) + QChar(64 + curcol) + kTab
             + QStringLiteral("Use the cursor keys to choose the letter");
-        voicestate = 0;
+        announcer.voicestate = 0;
         alphacode = -1;
         for (int i = 1; i <= boxCount(); ++i) {
             form.lblIn[i].visible = false;
@@ -260,8 +260,8 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
     }
 
     case Key::Escape:
-        voicestate = 0;
-        saymsg = QStringLiteral("cancelled");
+        announcer.voicestate = 0;
+        announcer.saymsg = QStringLiteral("cancelled");
         return Flow::SpeechStep;
 
     default:
@@ -276,8 +276,8 @@ Flow Crosswords::chooserPhase(int key, int)
 {
     const int lastKey = 26;  // "#": empty the square
     if (isArrow(key)) {
-        saymsg.clear();
-        voicestate = 0;
+        announcer.saymsg.clear();
+        announcer.voicestate = 0;
         if (key == Key::Left)
             --alphacode;
         else if (key == Key::Right)
@@ -298,7 +298,7 @@ Flow Crosswords::chooserPhase(int key, int)
             k.backColor = Colour::White;
         form.lblKey[alphacode].backColor = Colour::Red;
         const QString caption = form.lblKey[alphacode].caption;
-        saymsg = caption == QLatin1String("#") ? QStringLiteral("delete") : caption;
+        announcer.saymsg = caption == QLatin1String("#") ? QStringLiteral("delete") : caption;
         return Flow::SpeechStep;
     }
 
@@ -321,7 +321,7 @@ Flow Crosswords::chooserPhase(int key, int)
     } else if (key == Key::Escape) {
         for (Control &k : form.lblKey)
             k.visible = false;
-        saymsg = QStringLiteral("cancelled");
+        announcer.saymsg = QStringLiteral("cancelled");
         close();
     }
     return Flow::SpeechStep;

@@ -40,8 +40,8 @@ Flow Crosswords::menuPhase(int key, int /*mods*/)
 {
     bool open = key == Key::Enter;
     if (isArrow(key)) {
-        saymsg.clear();
-        voicestate = 0;
+        announcer.saymsg.clear();
+        announcer.voicestate = 0;
         // The first arrow fixes the walking axis for the rest of the run; an
         // arrow of the other axis opens the puzzle.
         if (menuaxis == 0)
@@ -64,11 +64,11 @@ Flow Crosswords::menuPhase(int key, int /*mods*/)
         form.lblClue[1].backColor = Colour::White;
         curclue = 1;
         drawboard();
-        voicestate = 0;
+        announcer.voicestate = 0;
         showclues();
         updatedisplay();
         if (!puzzle.hasSolution())
-            saymsg = noSolutionPhrase() + QLatin1Char('\t') + saymsg;
+            announcer.saymsg = noSolutionPhrase() + QLatin1Char('\t') + announcer.saymsg;
         return Flow::SpeechStep;
     }
 
@@ -83,18 +83,18 @@ Flow Crosswords::menuPhase(int key, int /*mods*/)
     case Key::Down:
         break;
     case Key::Space:
-        saymsg = completedSentence();
+        announcer.saymsg = completedSentence();
         return Flow::SpeechStep;
     case Key::Escape:
-        voicestate = 0;
-        saymsg = QStringLiteral("cancelled");
+        announcer.voicestate = 0;
+        announcer.saymsg = QStringLiteral("cancelled");
         return Flow::SpeechStep;
     default:
         return Flow::Next;
     }
 
-    saymsg.clear();
-    voicestate = 0;
+    announcer.saymsg.clear();
+    announcer.voicestate = 0;
     switch (key) {
     case Key::Home: curpuz = 1; break;
     case Key::End: curpuz = puzcount; break;
@@ -110,13 +110,13 @@ Flow Crosswords::menuPhase(int key, int /*mods*/)
     if (curpuz > puzcount)
         curpuz = 1;
 
-    saymsg = menuName(curpuz) + QLatin1Char('\t');
+    announcer.saymsg = menuName(curpuz) + QLatin1Char('\t');
     loadpuzzle();
     showclues();
     viewmode = 0;
     form.shpsel.visible = false;
     form.lblClue[1].backColor = Colour::White;
     if (curpuz >= 0 && curpuz < int(puzstat.size()))
-        saymsg += QLatin1Char('\t') + statusPhrase(puzstat[curpuz]);
+        announcer.saymsg += QLatin1Char('\t') + statusPhrase(puzstat[curpuz]);
     return Flow::SpeechStep;
 }

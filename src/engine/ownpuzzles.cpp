@@ -96,7 +96,7 @@ void Crosswords::ownPuzzlesHandedOver(const QStringList &fileNames)
         if (number == 0)
             continue;
         const OwnPuzzle *own = ownPuzzle(number);
-        saymsg += (known.contains(own->fingerprint) ? QStringLiteral("\tPuzzle already added: ")
+        announcer.saymsg += (known.contains(own->fingerprint) ? QStringLiteral("\tPuzzle already added: ")
                                                      : QStringLiteral("\tNew puzzle added: "))
             + own->title + QLatin1Char('\t') + QStringLiteral("Puzzle %1").arg(number);
         // In the menu the cursor goes to it, so Enter opens it.

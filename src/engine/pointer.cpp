@@ -102,8 +102,8 @@ void Crosswords::D_Click(int k)
 
     currow = (k - 1) / gridsize + 1;
     curcol = (k - 1) % gridsize + 1;
-    saymsg = QString::number(currow) + QChar(64 + curcol) + QLatin1Char('\t') + kChooseLetter;
-    voicestate = 0;
+    announcer.saymsg = QString::number(currow) + QChar(64 + curcol) + QLatin1Char('\t') + kChooseLetter;
+    announcer.voicestate = 0;
     openChooser(*this);
 
     form.lblBack.visible = true;
@@ -135,8 +135,8 @@ void Crosswords::lblIn_Click(int i)
     }
     showAlphabet(*this);
     openChooser(*this);
-    saymsg = QString::number(i) + QStringLiteral("letter");
-    voicestate = 0;
+    announcer.saymsg = QString::number(i) + QStringLiteral("letter");
+    announcer.voicestate = 0;
 }
 
 // Key i of the on-screen alphabet goes into every yellow square; "#" empties
@@ -157,9 +157,9 @@ void Crosswords::lblKey_Click(int i)
         showSquare(idx);
     }
     hideAlphabet(*this);
-    saymsg = letter;
+    announcer.saymsg = letter;
     if (letter.isEmpty() && !old.isEmpty())
-        saymsg = QStringLiteral("delete\t") + old;
+        announcer.saymsg = QStringLiteral("delete\t") + old;
 }
 
 // A clue line: it becomes the current clue (when the clue list is shown) and is read.

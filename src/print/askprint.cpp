@@ -11,7 +11,7 @@ void Crosswords::askprint(int shifted)
     // straight after a print is refused. A question answered with Escape
     // printed nothing: F5 then asks again.
     if (lastkey == Key::F5 && printstarted) {
-        saymsg = QStringLiteral("I'm already printing the puzzle");
+        announcer.saymsg = QStringLiteral("I'm already printing the puzzle");
         return;
     }
     printstarted = false;
@@ -19,12 +19,12 @@ void Crosswords::askprint(int shifted)
     const QString label = onePage ? QStringLiteral("(1 page)") : QStringLiteral("(2 pages)");
     const QString question = onePage ? QStringLiteral("You are about to print this puzzle on one page.")
                                      : QStringLiteral("You are about to print this puzzle on two pages.");
-    saysync = 0;
+    announcer.saysync = 0;
     if (!confirmAloud(question, QStringLiteral("Print this puzzle ") + label + QStringLiteral(". Are you sure? ")))
         return;
     sayit(QString());
-    voicestate = 0;
-    saymsg.clear();
+    announcer.voicestate = 0;
+    announcer.saymsg.clear();
     printstarted = true;
     if (onePage)
         printit1();

@@ -168,7 +168,7 @@ void printFooter(Sheet &s, const GridGeometry &g, const QString &footer)
 
 void Crosswords::printit()
 {
-    saymsg = kPrinting;
+    announcer.saymsg = kPrinting;
     svc.printer.beginJob();
     Sheet s(svc.printer);
     const QString caption = QStringLiteral("Puzzle ") + QString::number(curpuz);
@@ -207,16 +207,16 @@ void Crosswords::printit()
         }
         s.end();
     } catch (const PrintFailed &) {
-        saymsg = kPrintError;
+        announcer.saymsg = kPrintError;
         return;
     }
     if (s.savedToFile())
-        saymsg += QLatin1Char('\t') + kSavedToFile;
+        announcer.saymsg += QLatin1Char('\t') + kSavedToFile;
 }
 
 void Crosswords::printit1()
 {
-    saymsg = kPrinting;
+    announcer.saymsg = kPrinting;
     svc.printer.beginJob();
     Sheet s(svc.printer);
     try {
@@ -257,9 +257,9 @@ void Crosswords::printit1()
         }
         s.end();
     } catch (const PrintFailed &) {
-        saymsg = kPrintError;
+        announcer.saymsg = kPrintError;
         return;
     }
     if (s.savedToFile())
-        saymsg += QLatin1Char('\t') + kSavedToFile;
+        announcer.saymsg += QLatin1Char('\t') + kSavedToFile;
 }

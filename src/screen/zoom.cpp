@@ -223,7 +223,7 @@ QString Crosswords::sayzoom()
 {
     const int idx = (currow - 1) * gridsize + curcol;
     QString s = QString::number(currow) + QChar(64 + curcol);
-    voicestate = 0;
+    announcer.voicestate = 0;
     if (idx < 1 || idx > squareCount())
         return s;
     const PuzzleCell &square = puzzle.cell(currow - 1, curcol - 1);

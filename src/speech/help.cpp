@@ -10,16 +10,11 @@
 // read cuts it, so pressing F1 again moves on instead of queueing a page.
 void Crosswords::sayhelp()
 {
-    if (m_helpSounding)
-        cutSpeech();
+    announcer.cutHelpPage();
     const std::optional<QByteArray> page =
         svc.resources.fetch(QStringLiteral("TEXT"), QStringLiteral("help") + QString::number(helppage));
-    if (page) {
-        sayphrase = fromAnsi(*page);
-        saysync = 0;
-        sayit(sayphrase);
-        m_helpSounding = true;
-    }
+    if (page)
+        announcer.sayHelpPage(fromAnsi(*page));
     ++helppage;
     if (helppage > 4)
         helppage = 1;

@@ -107,10 +107,10 @@ void Crosswords::updatedisplay()
         return;
     spokenclue = row;
     bool complete = false;
-    saymsg = clueReading(row, &complete);
+    announcer.saymsg = clueReading(row, &complete);
     if (complete)
         playwave(QStringLiteral("ok"));
-    clueread = saymsg;
+    clueread = announcer.saymsg;
     highlightgrid();
 }
 
@@ -176,7 +176,7 @@ void Crosswords::spellit(QString s)
 {
     qsizetype start = 0;
     if (s.startsWith(QLatin1String("(anagram)"))) {
-        saymsg += QStringLiteral("\tanagram");
+        announcer.saymsg += QStringLiteral("\tanagram");
         start = 10;  // past "(anagram) "
     }
     // A label shows "&&" as one ampersand, and so it is spelled.
@@ -190,5 +190,5 @@ void Crosswords::spellit(QString s)
             s.replace(blank, 3, QStringLiteral("_"));
     }
     for (qsizetype i = start; i < s.size(); ++i)
-        saymsg += QStringLiteral(", ") + spokenSymbol(s[i]);
+        announcer.saymsg += QStringLiteral(", ") + spokenSymbol(s[i]);
 }

@@ -62,7 +62,7 @@ bool Crosswords::saveUnsaved()
 void Crosswords::queueSaveFailure()
 {
     if (savefailed)
-        saymsg += QLatin1Char('\t') + saveFailurePhrase();
+        announcer.saymsg += QLatin1Char('\t') + saveFailurePhrase();
 }
 
 QString Crosswords::saveFailurePhrase()
