@@ -99,7 +99,7 @@ TEST_F(Checking, TheLastSquareWrongGivesTheMistakeReportAndTheRightOneTheCheer)
     h.press(Key::Enter);
     h.drain();
     EXPECT_EQ(h.spoken(), (QStringList{"1A", "is wrong"}));
-    EXPECT_EQ(g().viewmode, 1);  // the puzzle stays open
+    EXPECT_EQ(g().session.viewmode, 1);  // the puzzle stays open
     EXPECT_FALSE(h.sound.names().contains("cheer"));
 
     h.press(Key::Enter);
@@ -114,10 +114,10 @@ TEST_F(Checking, TheLastSquareWrongGivesTheMistakeReportAndTheRightOneTheCheer)
     EXPECT_EQ(h.sound.plays.back().name, "cheer");
     EXPECT_TRUE(h.sound.plays.back().waited);
     EXPECT_EQ(h.spoken(), QStringList{"Well done, you've solved the puzzle without needing any hints at all."});
-    EXPECT_EQ(g().viewmode, 1);
+    EXPECT_EQ(g().session.viewmode, 1);
 
     h.tick();  // no key pressed: the posted F12 leaves the puzzle
-    EXPECT_EQ(g().viewmode, 0);
+    EXPECT_EQ(g().session.viewmode, 0);
     h.drain();
     EXPECT_EQ(h.spoken(), QStringList{"Returning to the crosswords menu. Use the cursor keys to choose a puzzle then "
                                       "press the enter key. You have successfully completed 1 puzzle"});

@@ -81,7 +81,7 @@ TEST_F(Interrupting, KeysTypedIntoAConfirmationBoxCutTheSpeechAndRepeatHowToAnsw
 {
     h.confirm.strayKeys = 2;
     h.confirm.answers = {false};
-    h.g().viewmode = 1;
+    h.g().session.viewmode = 1;
     LogCapture log("crosswords.speech=true");
     h.press(Key::F9);  // clear the puzzle?
     EXPECT_EQ(h.spoken(), (QStringList{"Are you sure you want to clear this puzzle? " + kHowToAnswer, kHowToAnswer,

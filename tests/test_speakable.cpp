@@ -66,7 +66,7 @@ TEST(SpeakingAGap, ReadingAFillInClueSaysBlankAndSpellingItStillNamesTheUndersco
     h.say(Key::Tab);
     h.say(Key::Down);
     EXPECT_EQ(h.say(Key::Down), QStringList{"3 down, 3letters,  Connect the blanks"});
-    EXPECT_EQ(h.g().clueread, "3 down, 3letters,  Connect the ___s");
+    EXPECT_EQ(h.g().session.clueread, "3 down, 3letters,  Connect the ___s");
     EXPECT_EQ(h.say(Key::Space, Mod::Shift).join(QString()).count(QStringLiteral("blank")), 1);
 }
 

@@ -24,13 +24,13 @@ TEST_F(Tick, StartUpQueuesTheWelcomeAndTheFirstTickEntersTheMenu)
 {
     Harness fresh;
     fresh.g().Form_Load();
-    EXPECT_EQ(fresh.g().viewmode, 99);
+    EXPECT_EQ(fresh.g().session.viewmode, 99);
     EXPECT_EQ(fresh.g().curform, "Crosswords");
     fresh.g().Form_Activate();
     EXPECT_TRUE(fresh.g().announcer.saymsg.startsWith("Welcome to Quorel Crosswords volume 3. This programme contains 70 puzzles"));
     EXPECT_FALSE(fresh.g().announcer.saymsg.contains('\t'));  // one phrase
     fresh.g().Engine_Timer();
-    EXPECT_EQ(fresh.g().viewmode, 0);
+    EXPECT_EQ(fresh.g().session.viewmode, 0);
     ASSERT_EQ(fresh.spoken().size(), 1);
     EXPECT_TRUE(fresh.g().announcer.saymsg.isEmpty());
 }
@@ -41,7 +41,7 @@ TEST_F(Tick, MailboxKeepsOnlyTheNewestKeyAndNothingWhileAnotherScreenHasTheKeybo
     h.g().Form_KeyDown(Key::F7, Mod::Shift);
     EXPECT_EQ(h.g().keycode, QString(QChar(Key::F7)) + QChar('1'));
     h.tick();
-    EXPECT_EQ(h.g().lastkey, Key::F7);
+    EXPECT_EQ(h.g().session.lastkey, Key::F7);
     EXPECT_TRUE(h.g().keycode.isEmpty());
 
     h.g().curform = "Other";
@@ -57,14 +57,14 @@ TEST_F(Tick, AnyKeyButF12HidesTheHintsAndBecomesTheLastKey)
 {
     for (Control *hint : {&h.g().form.lbl4[0], &h.g().form.lbl4[1], &h.g().form.lbl5[0], &h.g().form.lbl5[1]})
         hint->visible = true;
-    h.g().lastkey = 55;
+    h.g().session.lastkey = 55;
     h.confirm.answers = {false};  // F12 in the menu asks to quit: stay
     h.press(Key::F12);
-    EXPECT_EQ(h.g().lastkey, 55);
+    EXPECT_EQ(h.g().session.lastkey, 55);
     EXPECT_TRUE(h.g().form.lbl4[1].visible);
 
     h.press(Key::F11);  // a key no mode uses
-    EXPECT_EQ(h.g().lastkey, Key::F11);
+    EXPECT_EQ(h.g().session.lastkey, Key::F11);
     for (const Control *hint : {&h.g().form.lbl4[0], &h.g().form.lbl4[1], &h.g().form.lbl5[0], &h.g().form.lbl5[1]})
         EXPECT_FALSE(hint->visible);
 }
@@ -152,7 +152,7 @@ TEST(TickReentry, ATickStartedWhileAnotherWaitsOnlyServesSpeech)
     EXPECT_EQ(nested, 2);  // the nested tick spoke the next phrase, waiting too
     EXPECT_EQ(voice.texts(), (QStringList{"wait for me", "then me"}));
     EXPECT_EQ(game.keycode, QString(QChar(Key::F11)) + QChar('0'));  // left for a real tick
-    EXPECT_EQ(game.lastkey, 0);
+    EXPECT_EQ(game.session.lastkey, 0);
 }
 
 TEST_F(Tick, VoiceChangesWrapBothWays)

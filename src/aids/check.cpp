@@ -21,7 +21,7 @@ void Crosswords::checkwork()
 
 QString Crosswords::noSolutionPhrase() const
 {
-    const OwnPuzzle *own = ownPuzzle(curpuz);
+    const OwnPuzzle *own = ownPuzzle(session.curpuz);
     return own && own->locked ? QStringLiteral("This puzzle is locked, so it cannot be checked or revealed")
                               : QStringLiteral("This puzzle came without its answers, so it cannot be checked or revealed");
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/services.h"
+#include "engine/session.h"
 #include "puzzle/puzzle.h"
 #include "puzzle/puzzlefolder.h"
 #include "screen/form.h"
@@ -65,24 +66,10 @@ public:
     int speed = 2;       // 0 very slow .. 4 very fast
 
     // ---- Main window state ------------------------------------------------
-    int viewmode = -1;   // -1 start-up, 99 started, 0 menu, 1 clue list, 2 letter entry,
-                         // 3 letter chooser, 4 full screen, 5..8 magnified 2, 4, 8, 16 times
-    int curpuz = 0;
+    // The view, the open puzzle, the current clue and letter, the cursor.
+    Session session;
     int puzcount = 0;
     std::vector<std::array<int, 4>> puzstat;  // (n,1) letters, (n,2) filled, (n,3) mistakes
-    int curdir = 1;      // 1 across, 2 down
-    int curclue = 0;
-    int acrossclue = 0, downclue = 0;
-    int spokenclue = 0;
-    QString clueread;
-    int letterpos = 0;
-    int alphacode = 0;
-    int curcol = 0, currow = 0;
-    int menuaxis = 0;
-    int zoomreturn = 0;
-    int lastkey = 0;
-    bool printstarted = false;  // the last F5 started a print (a cancelled question did not)
-    int helppage = 0;
 
     // ---- Puzzle model ------------------------------------------------------
     // The open puzzle as read; the arrays below are filled from it.

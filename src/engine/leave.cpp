@@ -11,7 +11,7 @@ void Crosswords::leave()
 {
     savefile();
 
-    if (viewmode == 0) {
+    if (session.viewmode == 0) {
         // Letters a failed save kept would go with the program: write them
         // now, and when that still fails, say so before the question, so
         // that the user can make room and try again, or stay.
@@ -28,7 +28,7 @@ void Crosswords::leave()
         // Unbuffered, so that a full disk fails the write and the old file stays.
         QSaveFile resume(tempdir + QStringLiteral("quoreltamrivo3.tmp"));
         if (resume.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            const QByteArray bytes = toAnsi(QStringLiteral("%1\r\n%2\r\n%3\r\n%4\r\n").arg(viewmode).arg(curpuz).arg(voice).arg(speed));
+            const QByteArray bytes = toAnsi(QStringLiteral("%1\r\n%2\r\n%3\r\n%4\r\n").arg(session.viewmode).arg(session.curpuz).arg(voice).arg(speed));
             if (resume.write(bytes) == bytes.size())
                 resume.commit();
         }
@@ -57,8 +57,8 @@ void Crosswords::leave()
     queueSaveFailure();
     announcer.voicestate = 0;
     clearMailbox();
-    viewmode = 0;
-    curclue = 0;
+    session.viewmode = 0;
+    session.curclue = 0;
 }
 
 void Crosswords::Form_Unload()

@@ -6,10 +6,10 @@ namespace {
 
 const QString kTab = QStringLiteral("\t");
 
-QString levelName(int viewmode)
+QString levelName(int mode)
 {
     static const char *const names[] = {"Full screen", "2 times zoom", "4 times zoom", "8 times zoom", "16 times zoom"};
-    return viewmode >= 4 && viewmode <= 8 ? QLatin1String(names[viewmode - 4]) : QString();
+    return mode >= 4 && mode <= 8 ? QLatin1String(names[mode - 4]) : QString();
 }
 
 QString positionWords(int pos)
@@ -42,10 +42,10 @@ bool isLetter(int key)
 
 void Crosswords::selectClueAtCursor()
 {
-    if (currow < 1 || curcol < 1 || currow > gridsize || curcol > gridsize)
+    if (session.currow < 1 || session.curcol < 1 || session.currow > gridsize || session.curcol > gridsize)
         return;
-    const int idx = (currow - 1) * gridsize + curcol;
-    int dir = curdir;
+    const int idx = (session.currow - 1) * gridsize + session.curcol;
+    int dir = session.curdir;
     if (sqclue[idx][dir] == 0)
         dir = dir == 1 ? 2 : 1;
     if (sqclue[idx][dir] == 0)
@@ -59,8 +59,8 @@ void Crosswords::selectClueAtCursor()
             continue;
         ++line;
         if (clues[n][1] == wanted) {
-            curdir = dir;
-            curclue = line;
+            session.curdir = dir;
+            session.curclue = line;
             return;
         }
     }
@@ -73,8 +73,8 @@ void Crosswords::zoomKeys(int key)
     // Back in the normal view the current clue is read: after a magnified
     // view, the clue through the cursor square; otherwise the one selected.
     auto backToNormal = [this] {
-        const bool magnified = viewmode >= 4 || (viewmode == 3 && zoomreturn >= 4);
-        viewmode = 1;
+        const bool magnified = session.viewmode >= 4 || (session.viewmode == 3 && session.zoomreturn >= 4);
+        session.viewmode = 1;
         setnozoom();
         drawboard();
         if (magnified)
@@ -86,24 +86,24 @@ void Crosswords::zoomKeys(int key)
     };
 
     if (key == Key::F4 || key == Key::NumPlus) {
-        viewmode = viewmode >= 4 ? viewmode + 1 : 4;
-        if (viewmode < 9) {
+        session.viewmode = session.viewmode >= 4 ? session.viewmode + 1 : 4;
+        if (session.viewmode < 9) {
             setzoom();
-            announcer.saymsg = levelName(viewmode) + kTab + sayzoom();
+            announcer.saymsg = levelName(session.viewmode) + kTab + sayzoom();
         } else {
             backToNormal();
         }
     } else if (key == Key::NumMinus) {
-        if (viewmode < 5) {
+        if (session.viewmode < 5) {
             // The chooser's alphabet goes with it.
-            if (viewmode == 3)
+            if (session.viewmode == 3)
                 for (Control &k : form.lblKey)
                     k.visible = false;
             backToNormal();
         } else {
-            --viewmode;
+            --session.viewmode;
             setzoom();
-            announcer.saymsg = levelName(viewmode) + kTab + sayzoom();
+            announcer.saymsg = levelName(session.viewmode) + kTab + sayzoom();
         }
     }
 }
@@ -115,8 +115,8 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
 {
     const int squares = gridsize * gridsize;
     auto cursor = [&] {
-        const int idx = (currow - 1) * gridsize + curcol;
-        return currow >= 1 && curcol >= 1 && idx >= 1 && idx <= squares ? idx : 0;
+        const int idx = (session.currow - 1) * gridsize + session.curcol;
+        return session.currow >= 1 && session.curcol >= 1 && idx >= 1 && idx <= squares ? idx : 0;
     };
     // setzoom paints the cursor pale yellow on a black square, yellow on a white one.
     auto onBlack = [&] {
@@ -127,21 +127,21 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
     if (isArrow(key)) {
         if (mods != Mod::None)
             return Flow::SpeechStep;
-        if (curcol == 0 && currow == 0) {
+        if (session.curcol == 0 && session.currow == 0) {
             // The first arrow only places the cursor on the top-left square.
-            curcol = 1;
-            currow = 1;
+            session.curcol = 1;
+            session.currow = 1;
         } else {
             if (key == Key::Left)
-                --curcol;
+                --session.curcol;
             else if (key == Key::Right)
-                ++curcol;
+                ++session.curcol;
             else if (key == Key::Up)
-                --currow;
+                --session.currow;
             else
-                ++currow;
+                ++session.currow;
         }
-        for (int *co : {&curcol, &currow}) {
+        for (int *co : {&session.curcol, &session.currow}) {
             if (*co < 1 || *co > gridsize) {
                 *co = std::clamp(*co, 1, gridsize);
                 boundary();
@@ -239,10 +239,10 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
             playwave(QStringLiteral("no"));
             return Flow::SpeechStep;
         }
-        announcer.saymsg = QString::number(currow) + QChar(64 + curcol) + kTab
+        announcer.saymsg = QString::number(session.currow) + QChar(64 + session.curcol) + kTab
             + QStringLiteral("Use the cursor keys to choose the letter");
         announcer.voicestate = 0;
-        alphacode = -1;
+        session.alphacode = -1;
         for (int i = 1; i <= boxCount(); ++i) {
             form.lblIn[i].visible = false;
             form.lblInn[i].visible = false;
@@ -254,8 +254,8 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
             k.visible = true;
             form.bringToFront(k);
         }
-        zoomreturn = viewmode;
-        viewmode = 3;
+        session.zoomreturn = session.viewmode;
+        session.viewmode = 3;
         return Flow::EndTick;
     }
 
@@ -279,25 +279,25 @@ Flow Crosswords::chooserPhase(int key, int)
         announcer.saymsg.clear();
         announcer.voicestate = 0;
         if (key == Key::Left)
-            --alphacode;
+            --session.alphacode;
         else if (key == Key::Right)
-            ++alphacode;
-        else if (key == Key::Up && alphacode >= 13)
-            alphacode -= 13;
-        else if (key == Key::Down && alphacode < 14)
-            alphacode += 13;
-        if (alphacode < 0) {
-            alphacode = 0;
+            ++session.alphacode;
+        else if (key == Key::Up && session.alphacode >= 13)
+            session.alphacode -= 13;
+        else if (key == Key::Down && session.alphacode < 14)
+            session.alphacode += 13;
+        if (session.alphacode < 0) {
+            session.alphacode = 0;
             boundary();
         }
-        if (alphacode > lastKey) {
-            alphacode = lastKey;
+        if (session.alphacode > lastKey) {
+            session.alphacode = lastKey;
             boundary();
         }
         for (Control &k : form.lblKey)
             k.backColor = Colour::White;
-        form.lblKey[alphacode].backColor = Colour::Red;
-        const QString caption = form.lblKey[alphacode].caption;
+        form.lblKey[session.alphacode].backColor = Colour::Red;
+        const QString caption = form.lblKey[session.alphacode].caption;
         announcer.saymsg = caption == QLatin1String("#") ? QStringLiteral("delete") : caption;
         return Flow::SpeechStep;
     }
@@ -305,15 +305,15 @@ Flow Crosswords::chooserPhase(int key, int)
     // Back to the view the alphabet was opened from. The normal view keeps its
     // keyboard strip; a magnified view has none.
     auto close = [this] {
-        if (zoomreturn >= 4)
+        if (session.zoomreturn >= 4)
             form.lblBack.visible = false;
-        viewmode = zoomreturn;
+        session.viewmode = session.zoomreturn;
     };
 
     if (key == Key::Enter) {
-        if (alphacode < 0 || alphacode > lastKey)
+        if (session.alphacode < 0 || session.alphacode > lastKey)
             return Flow::SpeechStep;  // nothing selected yet
-        lblKey_Click(alphacode);
+        lblKey_Click(session.alphacode);
         close();
     } else if (isLetter(key)) {
         lblKey_Click(key - Key::A);

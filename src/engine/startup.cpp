@@ -16,9 +16,9 @@ Crosswords::Crosswords(Services services, Environment environment)
 void Crosswords::Form_Load()
 {
     curform = QStringLiteral("Crosswords");
-    helppage = 0;
+    session.helppage = 0;
     gridsize = 7;
-    viewmode = -1;
+    session.viewmode = -1;
     setscreen();
 
     tempdir = env.stateDir;
@@ -36,7 +36,7 @@ void Crosswords::Form_Load()
 
     form.shpsel.visible = false;
     setnozoom();
-    viewmode = 0;
+    session.viewmode = 0;
     // The first screen is the same menu screen a puzzle returns to.
     showMenuScreen();
 
@@ -44,7 +44,7 @@ void Crosswords::Form_Load()
     speed = 2;
     readSettings();
     applyVoiceSettings();
-    viewmode = 99;
+    session.viewmode = 99;
 }
 
 void Crosswords::Form_Activate()

@@ -12,10 +12,10 @@ void Crosswords::sayhelp()
 {
     announcer.cutHelpPage();
     const std::optional<QByteArray> page =
-        svc.resources.fetch(QStringLiteral("TEXT"), QStringLiteral("help") + QString::number(helppage));
+        svc.resources.fetch(QStringLiteral("TEXT"), QStringLiteral("help") + QString::number(session.helppage));
     if (page)
         announcer.sayHelpPage(fromAnsi(*page));
-    ++helppage;
-    if (helppage > 4)
-        helppage = 1;
+    ++session.helppage;
+    if (session.helppage > 4)
+        session.helppage = 1;
 }
