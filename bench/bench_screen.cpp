@@ -39,7 +39,7 @@ void BM_ShowCluesAndScale(benchmark::State &state)
 {
     OpenPuzzle p;
     Crosswords &g = p.h.g();
-    g.curdir = int(state.range(0));
+    g.session.curdir = int(state.range(0));
     for (auto _ : state) {
         g.showclues();
         benchmark::DoNotOptimize(g.form.lblClue[1].fontSize);
@@ -62,7 +62,7 @@ void BM_SetZoomSixteenTimes(benchmark::State &state)
 {
     OpenPuzzle p;
     Crosswords &g = p.h.g();
-    g.viewmode = 8;
+    g.session.viewmode = 8;
     for (auto _ : state) {
         g.setzoom();
         benchmark::DoNotOptimize(g.form.D[1].left);

@@ -94,7 +94,7 @@ TEST_F(Answers, NoAnswerInTheMenuOrWithoutACurrentClue)
 {
     h.press(Key::F2, Mod::Shift);  // the menu
     openPuzzle();
-    g().curclue = 0;
+    g().session.curclue = 0;
     h.press(Key::F2, Mod::Shift);
     h.drain();
     EXPECT_TRUE(h.confirm.prompts.isEmpty());
@@ -107,7 +107,7 @@ TEST_F(Answers, RevealingTheLastMissingWordCheersSaysWelldoneAndLeavesToTheMenuS
     fillAllBut({1, 2, 3, 4});
     h.press(Key::F2, Mod::Shift);
     EXPECT_EQ(h.sound.names(), QStringList{"cheer"});
-    EXPECT_EQ(g().viewmode, 0);
+    EXPECT_EQ(g().session.viewmode, 0);
     h.drain();
     // The praise takes the place of the answer, then the menu is announced.
     const QStringList said = h.spoken();
@@ -129,11 +129,11 @@ TEST_F(Answers, RevealingTheLastSquareFromTheLetterChooserLeavesAMenuWithoutTheA
     h.press(Key::F4);     // the cursor on 1A, the first square of 1 across
     h.press(Key::Right);  // 1B
     h.press(Key::Enter);
-    ASSERT_EQ(g().viewmode, 3);
+    ASSERT_EQ(g().session.viewmode, 3);
     h.press(Key::F2, Mod::Shift);
     EXPECT_EQ(h.confirm.prompts, QStringList{"Show answer for this square. Are you sure?"});
     EXPECT_EQ(h.sound.names(), QStringList{"cheer"});
-    EXPECT_EQ(g().viewmode, 0);
+    EXPECT_EQ(g().session.viewmode, 0);
     for (const Control &key : g().form.lblKey)
         EXPECT_FALSE(key.visible);
     EXPECT_EQ(letterLines(progress())[1], "D!");
@@ -146,7 +146,7 @@ TEST_F(Answers, RevealingIntoAFullGridWithAMistakeNamesTheMistakeAndStays)
     putLetter(g(), 14, "Z");  // row 2, column A: in D1 (and no across answer)
     h.press(Key::F2, Mod::Shift);
     EXPECT_TRUE(h.sound.plays.empty());
-    EXPECT_EQ(g().viewmode, 1);
+    EXPECT_EQ(g().session.viewmode, 1);
     h.drain();
     // The mistake report replaces the answer.
     EXPECT_EQ(h.spoken(), (QStringList{kAskClue, "", "1D", "is wrong"}));
@@ -161,7 +161,7 @@ TEST_F(Answers, RevealingWhileSquaresAreStillEmptySaysOnlyTheAnswer)
     h.press(Key::F2, Mod::Shift);
     h.drain();
     EXPECT_EQ(h.spoken(), (QStringList{kAskClue, "", "the answer is ADGJ, spelt , A, D, G, J"}));
-    EXPECT_EQ(g().viewmode, 1);
+    EXPECT_EQ(g().session.viewmode, 1);
 }
 
 TEST_F(Answers, InAMagnifiedViewOnlyTheCursorSquareIsRevealedAndBlackSquaresAskNothing)
@@ -190,8 +190,8 @@ TEST_F(Answers, InAMagnifiedViewOnlyTheCursorSquareIsRevealedAndBlackSquaresAskN
 
     openPuzzle();
     h.press(Key::F4);
-    g().currow = 0;
-    g().curcol = 0;
+    g().session.currow = 0;
+    g().session.curcol = 0;
     h.press(Key::Down);   // placed on 1A
     h.press(Key::Down);
     h.press(Key::Right);  // 2B, black
@@ -221,8 +221,8 @@ TEST_F(Answers, ClearingEmptiesEveryLetterAndSavesAProgressFileWithoutLetters)
     EXPECT_EQ(h.confirm.prompts, QStringList{"Clear this puzzle. Are you sure?"});
     for (int idx = 1; idx <= 225; ++idx)
         EXPECT_EQ(g().form.D[idx].caption, "") << idx;
-    EXPECT_EQ(g().curdir, 1);
-    EXPECT_EQ(g().curclue, 0);
+    EXPECT_EQ(g().session.curdir, 1);
+    EXPECT_EQ(g().session.curclue, 0);
     const QByteArray file = progress();
     const QStringList letters = letterLines(file);
     ASSERT_EQ(letters.size(), 169);
@@ -260,7 +260,7 @@ TEST_F(Answers, ClearingFromAMagnifiedViewShowsTheClearedPuzzleInTheNormalView)
     h.press(Key::F4);
     h.drain();
     h.press(Key::F9);
-    EXPECT_EQ(g().viewmode, 1);
+    EXPECT_EQ(g().session.viewmode, 1);
     EXPECT_EQ(g().form.D[1].caption, "");
     EXPECT_TRUE(g().form.lblClue[1].visible);
     EXPECT_TRUE(g().form.D[1].visible);
@@ -284,7 +284,7 @@ TEST_F(Answers, ClearingThePuzzleShownInTheMenuClearsItsSavedProgressAndStatus)
     ASSERT_GT(g().puzstat[1][2], 0);
     h.press(Key::F9);
     EXPECT_EQ(h.confirm.prompts.last(), "Clear this puzzle. Are you sure?");
-    EXPECT_EQ(g().viewmode, 0);
+    EXPECT_EQ(g().session.viewmode, 0);
     EXPECT_EQ(g().puzstat[1][2], 0);
     EXPECT_EQ(g().form.D[2].caption, "");
     h.drain();

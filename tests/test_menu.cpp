@@ -23,10 +23,10 @@ protected:
 TEST_F(Menu, FirstRightAnnouncesTheFirstPuzzleAndFirstLeftTheLast)
 {
     h.press(Key::Right);
-    EXPECT_EQ(h.g().saymsg, "\tThis puzzle is empty");  // "Puzzle 1", an empty phrase, the status
+    EXPECT_EQ(h.g().announcer.saymsg, "\tThis puzzle is empty");  // "Puzzle 1", an empty phrase, the status
     h.drain();
     EXPECT_EQ(h.spoken(), (QStringList{"Puzzle 1", "This puzzle is empty"}));
-    EXPECT_EQ(h.g().viewmode, 0);
+    EXPECT_EQ(h.g().session.viewmode, 0);
     EXPECT_FALSE(h.g().form.shpsel.visible);
     EXPECT_EQ(h.g().form.lblClue[1].backColor, Colour::White);
 
@@ -43,49 +43,49 @@ TEST_F(Menu, AnArrowOfTheOtherAxisOpensTheCurrentPuzzle)
 {
     h.say(Key::Right);
     h.say(Key::Right);
-    EXPECT_EQ(h.g().curpuz, 2);
+    EXPECT_EQ(h.g().session.curpuz, 2);
     const QStringList reading = h.say(Key::Down);
-    EXPECT_EQ(h.g().viewmode, 1);
-    EXPECT_EQ(h.g().curpuz, 2);
+    EXPECT_EQ(h.g().session.viewmode, 1);
+    EXPECT_EQ(h.g().session.curpuz, 2);
     EXPECT_EQ(reading, QStringList{"1 across, 4letters,  Of sound mind"});
 
     // The axis is fixed by the very first arrow of the run, even after leaving.
     h.say(Key::F12);
     h.say(Key::Down);
-    EXPECT_EQ(h.g().viewmode, 1);
+    EXPECT_EQ(h.g().session.viewmode, 1);
 
     Harness vertical({smallPuzzle(), smallPuzzle(), smallPuzzle()});
     vertical.start();
     vertical.press(Key::Down);
     vertical.press(Key::Down);
-    EXPECT_EQ(vertical.g().viewmode, 0);
+    EXPECT_EQ(vertical.g().session.viewmode, 0);
     vertical.press(Key::Right);
-    EXPECT_EQ(vertical.g().viewmode, 1);
-    EXPECT_EQ(vertical.g().curpuz, 2);
+    EXPECT_EQ(vertical.g().session.viewmode, 1);
+    EXPECT_EQ(vertical.g().session.curpuz, 2);
 }
 
 TEST_F(Menu, WalkingWrapsAtBothEnds)
 {
     h.say(Key::Home);
-    EXPECT_EQ(h.g().curpuz, 1);
+    EXPECT_EQ(h.g().session.curpuz, 1);
     EXPECT_EQ(h.say(Key::PageUp).value(0), "Puzzle 3");  // 1 - 10 wraps to the last, not to a number below
     h.say(Key::End);
-    EXPECT_EQ(h.g().curpuz, 3);
+    EXPECT_EQ(h.g().session.curpuz, 3);
     h.say(Key::Right);
-    EXPECT_EQ(h.g().curpuz, 1);
+    EXPECT_EQ(h.g().session.curpuz, 1);
     h.say(Key::Right);
     EXPECT_EQ(h.say(Key::PageDown).value(0), "Puzzle 1");  // 12 is past the end: first, not last
     h.say(Key::Left);
-    EXPECT_EQ(h.g().curpuz, 3);
+    EXPECT_EQ(h.g().session.curpuz, 3);
 }
 
 TEST_F(Menu, EnterBeforeAnyArrowOpensPuzzleOne)
 {
     const QStringList reading = h.say(Key::Enter);
-    EXPECT_EQ(h.g().curpuz, 1);
-    EXPECT_EQ(h.g().viewmode, 1);
-    EXPECT_EQ(h.g().curdir, 1);
-    EXPECT_EQ(h.g().curclue, 1);
+    EXPECT_EQ(h.g().session.curpuz, 1);
+    EXPECT_EQ(h.g().session.viewmode, 1);
+    EXPECT_EQ(h.g().session.curdir, 1);
+    EXPECT_EQ(h.g().session.curclue, 1);
     EXPECT_TRUE(h.g().form.shpsel.visible);
     EXPECT_FALSE(h.g().form.imgBack.visible);
     EXPECT_TRUE(h.g().form.lblBack.caption.isEmpty());
@@ -134,7 +134,7 @@ TEST_F(Menu, PercentagesRoundHalvesToEven)
 {
     auto status = [&](int letters, int filled, int mistakes) {
         h.g().puzstat[1] = {0, letters, filled, mistakes};
-        h.g().curpuz = 0;
+        h.g().session.curpuz = 0;
         return h.say(Key::Right).value(1);
     };
     EXPECT_EQ(status(8, 1, 0), "This puzzle is 12 percent done");   // 12.5
@@ -156,12 +156,12 @@ TEST_F(Menu, SpaceCountsCompletedPuzzlesAndEscapeChangesNothing)
 
     h.say(Key::Right);
     EXPECT_EQ(h.say(Key::Escape), QStringList{"cancelled"});
-    EXPECT_EQ(h.g().curpuz, 1);
-    EXPECT_EQ(h.g().viewmode, 0);
+    EXPECT_EQ(h.g().session.curpuz, 1);
+    EXPECT_EQ(h.g().session.viewmode, 0);
     // Letters and Tab do nothing in the menu.
     EXPECT_TRUE(h.say(Key::A).isEmpty());
     EXPECT_TRUE(h.say(Key::Tab).isEmpty());
-    EXPECT_EQ(h.g().viewmode, 0);
+    EXPECT_EQ(h.g().session.viewmode, 0);
 }
 
 TEST_F(Menu, TheStatusScanCreatesAnEmptyFileForEveryPuzzle)

@@ -45,7 +45,7 @@ TEST(MenuScreen, LeavingAPuzzleShowsTheSameScreen)
     h.press(Key::Enter);  // opens puzzle 1
     EXPECT_FALSE(h.g().form.imgBack.visible);
     h.press(Key::F12);
-    EXPECT_EQ(h.g().viewmode, 0);
+    EXPECT_EQ(h.g().session.viewmode, 0);
     expectMenuScreen(h.g());
 }
 

@@ -123,13 +123,13 @@ TEST_P(OtherSizes, APuzzlePlaysFromOpeningToPrintingAndKeepsItsLetters)
     // Magnified 16 times, the cursor walks to the far corner and is on screen there.
     for (int i = 0; i < 5; ++i)
         h.say(Key::F4);
-    ASSERT_EQ(g.viewmode, 8);
+    ASSERT_EQ(g.session.viewmode, 8);
     for (int i = 0; i < n; ++i) {
         h.say(Key::Right);
         h.say(Key::Down);
     }
-    EXPECT_EQ(g.currow, n);
-    EXPECT_EQ(g.curcol, n);
+    EXPECT_EQ(g.session.currow, n);
+    EXPECT_EQ(g.session.curcol, n);
     EXPECT_TRUE(g.sayzoom().startsWith(QString::number(n) + QChar(64 + n)));
     const Control &corner = g.form.D[last];
     EXPECT_TRUE(corner.visible);
@@ -138,7 +138,7 @@ TEST_P(OtherSizes, APuzzlePlaysFromOpeningToPrintingAndKeepsItsLetters)
     EXPECT_LE(corner.left + corner.width, g.env.screenWidth);
     EXPECT_LE(corner.top + corner.height, g.env.screenHeight);
     h.say(Key::F4);  // on past 16 times: the normal view
-    ASSERT_EQ(g.viewmode, 1);
+    ASSERT_EQ(g.session.viewmode, 1);
 
     // Both printed layouts show the last clue and the letters of the grid.
     const QString lastClue = QStringLiteral("Clue ") + g.clues[GetParam().clues][1];

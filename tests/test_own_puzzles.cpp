@@ -86,7 +86,7 @@ TEST_F(OwnPuzzles, TheyFollowTheBuiltInPuzzlesInTheOrderOfTheirNamesAndBadFilesA
                                   .replace("Test puzzle, 15 by 15", "Another")
                                   .replace("Wicked deeds", "Evil deeds"));
     h.say(Key::F12);  // back in the menu: the folder is read again
-    EXPECT_EQ(h.g().curpuz, 5);
+    EXPECT_EQ(h.g().session.curpuz, 5);
     EXPECT_EQ(h.say(Key::Left), (QStringList{"Puzzle 4, " + kTwentyOne, percent}));
     EXPECT_EQ(h.say(Key::Left), (QStringList{"Puzzle 3, Another", "This puzzle is empty"}));
     EXPECT_EQ(h.say(Key::End), (QStringList{"Puzzle 5, " + kFifteen, "This puzzle is empty"}));

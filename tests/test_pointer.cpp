@@ -67,7 +67,7 @@ TEST_F(Pointer, NothingHappensWhileAnotherScreenHasTheKeyboard)
     openPuzzle();
     g().curform = "Other";
     const Form before = g().form;
-    const int viewmode = g().viewmode, curdir = g().curdir;
+    const int viewmode = g().session.viewmode, curdir = g().session.curdir;
     g().imgBack_Click();
     g().lbl1_Click(0);
     g().lbl4_Click(0);
@@ -79,9 +79,9 @@ TEST_F(Pointer, NothingHappensWhileAnotherScreenHasTheKeyboard)
     g().lblClue_Click(2);
     g().lblClue_MouseDown(2, 2);
     EXPECT_TRUE(g().keycode.isEmpty());
-    EXPECT_TRUE(g().saymsg.isEmpty());
-    EXPECT_EQ(g().viewmode, viewmode);
-    EXPECT_EQ(g().curdir, curdir);
+    EXPECT_TRUE(g().announcer.saymsg.isEmpty());
+    EXPECT_EQ(g().session.viewmode, viewmode);
+    EXPECT_EQ(g().session.curdir, curdir);
     EXPECT_EQ(g().form, before);
 }
 
@@ -92,11 +92,11 @@ TEST_F(Pointer, ClickingAWhiteSquareSelectsItMovesTheCursorAndOpensTheAlphabet)
     g().form.lblIn[1].visible = true;
     g().D_Click(k);
     EXPECT_EQ(yellowSquares(), QList<int>{k});
-    EXPECT_EQ(g().currow, 3);
-    EXPECT_EQ(g().curcol, 3);
-    EXPECT_EQ(g().viewmode, 3);
-    EXPECT_EQ(g().alphacode, -1);
-    EXPECT_EQ(g().voicestate, 0);
+    EXPECT_EQ(g().session.currow, 3);
+    EXPECT_EQ(g().session.curcol, 3);
+    EXPECT_EQ(g().session.viewmode, 3);
+    EXPECT_EQ(g().session.alphacode, -1);
+    EXPECT_EQ(g().announcer.voicestate, 0);
     EXPECT_TRUE(g().form.lblBack.visible);
     EXPECT_FALSE(g().form.lblIn[1].visible);
     for (const Control &key : g().form.lblKey) {
@@ -137,7 +137,7 @@ TEST_F(Pointer, ClickingABlackSquareOnlyHidesTheAlphabet)
     for (const Control &key : g().form.lblKey)
         EXPECT_FALSE(key.visible);
     EXPECT_EQ(yellowSquares(), yellow);
-    EXPECT_EQ(g().currow, 1);
+    EXPECT_EQ(g().session.currow, 1);
     h.drain();
     EXPECT_TRUE(h.spoken().isEmpty());
 }
@@ -148,9 +148,9 @@ TEST_F(Pointer, SquaresAreNotForClickingInTheMenu)
     g().lblIn_Click(1);
     g().lblClue_Click(1);
     g().lblClue_MouseDown(1, 2);
-    EXPECT_EQ(g().viewmode, 0);
-    EXPECT_EQ(g().curdir, 1);
-    EXPECT_TRUE(g().saymsg.isEmpty());
+    EXPECT_EQ(g().session.viewmode, 0);
+    EXPECT_EQ(g().session.curdir, 1);
+    EXPECT_TRUE(g().announcer.saymsg.isEmpty());
 }
 
 TEST_F(Pointer, ClickedLettersGoIntoTheSelectedSquareAndHashDeletesIt)
@@ -163,7 +163,7 @@ TEST_F(Pointer, ClickedLettersGoIntoTheSelectedSquareAndHashDeletesIt)
     EXPECT_EQ(g().form.D[2].caption, "Q");
     for (const Control &key : g().form.lblKey)
         EXPECT_FALSE(key.visible);
-    EXPECT_EQ(g().viewmode, 3);  // it stays in the chooser's mode
+    EXPECT_EQ(g().session.viewmode, 3);  // it stays in the chooser's mode
     h.drain();
     EXPECT_EQ(h.spoken(), QStringList{"Q"});
 
@@ -188,11 +188,11 @@ TEST_F(Pointer, KeysAfterAClickReturnToTheClueList)
     g().D_Click(3);
     h.press('M');
     EXPECT_EQ(g().form.D[3].caption, "M");
-    EXPECT_EQ(g().viewmode, 1);
+    EXPECT_EQ(g().session.viewmode, 1);
 
     g().D_Click(4);
     h.press(Key::Escape);
-    EXPECT_EQ(g().viewmode, 1);
+    EXPECT_EQ(g().session.viewmode, 1);
     EXPECT_EQ(g().form.D[4].caption, "");
 }
 
@@ -202,8 +202,8 @@ TEST_F(Pointer, ClickingAnAnswerSlotKeepsOnlyThatSquareOfTheAnswer)
     ASSERT_EQ(yellowSquares(), (QList<int>{1, 2, 3, 4}));
     g().lblIn_Click(3);
     EXPECT_EQ(yellowSquares(), QList<int>{3});
-    EXPECT_EQ(g().viewmode, 3);
-    EXPECT_EQ(g().alphacode, -1);
+    EXPECT_EQ(g().session.viewmode, 3);
+    EXPECT_EQ(g().session.alphacode, -1);
     for (int i = 1; i <= 15; ++i)
         EXPECT_FALSE(g().form.lblIn[i].visible);
     for (const Control &key : g().form.lblKey)
@@ -220,9 +220,9 @@ TEST_F(Pointer, ClickingAClueSelectsItAndReadsIt)
     g().D_Click(1);  // the alphabet is open
     h.drain();
     h.spoken();
-    g().viewmode = 1;
+    g().session.viewmode = 1;
     g().lblClue_Click(2);
-    EXPECT_EQ(g().curclue, 2);
+    EXPECT_EQ(g().session.curclue, 2);
     EXPECT_EQ(g().form.lblClue[2].backColor, Colour::Yellow);
     EXPECT_EQ(g().form.lblClue[1].backColor, Colour::White);
     for (const Control &key : g().form.lblKey)
@@ -242,15 +242,15 @@ TEST_F(Pointer, ClickingASquareOfAMagnifiedBoardMovesTheCursorThereAndKeepsTheBo
     h.drain();
     h.spoken();
     g().D_Click(3 * 13 + 1);  // row 4, column A
-    EXPECT_EQ(g().viewmode, 3);
-    EXPECT_EQ(g().currow, 4);
-    EXPECT_EQ(g().curcol, 1);
+    EXPECT_EQ(g().session.viewmode, 3);
+    EXPECT_EQ(g().session.currow, 4);
+    EXPECT_EQ(g().session.curcol, 1);
     for (int i = 0; i <= 100; ++i)
         EXPECT_FALSE(g().form.lblClue[i].visible) << i;
     h.drain();
     EXPECT_EQ(h.spoken(), (QStringList{"4A", "Use the cursor keys to choose the letter"}));
     h.press('R');
-    EXPECT_EQ(g().viewmode, 5);  // back to 2 times
+    EXPECT_EQ(g().session.viewmode, 5);  // back to 2 times
     EXPECT_EQ(g().form.D[3 * 13 + 1].caption, "R");
 }
 
@@ -259,23 +259,23 @@ TEST_F(Pointer, ClickingAClueInAMagnifiedViewReturnsToViewModeOneWithoutMovingTh
     openPuzzle();
     h.press(Key::F4);
     h.drain();
-    const int curclue = g().curclue;
+    const int curclue = g().session.curclue;
     g().lblClue_Click(5);
-    EXPECT_EQ(g().viewmode, 1);
-    EXPECT_EQ(g().curclue, curclue);
+    EXPECT_EQ(g().session.viewmode, 1);
+    EXPECT_EQ(g().session.curclue, curclue);
 }
 
 TEST_F(Pointer, TheRightButtonOnAClueSwitchesDirectionTheLeftDoesNot)
 {
     openPuzzle();
     g().lblClue_MouseDown(1, 1);
-    EXPECT_EQ(g().curdir, 1);
+    EXPECT_EQ(g().session.curdir, 1);
     g().lblClue_MouseDown(1, 2);
-    EXPECT_EQ(g().curdir, 2);
+    EXPECT_EQ(g().session.curdir, 2);
     h.drain();
     EXPECT_TRUE(h.spoken().first().contains(" down")) << h.spoken().join('|').toStdString();
     g().lblClue_MouseDown(3, 2);
-    EXPECT_EQ(g().curdir, 1);
+    EXPECT_EQ(g().session.curdir, 1);
 }
 
 } // namespace

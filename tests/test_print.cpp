@@ -98,7 +98,7 @@ TEST_F(Printing, F5AsksAboutTwoPagesAndPrintsAfterOkThenSaysSo)
                                  "Press the enter key to confirm or the escape key to cancel.",
                                  "", kPrinting}));
     EXPECT_EQ(h.printer.calls.count("end"), 2);
-    EXPECT_EQ(h.g().viewmode, 1);  // still in the puzzle
+    EXPECT_EQ(h.g().session.viewmode, 1);  // still in the puzzle
 }
 
 TEST_F(Printing, EveryModifierMeansOnePage)
@@ -204,7 +204,7 @@ TEST_F(Printing, APrinterFailingMidJobGivesTheErrorInBothLayouts)
 
     // The game goes on, and the next job (with a working printer) prints.
     h.printer.failAt.clear();
-    const int direction = h.g().curdir;
+    const int direction = h.g().session.curdir;
     h.press(Key::Tab);
     h.drain();
     EXPECT_EQ(h.spoken(), QStringList{direction == 1 ? "clues down" : "clues across"});

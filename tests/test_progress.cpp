@@ -40,9 +40,9 @@ TEST_F(Progress, F12WritesTheFileByteForByteAndReturnsToTheMenu)
     type("SANE");
     putLetter(h.g(), sq(2, 0), "U", true);  // a revealed letter
     EXPECT_EQ(h.say(Key::F12), QStringList{kBackToMenu});
-    EXPECT_EQ(h.g().viewmode, 0);
-    EXPECT_EQ(h.g().curclue, 0);
-    EXPECT_EQ(h.g().curpuz, 1);
+    EXPECT_EQ(h.g().session.viewmode, 0);
+    EXPECT_EQ(h.g().session.curclue, 0);
+    EXPECT_EQ(h.g().session.curpuz, 1);
     EXPECT_TRUE(h.g().form.imgBack.visible);
     EXPECT_EQ(h.g().form.lblBack.caption, "Use the cursor keys to choose a\npuzzle then press the enter key");
     EXPECT_EQ(h.g().form.lblBack.foreColor, Colour::Yellow);
@@ -84,7 +84,7 @@ TEST_F(Progress, APuzzleReopensAsItWasLeftAfterARestart)
     // 5 of 18 letters.
     EXPECT_EQ(h.say(Key::Right), (QStringList{"Puzzle 1", "This puzzle is 28 percent done"}));
     h.say(Key::Down);  // the other axis opens it
-    EXPECT_EQ(h.g().viewmode, 1);
+    EXPECT_EQ(h.g().session.viewmode, 1);
     EXPECT_EQ(h.g().form.D[sq(0, 2)].caption, "N");
     EXPECT_EQ(h.g().form.D[sq(2, 0)].caption, "U");
     EXPECT_EQ(h.g().form.D[sq(2, 0)].foreColor, Colour::Grey);
@@ -98,7 +98,7 @@ TEST_F(Progress, AProgressFileThatCannotBeWrittenIsReported)
     QDir().mkpath(file());  // a folder in the file's place
     EXPECT_EQ(h.say(Key::F12), (QStringList{kBackToMenu, "sorry, your progress could not be saved"}));
     EXPECT_TRUE(h.g().savefailed);
-    EXPECT_EQ(h.g().viewmode, 0);
+    EXPECT_EQ(h.g().session.viewmode, 0);
 
     QDir().rmdir(file());
     h.say(Key::Enter);
@@ -156,11 +156,11 @@ TEST_F(Progress, ConfirmedLeavingWritesTheResumeFileSaysGoodbyeAndStops)
     EXPECT_EQ(readFile(h.dir.filePath("state/quoreltamrivo3.tmp")), "0\r\n1\r\n1\r\n3\r\n");
     // No further tick or key is acted on.
     const auto said = h.voice.utterances.size();
-    h.g().saymsg = "anything";
+    h.g().announcer.saymsg = "anything";
     h.press(Key::Right);
     h.tick(3);
     EXPECT_EQ(h.voice.utterances.size(), said);
-    EXPECT_EQ(h.g().viewmode, 0);
+    EXPECT_EQ(h.g().session.viewmode, 0);
 }
 
 TEST(ProgressStatus, AStoredSizeLargerThanTheFileStopsAtItsEnd)

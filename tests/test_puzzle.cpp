@@ -95,7 +95,7 @@ protected:
     void SetUp() override
     {
         h.g().Form_Load();
-        h.g().viewmode = 0;
+        h.g().session.viewmode = 0;
     }
     QString progressPath() { return h.g().progressFile(1); }
     void writeProgress(const QByteArray &bytes)
@@ -109,12 +109,12 @@ protected:
 
 TEST_F(Loading, NumbersOutsideTheCatalogueLoadNothing)
 {
-    h.g().curpuz = 1;
+    h.g().session.curpuz = 1;
     h.g().loadpuzzle();
     const QString firstClue = h.g().clues[1][1];
     EXPECT_EQ(firstClue, "A1");
     for (int n : {0, 3, -1}) {  // the harness ships two puzzles: 1 and 2
-        h.g().curpuz = n;
+        h.g().session.curpuz = n;
         h.g().clues[1][1] = "kept";
         h.g().loadpuzzle();
         EXPECT_EQ(h.g().clues[1][1], "kept");
@@ -123,7 +123,7 @@ TEST_F(Loading, NumbersOutsideTheCatalogueLoadNothing)
 
 TEST_F(Loading, BuildsGridSolutionAndClueTableAndCreatesAnEmptyProgressFile)
 {
-    h.g().curpuz = 1;
+    h.g().session.curpuz = 1;
     h.g().loadpuzzle();
     const QStringList rows = standardRows();
     EXPECT_EQ(h.g().gridsize, 13);
@@ -135,7 +135,7 @@ TEST_F(Loading, BuildsGridSolutionAndClueTableAndCreatesAnEmptyProgressFile)
         EXPECT_EQ(h.g().clues[n][2], expected[n - 1].answer);
     EXPECT_TRUE(h.g().clues[expected.size() + 1][1].isEmpty());
     EXPECT_FALSE(h.g().form.imgBack.visible);
-    EXPECT_EQ(h.g().viewmode, 0);  // a preview stays in the menu
+    EXPECT_EQ(h.g().session.viewmode, 0);  // a preview stays in the menu
     QFile f(progressPath());
     ASSERT_TRUE(f.exists());
     EXPECT_EQ(f.size(), 0);
@@ -151,7 +151,7 @@ TEST_F(Loading, MergesSavedLettersRevealedMarksAndTheAnswerLine)
     for (int i = 1; i <= 15; ++i)
         saved += (i == 1 ? "Z" : "") + QByteArray("\r\n") + (i == 1 ? "*" : "") + "\r\n";
     writeProgress(saved);
-    h.g().curpuz = 1;
+    h.g().session.curpuz = 1;
     h.g().loadpuzzle();
     EXPECT_EQ(h.g().form.D[1].caption, "E");
     EXPECT_TRUE(h.g().attempt.revealed(0));
@@ -165,7 +165,7 @@ TEST_F(Loading, MergesSavedLettersRevealedMarksAndTheAnswerLine)
 
 TEST_F(Loading, DamagedShortOrHugeProgressFilesNeverCrashOrInventLetters)
 {
-    h.g().curpuz = 1;
+    h.g().session.curpuz = 1;
     for (const QByteArray &bad : {QByteArray("13\r\nA\r\n"), QByteArray("\0\0\xff\xfe garbage", 13),
                                   QByteArray(3 * 1024 * 1024, 'A'), QByteArray("13\n\n\nB\n")}) {
         writeProgress(bad);
@@ -182,7 +182,7 @@ TEST_F(Loading, DamagedShortOrHugeProgressFilesNeverCrashOrInventLetters)
 TEST_F(Loading, UnreadableProgressIsTakenAsEmpty)
 {
     QDir().mkpath(progressPath());  // a folder where the file should be
-    h.g().curpuz = 1;
+    h.g().session.curpuz = 1;
     h.g().loadpuzzle();
     EXPECT_EQ(h.g().clues[1][1], "A1");
     EXPECT_EQ(h.g().form.D[1].caption, "");
@@ -196,7 +196,7 @@ TEST(LoadingRefused, AClueThatDoesNotFitLeavesAnEmptyBoardThatKeysCannotBreak)
     clues[0].answer = "SAN";  // 3 letters for the 4 squares of 1 across
     Harness h({puzzleBytes(smallRows(), clues)});
     openFirstPuzzle(h);
-    EXPECT_EQ(h.g().viewmode, 1);
+    EXPECT_EQ(h.g().session.viewmode, 1);
     EXPECT_EQ(h.g().gridsize, 0);
     EXPECT_TRUE(h.g().puzzle.isEmpty());
     EXPECT_TRUE(h.g().clues[1][1].isEmpty());

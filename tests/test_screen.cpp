@@ -161,7 +161,7 @@ TEST(ScreenBoard, NumberingStartsAtTheFirstSquareThatStartsAWord)
 TEST(ScreenBoard, SquaresAreLaidOutAndColouredFromTheGrid)
 {
     Screen s;
-    s.g.curpuz = 7;
+    s.g.session.curpuz = 7;
     s.setGrid(Nine);
     putLetter(s.g, 19, QStringLiteral("K"), true);
     putLetter(s.g, 20, QStringLiteral("L"));
@@ -270,7 +270,7 @@ TEST(ScreenAnswerLine, CrossingMarksFollowTheDirection)
     Screen s;
     s.setGrid(Nine);
     // Across word of row 2, squares 19..27: every other square has white above and below.
-    s.g.curdir = 1;
+    s.g.session.curdir = 1;
     std::vector<int> row2;
     for (int idx = 19; idx <= 27; ++idx)
         row2.push_back(idx);
@@ -283,7 +283,7 @@ TEST(ScreenAnswerLine, CrossingMarksFollowTheDirection)
     EXPECT_FALSE(s.g.form.lblInn[1].visible);  // the marks are never shown
 
     // A one-letter answer with a white square beside it (down direction) is crossed.
-    s.g.curdir = 2;
+    s.g.session.curdir = 2;
     markAnswer(s.g, {20});
     s.g.highlightgrid();
     EXPECT_EQ(s.g.form.lblInn[1].caption, QStringLiteral("*"));
@@ -389,8 +389,8 @@ TEST(ScreenClues, EntriesAreWrappedAndStackedWithoutGapsOverThePanel)
     }
     rows << qMakePair(QStringLiteral("D1"), QStringLiteral("  1 Down clue (3)"));
     s.setClues(rows);
-    s.g.curdir = 1;
-    s.g.curclue = 2;
+    s.g.session.curdir = 1;
+    s.g.session.curclue = 2;
     s.g.showclues();
     const Form &f = s.g.form;
 
@@ -456,8 +456,8 @@ TEST(ScreenClues, PanelHeadingCompletionAndSelection)
                 {QStringLiteral("D2"), QStringLiteral("  2 Down (9)")}});
     for (int idx = 2; idx <= 5; ++idx)
         putLetter(s.g, idx, QStringLiteral("Z"));  // all of 1 across
-    s.g.curdir = 1;
-    s.g.curclue = 9;
+    s.g.session.curdir = 1;
+    s.g.session.curclue = 9;
     s.g.showclues();
     const Form &f = s.g.form;
 
@@ -479,15 +479,15 @@ TEST(ScreenClues, PanelHeadingCompletionAndSelection)
     EXPECT_EQ(f.lblClue[3].foreColor, Colour::Grey);   // number 0 matches no square
     EXPECT_EQ(f.lblClue[4].foreColor, Colour::Grey);   // nor does an unreadable one
     EXPECT_FALSE(f.lblClue[5].visible);                // the down clue is not listed
-    EXPECT_EQ(s.g.curclue, 4);                         // clamped to the last entry
+    EXPECT_EQ(s.g.session.curclue, 4);                         // clamped to the last entry
     EXPECT_EQ(f.lblClue[4].backColor, Colour::Yellow);
     EXPECT_EQ(f.lblClue[1].backColor, Colour::White);
 
-    s.g.curdir = 2;
-    s.g.curclue = 0;
+    s.g.session.curdir = 2;
+    s.g.session.curclue = 0;
     s.g.showclues();
     EXPECT_EQ(f.lbl1[1].caption, QStringLiteral("DOWN"));
-    EXPECT_EQ(s.g.curclue, 1);
+    EXPECT_EQ(s.g.session.curclue, 1);
     EXPECT_TRUE(f.lblClue[1].caption.startsWith(QStringLiteral("  2 Down")));
     EXPECT_EQ(f.lblClue[1].backColor, Colour::Yellow);
     EXPECT_EQ(s.visibleEntries().size(), 1u);
@@ -500,10 +500,10 @@ TEST(ScreenClues, ADirectionWithoutCluesSelectsThePanelItself)
     s.g.setnozoom();
     s.g.drawboard();
     s.setClues({{QStringLiteral("A1"), QStringLiteral("  1 Only across (4)")}});
-    s.g.curdir = 2;
-    s.g.curclue = 3;
+    s.g.session.curdir = 2;
+    s.g.session.curclue = 3;
     s.g.showclues();
-    EXPECT_EQ(s.g.curclue, 0);
+    EXPECT_EQ(s.g.session.curclue, 0);
     EXPECT_EQ(s.g.form.lblClue[0].backColor, Colour::Yellow);
     EXPECT_TRUE(s.visibleEntries().empty());
 }
@@ -519,35 +519,35 @@ TEST(ScreenClues, HighlightClueFollowsTheSquareAndSwitchesDirection)
                 {QStringLiteral("D2"), QStringLiteral("  2 First down (9)")},
                 {QStringLiteral("D3"), QStringLiteral("  3 Second down (4)")},
                 {QStringLiteral("D6"), QStringLiteral("  6 Third down (8)")}});
-    s.g.curdir = 1;
-    s.g.curclue = 1;
+    s.g.session.curdir = 1;
+    s.g.session.curclue = 1;
     s.g.showclues();
 
     // Square (1,0) lies only in 6 down.
     s.g.highlightclue(10);
-    EXPECT_EQ(s.g.curdir, 2);
+    EXPECT_EQ(s.g.session.curdir, 2);
     EXPECT_EQ(s.g.form.lbl1[1].caption, QStringLiteral("DOWN"));
     EXPECT_EQ(s.g.form.lblClue[3].backColor, Colour::Yellow);
     EXPECT_EQ(s.g.form.lblClue[1].backColor, Colour::White);  // the clamped selection moved
-    EXPECT_EQ(s.g.curclue, 1);  // the selection index is left alone
+    EXPECT_EQ(s.g.session.curclue, 1);  // the selection index is left alone
 
     // A square of both words keeps the direction: (2,4) is in 7 across and 3 down.
     s.g.highlightclue(23);
-    EXPECT_EQ(s.g.curdir, 2);
+    EXPECT_EQ(s.g.session.curdir, 2);
     EXPECT_EQ(s.g.form.lblClue[2].backColor, Colour::Yellow);
     EXPECT_EQ(s.g.form.lblClue[3].backColor, Colour::White);
 
     // A black square only turns the direction round.
     const Form before = s.g.form;
     s.g.highlightclue(11);
-    EXPECT_EQ(s.g.curdir, 1);
+    EXPECT_EQ(s.g.session.curdir, 1);
     EXPECT_EQ(s.g.form, before);
 }
 
 TEST(ScreenNormalView, FrameKeyboardAndPicture)
 {
     Screen s;
-    s.g.viewmode = 1;
+    s.g.session.viewmode = 1;
     s.g.keycode.clear();
     s.g.form.shpsel.visible = false;
     s.g.setnozoom();
@@ -607,7 +607,7 @@ TEST(ScreenNormalView, FrameKeyboardAndPicture)
 TEST(ScreenNormalView, WideScreenKeysFitTheStripAndOutsideTheClueListNothingIsPosted)
 {
     Screen s(1920 * 15.0, 1080 * 15.0);
-    s.g.viewmode = 2;
+    s.g.session.viewmode = 2;
     s.g.keycode.clear();
     s.g.setnozoom();
     // Not (28800 - 600) / 14, nor the tenth of the height (1620): two rows
@@ -644,7 +644,7 @@ struct Zoomed : Screen {
         setGrid(standardRows());
         g.setnozoom();
         g.drawboard();
-        g.viewmode = level;
+        g.session.viewmode = level;
     }
 };
 
@@ -672,8 +672,8 @@ TEST(ScreenZoom, FullScreenOnA43ScreenIsCentredWithItsLastRowOnScreen)
     EXPECT_FALSE(f.lblKey[0].visible || f.lblBack.visible || f.shpsel.visible || f.lbl2.visible);
     EXPECT_FALSE(f.lblClue[0].visible);
     // With nothing marked the cursor goes to the first square.
-    EXPECT_EQ(z.g.currow, 1);
-    EXPECT_EQ(z.g.curcol, 1);
+    EXPECT_EQ(z.g.session.currow, 1);
+    EXPECT_EQ(z.g.session.curcol, 1);
     EXPECT_EQ(f.D[1].backColor, Colour::Yellow);
 }
 
@@ -681,21 +681,21 @@ TEST(ScreenZoom, SixteenTimesScrollsOnlyWhenTheCursorSquareLeavesTheWindow)
 {
     Zoomed z(8);
     const int sq = nearest(ScreenH * 6.4 / 13);  // 5671
-    z.g.currow = 1;
-    z.g.curcol = 2;
+    z.g.session.currow = 1;
+    z.g.session.curcol = 2;
     z.g.setzoom();
     const Form &f = z.g.form;
     EXPECT_EQ(f.picbox.width, ScreenW * 6.4);
     EXPECT_EQ(f.D[1].left, 300);        // second column still ends inside the window
     EXPECT_EQ(f.D[2].left, 300 + sq);
 
-    z.g.curcol = 3;  // its far edge 2 * 5671 + 5686 is past 15360
+    z.g.session.curcol = 3;  // its far edge 2 * 5671 + 5686 is past 15360
     z.g.setzoom();
     EXPECT_EQ(f.D[3].left, 300);
     EXPECT_EQ(f.D[1].left, 300 - 2 * sq);
     EXPECT_EQ(f.D[3].top, 300);
 
-    z.g.currow = 3;
+    z.g.session.currow = 3;
     z.g.setzoom();
     EXPECT_EQ(f.D[2 * 13 + 3].top, 300);
     EXPECT_EQ(f.D[2 * 13 + 3].left, 300);
@@ -705,11 +705,11 @@ TEST(ScreenZoom, TheMarkerPlacesTheCursorAndStaysTheOnlyMarkedSquare)
 {
     Zoomed z(5);
     markAnswer(z.g, {28, 29, 30});  // row 2, columns 1 to 3: the current answer
-    z.g.currow = 0;
-    z.g.curcol = 0;
+    z.g.session.currow = 0;
+    z.g.session.curcol = 0;
     z.g.setzoom();
-    EXPECT_EQ(z.g.currow, 3);
-    EXPECT_EQ(z.g.curcol, 2);
+    EXPECT_EQ(z.g.session.currow, 3);
+    EXPECT_EQ(z.g.session.curcol, 2);
     auto marked = [&z] {
         std::vector<int> out;
         for (int idx = 1; idx <= 169; ++idx)
@@ -728,20 +728,20 @@ TEST(ScreenZoom, TheMarkerPlacesTheCursorAndStaysTheOnlyMarkedSquare)
     z.g.setzoom();
     EXPECT_EQ(marked(), std::vector<int>{15});
     EXPECT_EQ(z.g.form.D[15].backColor, Colour::PaleYellow);
-    EXPECT_EQ(z.g.currow, 3);
-    EXPECT_EQ(z.g.curcol, 2);
+    EXPECT_EQ(z.g.session.currow, 3);
+    EXPECT_EQ(z.g.session.curcol, 2);
 }
 
 TEST(ScreenZoom, CoordinatesPhraseNamesTheSquareAndItsContent)
 {
     Zoomed z(4);
     putLetter(z.g, 1, QStringLiteral("E"));
-    z.g.currow = 1;
-    z.g.curcol = 1;
+    z.g.session.currow = 1;
+    z.g.session.curcol = 1;
     z.g.setzoom();
-    z.g.voicestate = 1;
+    z.g.announcer.voicestate = 1;
     EXPECT_EQ(z.g.sayzoom(), QStringLiteral("1A\tE"));
-    EXPECT_EQ(z.g.voicestate, 0);
+    EXPECT_EQ(z.g.announcer.voicestate, 0);
 
     putLetter(z.g, 1, QString());
     EXPECT_EQ(z.g.sayzoom(), QStringLiteral("1A\tblank"));
@@ -751,12 +751,12 @@ TEST(ScreenZoom, CoordinatesPhraseNamesTheSquareAndItsContent)
         if (z.g.form.D[idx].backColor == Colour::Yellow)
             z.g.form.D[idx].backColor = Colour::White;
     z.g.form.D[15].backColor = Colour::PaleYellow;
-    z.g.currow = 2;
-    z.g.curcol = 2;
+    z.g.session.currow = 2;
+    z.g.session.curcol = 2;
     z.g.setzoom();
     EXPECT_EQ(z.g.sayzoom(), QStringLiteral("2B"));
-    z.g.currow = 5;
-    z.g.curcol = 3;
+    z.g.session.currow = 5;
+    z.g.session.curcol = 3;
     EXPECT_TRUE(z.g.sayzoom().startsWith(QStringLiteral("5C")));
 }
 
@@ -769,7 +769,7 @@ TEST_P(ScreenShapes, EveryControlOfTheNormalAndFullScreenViewsIsWhollyOnScreen)
     const double w = GetParam().first * 15.0;
     const double h = GetParam().second * 15.0;
     Screen s(w, h);
-    s.g.viewmode = 1;
+    s.g.session.viewmode = 1;
     s.setGrid(standardRows());
     s.g.setnozoom();
     s.g.drawboard();
@@ -807,7 +807,7 @@ TEST_P(ScreenShapes, EveryControlOfTheNormalAndFullScreenViewsIsWhollyOnScreen)
     EXPECT_LE(f.lblKey[26].left + f.lblKey[26].width, w);
 
     // Full screen shows every square whole.
-    s.g.viewmode = 4;
+    s.g.session.viewmode = 4;
     s.g.setzoom();
     for (int idx = 1; idx <= 169; ++idx) {
         const Control &d = f.D[idx];
@@ -829,8 +829,8 @@ TEST(ScreenZoom, TheCursorSquareIsWhollyOnScreenAtEveryLevel)
         Zoomed z(level);
         for (int row = 1; row <= 13; ++row) {
             for (int col = 1; col <= 13; ++col) {
-                z.g.currow = row;
-                z.g.curcol = col;
+                z.g.session.currow = row;
+                z.g.session.curcol = col;
                 z.g.setzoom();
                 const Control &d = z.g.form.D[(row - 1) * 13 + col];
                 EXPECT_TRUE(d.left >= 0 && d.top >= 0 && d.left + d.width <= ScreenW && d.top + d.height <= ScreenH)

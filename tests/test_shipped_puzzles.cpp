@@ -341,8 +341,8 @@ TEST(ShippedPuzzles, ReadIntoTheModelWithTheGamesNumbers) {
         const std::string name = g.puzlist[n].toStdString();
         const std::optional<::Puzzle> puzzle = reader.read(g.fetchPuzzleText(n).value_or(QString()));
         ASSERT_TRUE(puzzle) << name << ": " << reader.errorString().toStdString();
-        g.viewmode = 0;
-        g.curpuz = n;
+        g.session.viewmode = 0;
+        g.session.curpuz = n;
         g.loadpuzzle();
         ASSERT_EQ(puzzle->width(), g.gridsize) << name;
         int clues = 0;

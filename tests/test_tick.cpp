@@ -24,15 +24,15 @@ TEST_F(Tick, StartUpQueuesTheWelcomeAndTheFirstTickEntersTheMenu)
 {
     Harness fresh;
     fresh.g().Form_Load();
-    EXPECT_EQ(fresh.g().viewmode, 99);
+    EXPECT_EQ(fresh.g().session.viewmode, 99);
     EXPECT_EQ(fresh.g().curform, "Crosswords");
     fresh.g().Form_Activate();
-    EXPECT_TRUE(fresh.g().saymsg.startsWith("Welcome to Quorel Crosswords volume 3. This programme contains 70 puzzles"));
-    EXPECT_FALSE(fresh.g().saymsg.contains('\t'));  // one phrase
+    EXPECT_TRUE(fresh.g().announcer.saymsg.startsWith("Welcome to Quorel Crosswords volume 3. This programme contains 70 puzzles"));
+    EXPECT_FALSE(fresh.g().announcer.saymsg.contains('\t'));  // one phrase
     fresh.g().Engine_Timer();
-    EXPECT_EQ(fresh.g().viewmode, 0);
+    EXPECT_EQ(fresh.g().session.viewmode, 0);
     ASSERT_EQ(fresh.spoken().size(), 1);
-    EXPECT_TRUE(fresh.g().saymsg.isEmpty());
+    EXPECT_TRUE(fresh.g().announcer.saymsg.isEmpty());
 }
 
 TEST_F(Tick, MailboxKeepsOnlyTheNewestKeyAndNothingWhileAnotherScreenHasTheKeyboard)
@@ -41,15 +41,15 @@ TEST_F(Tick, MailboxKeepsOnlyTheNewestKeyAndNothingWhileAnotherScreenHasTheKeybo
     h.g().Form_KeyDown(Key::F7, Mod::Shift);
     EXPECT_EQ(h.g().keycode, QString(QChar(Key::F7)) + QChar('1'));
     h.tick();
-    EXPECT_EQ(h.g().lastkey, Key::F7);
+    EXPECT_EQ(h.g().session.lastkey, Key::F7);
     EXPECT_TRUE(h.g().keycode.isEmpty());
 
     h.g().curform = "Other";
     h.g().Form_KeyDown(Key::F3, Mod::None);
     EXPECT_TRUE(h.g().keycode.isEmpty());
-    h.g().saymsg = "waiting";
+    h.g().announcer.saymsg = "waiting";
     h.tick();
-    EXPECT_EQ(h.g().saymsg, "waiting");  // the queue is not served either
+    EXPECT_EQ(h.g().announcer.saymsg, "waiting");  // the queue is not served either
     EXPECT_TRUE(h.spoken().isEmpty());
 }
 
@@ -57,14 +57,14 @@ TEST_F(Tick, AnyKeyButF12HidesTheHintsAndBecomesTheLastKey)
 {
     for (Control *hint : {&h.g().form.lbl4[0], &h.g().form.lbl4[1], &h.g().form.lbl5[0], &h.g().form.lbl5[1]})
         hint->visible = true;
-    h.g().lastkey = 55;
+    h.g().session.lastkey = 55;
     h.confirm.answers = {false};  // F12 in the menu asks to quit: stay
     h.press(Key::F12);
-    EXPECT_EQ(h.g().lastkey, 55);
+    EXPECT_EQ(h.g().session.lastkey, 55);
     EXPECT_TRUE(h.g().form.lbl4[1].visible);
 
     h.press(Key::F11);  // a key no mode uses
-    EXPECT_EQ(h.g().lastkey, Key::F11);
+    EXPECT_EQ(h.g().session.lastkey, Key::F11);
     for (const Control *hint : {&h.g().form.lbl4[0], &h.g().form.lbl4[1], &h.g().form.lbl5[0], &h.g().form.lbl5[1]})
         EXPECT_FALSE(hint->visible);
 }
@@ -72,7 +72,7 @@ TEST_F(Tick, AnyKeyButF12HidesTheHintsAndBecomesTheLastKey)
 TEST_F(Tick, AFunctionKeysMessageWaitsForTheNextTick)
 {
     h.press(Key::F1, Mod::Shift);  // next voice, queued
-    EXPECT_EQ(h.g().saymsg, "Voice changed to English (America)");
+    EXPECT_EQ(h.g().announcer.saymsg, "Voice changed to English (America)");
     EXPECT_TRUE(h.spoken().isEmpty());
     h.tick();
     EXPECT_EQ(h.spoken(), QStringList{"Voice changed to English (America)"});
@@ -80,46 +80,46 @@ TEST_F(Tick, AFunctionKeysMessageWaitsForTheNextTick)
 
 TEST_F(Tick, QueueSpeaksOnePhrasePerTickOnlyWhenTheVoiceIsIdle)
 {
-    h.g().saymsg = "A\t\tB";
+    h.g().announcer.saymsg = "A\t\tB";
     h.tick();
     EXPECT_EQ(h.spoken(), QStringList{"A"});
     h.tick();  // still speaking A: nothing taken
-    EXPECT_EQ(h.g().saymsg, "\tB");
+    EXPECT_EQ(h.g().announcer.saymsg, "\tB");
     h.voice.finish();
     h.tick();  // the pause between A and B is dropped as a leading Tab
     EXPECT_EQ(h.spoken(), QStringList{"B"});
 
     h.voice.finish();
-    h.g().saymsg = "\t\t\tD";
+    h.g().announcer.saymsg = "\t\t\tD";
     h.tick();  // an empty phrase costs a tick and is not spoken
     EXPECT_TRUE(h.spoken().isEmpty());
-    EXPECT_EQ(h.g().saymsg, "\tD");
+    EXPECT_EQ(h.g().announcer.saymsg, "\tD");
     h.tick();
     EXPECT_EQ(h.spoken(), QStringList{"D"});
 
     h.voice.finish();
-    h.g().saymsg = "\tC";
+    h.g().announcer.saymsg = "\tC";
     h.tick();  // a leading Tab gives no empty utterance
     EXPECT_EQ(h.spoken(), QStringList{"C"});
 }
 
 TEST_F(Tick, SaysyncMakesTheStepWaitAndEachSayitLowersIt)
 {
-    h.g().saysync = 2;
-    h.g().saymsg = "first\tsecond";
+    h.g().announcer.saysync = 2;
+    h.g().announcer.saymsg = "first\tsecond";
     h.tick();
     ASSERT_EQ(h.voice.utterances.size(), 2u);  // welcome, then "first"
     EXPECT_TRUE(h.voice.utterances.back().waited);
-    EXPECT_EQ(h.g().saysync, 2);  // sayit2 does not lower it
+    EXPECT_EQ(h.g().announcer.saysync, 2);  // sayit2 does not lower it
     h.g().sayit("direct");
-    EXPECT_EQ(h.g().saysync, 1);
+    EXPECT_EQ(h.g().announcer.saysync, 1);
     h.voice.finish();
     h.tick();
     EXPECT_TRUE(h.voice.utterances.back().waited);
     EXPECT_EQ(h.voice.utterances.back().text, "second");
     h.g().sayit("x");
     h.g().sayit("y");
-    EXPECT_EQ(h.g().saysync, 0);  // never below 0
+    EXPECT_EQ(h.g().announcer.saysync, 0);  // never below 0
 }
 
 TEST(TickReentry, ATickStartedWhileAnotherWaitsOnlyServesSpeech)
@@ -146,13 +146,13 @@ TEST(TickReentry, ATickStartedWhileAnotherWaitsOnlyServesSpeech)
         game.Form_KeyDown(Key::F11, Mod::None);
         game.Engine_Timer();
     };
-    game.saysync = 1;
-    game.saymsg = "wait for me\tthen me";
+    game.announcer.saysync = 1;
+    game.announcer.saymsg = "wait for me\tthen me";
     game.Engine_Timer();
     EXPECT_EQ(nested, 2);  // the nested tick spoke the next phrase, waiting too
     EXPECT_EQ(voice.texts(), (QStringList{"wait for me", "then me"}));
     EXPECT_EQ(game.keycode, QString(QChar(Key::F11)) + QChar('0'));  // left for a real tick
-    EXPECT_EQ(game.lastkey, 0);
+    EXPECT_EQ(game.session.lastkey, 0);
 }
 
 TEST_F(Tick, VoiceChangesWrapBothWays)
@@ -162,15 +162,15 @@ TEST_F(Tick, VoiceChangesWrapBothWays)
     h.g().changevoice(0);
     EXPECT_EQ(h.g().voice, 0);
     EXPECT_EQ(h.voice.selected, 0);
-    EXPECT_EQ(h.g().saymsg, "Voice changed to one");
+    EXPECT_EQ(h.g().announcer.saymsg, "Voice changed to one");
     h.g().changevoice(1);
     EXPECT_EQ(h.g().voice, 2);
-    EXPECT_EQ(h.g().saymsg, "Voice changed to three");
+    EXPECT_EQ(h.g().announcer.saymsg, "Voice changed to three");
 
     h.voice.names.clear();  // no voice at all: nothing to select, nothing said
-    h.g().saymsg.clear();
+    h.g().announcer.saymsg.clear();
     h.g().changevoice(0);
-    EXPECT_TRUE(h.g().saymsg.isEmpty());
+    EXPECT_TRUE(h.g().announcer.saymsg.isEmpty());
 }
 
 TEST_F(Tick, FiveSpeedPressesCycleThroughEveryStep)

@@ -8,32 +8,32 @@
 // saved as help and counted at the end.
 void Crosswords::showanswer()
 {
-    if (viewmode == 0 || curclue == 0)
+    if (session.viewmode == 0 || session.curclue == 0)
         return;
     if (!puzzle.hasSolution()) {
-        saymsg = noSolutionPhrase();
+        announcer.saymsg = noSolutionPhrase();
         return;
     }
 
-    if (viewmode != 1 && viewmode != 2) {
-        const CellPos cursor{currow - 1, curcol - 1};
-        const QString letter = currow >= 1 && curcol >= 1 ? puzzle.cell(cursor).solution : QString();
+    if (session.viewmode != 1 && session.viewmode != 2) {
+        const CellPos cursor{session.currow - 1, session.curcol - 1};
+        const QString letter = session.currow >= 1 && session.curcol >= 1 ? puzzle.cell(cursor).solution : QString();
         if (letter.isEmpty())
             return;  // a black square: nothing to reveal, nothing to ask
         if (!confirmAloud(QStringLiteral("Are you sure you want to know the answer to this square?"),
                       QStringLiteral("Show answer for this square. Are you sure?")))
             return;
         sayit(QString());
-        saymsg.clear();
+        announcer.saymsg.clear();
         Solving::reveal(puzzle, attempt, cursor);
-        showSquare((currow - 1) * gridsize + curcol);
-        saymsg = QStringLiteral("the answer is\t") + letter;
+        showSquare((session.currow - 1) * gridsize + session.curcol);
+        announcer.saymsg = QStringLiteral("the answer is\t") + letter;
     } else {
         if (!confirmAloud(QStringLiteral("Are you sure you want to know the answer to this clue?"),
                       QStringLiteral("Show answer to this clue. Are you sure?")))
             return;
         sayit(QString());
-        saymsg.clear();
+        announcer.saymsg.clear();
         QString word;
         int slot = 0;
         for (int r = 0; r < gridsize; ++r) {
@@ -49,9 +49,9 @@ void Crosswords::showanswer()
                 word += letter;
             }
         }
-        saymsg = QStringLiteral("the answer is ") + word + QStringLiteral(", spelt ");
+        announcer.saymsg = QStringLiteral("the answer is ") + word + QStringLiteral(", spelt ");
         for (const QChar ch : word)
-            saymsg += QStringLiteral(", ") + ch;
+            announcer.saymsg += QStringLiteral(", ") + ch;
     }
 
     // Did the reveal finish the puzzle?
@@ -67,8 +67,8 @@ void Crosswords::showanswer()
     // Back to the menu the way F12 goes, so the solved grid is saved and the
     // menu counts it; the praise comes before the menu's announcement.
     leave();
-    saymsg = saymsg.isEmpty() ? QStringLiteral("welldone") : QStringLiteral("welldone\t") + saymsg;
-    viewmode = 0;
+    announcer.saymsg = announcer.saymsg.isEmpty() ? QStringLiteral("welldone") : QStringLiteral("welldone\t") + announcer.saymsg;
+    session.viewmode = 0;
 }
 
 // F9: empties every square of the puzzle and saves that. In the menu it clears
@@ -76,18 +76,18 @@ void Crosswords::showanswer()
 // there is nothing to clear and nothing is said.
 void Crosswords::clearpuzzle()
 {
-    saysync = 0;
-    const bool inMenu = viewmode == 0 || viewmode == 99 || viewmode < 0;
-    if (inMenu && curpuz < 1)
+    announcer.saysync = 0;
+    const bool inMenu = session.viewmode == 0 || session.viewmode == 99 || session.viewmode < 0;
+    if (inMenu && session.curpuz < 1)
         return;
     if (!confirmAloud(QStringLiteral("Are you sure you want to clear this puzzle?"),
                   QStringLiteral("Clear this puzzle. Are you sure?")))
         return;
     sayit(QString());
-    voicestate = 0;
-    saymsg.clear();
+    announcer.voicestate = 0;
+    announcer.saymsg.clear();
 
-    if (!inMenu && viewmode != 1 && viewmode != 2) {
+    if (!inMenu && session.viewmode != 1 && session.viewmode != 2) {
         // From a magnified view or the letter chooser the cleared puzzle is
         // shown in the normal view, where loadpuzzle leaves it.
         for (Control &key : form.lblKey)
@@ -103,7 +103,7 @@ void Crosswords::clearpuzzle()
         showSquare(idx);
     for (int k = 1; k <= attempt.slotCount(); ++k)
         showSlot(k);
-    curdir = 1;
+    session.curdir = 1;
     showclues();
 
     if (inMenu) {
@@ -111,7 +111,7 @@ void Crosswords::clearpuzzle()
         // the empty file of a puzzle never opened, and its status with it.
         // Letters a failed save kept for it go too; if even the empty file
         // cannot be written, the puzzle counts as empty all the same.
-        writeProgress(curpuz, QByteArray());
+        writeProgress(session.curpuz, QByteArray());
         puzstatus();
     } else {
         updatedisplay();
@@ -119,6 +119,6 @@ void Crosswords::clearpuzzle()
             form.lblIn[i].visible = false;
         savefile();
     }
-    curclue = 0;
-    saymsg = QStringLiteral("puzzle cleared");
+    session.curclue = 0;
+    announcer.saymsg = QStringLiteral("puzzle cleared");
 }

@@ -7,21 +7,21 @@
 void Crosswords::checkwork()
 {
     if (!puzzle.hasSolution()) {
-        saymsg = noSolutionPhrase();
+        announcer.saymsg = noSolutionPhrase();
         return;
     }
     if (const PuzzleClue *wrong = Solving::firstClueWithMistake(puzzle, attempt)) {
         // Number first, then the direction letter: "12A", then "is wrong".
         const QChar direction = wrong->direction == Direction::Across ? QLatin1Char('A') : QLatin1Char('D');
-        saymsg = QString::number(wrong->number) + direction + QStringLiteral("\tis wrong");
+        announcer.saymsg = QString::number(wrong->number) + direction + QStringLiteral("\tis wrong");
         return;
     }
-    saymsg = QStringLiteral("there are no mistakes in the crossword so far");
+    announcer.saymsg = QStringLiteral("there are no mistakes in the crossword so far");
 }
 
 QString Crosswords::noSolutionPhrase() const
 {
-    const OwnPuzzle *own = ownPuzzle(curpuz);
+    const OwnPuzzle *own = ownPuzzle(session.curpuz);
     return own && own->locked ? QStringLiteral("This puzzle is locked, so it cannot be checked or revealed")
                               : QStringLiteral("This puzzle came without its answers, so it cannot be checked or revealed");
 }

@@ -17,12 +17,12 @@ void Crosswords::checkend()
 
     form.shpsel.visible = false;
     // The cheer plays to its end before the praise.
-    saysync = 1;
+    announcer.saysync = 1;
     playwave(QStringLiteral("cheer"));
     const int hints = Solving::revealedCount(attempt);
 
     auto say = [this](const QString &text) {
-        saysync = 1;
+        announcer.saysync = 1;
         sayit(text);
     };
     if (hints == 0) {

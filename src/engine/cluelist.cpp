@@ -21,35 +21,35 @@ Flow Crosswords::clueListPhase(int key, int mods)
     case Key::Up:
     case Key::Right:
     case Key::Down: {
-        saymsg.clear();
-        voicestate = 0;
+        announcer.saymsg.clear();
+        announcer.voicestate = 0;
         if (mods == Mod::Ctrl) {
             // Ctrl walks one chosen list and stops at its ends.
             if (key == Key::Left || key == Key::Right) {
-                acrossclue += key == Key::Right ? 1 : -1;
-                curdir = 1;
+                session.acrossclue += key == Key::Right ? 1 : -1;
+                session.curdir = 1;
             } else {
-                downclue += key == Key::Down ? 1 : -1;
-                curdir = 2;
+                session.downclue += key == Key::Down ? 1 : -1;
+                session.curdir = 2;
             }
-            int &kept = curdir == 1 ? acrossclue : downclue;
+            int &kept = session.curdir == 1 ? session.acrossclue : session.downclue;
             int k = std::min(std::max(kept, 1), clueRows());
             // The end is found on the lines shown when the key came.
             while (k > 0 && !lineVisible(*this, k))
                 --k;
             kept = k;
-            curclue = k;
+            session.curclue = k;
         } else {
-            curclue += key == Key::Left || key == Key::Up ? -1 : 1;
+            session.curclue += key == Key::Left || key == Key::Up ? -1 : 1;
             // Either end of a list leads to the first clue of the other.
-            if (curclue < 1 || !lineVisible(*this, curclue)) {
-                curdir = curdir == 1 ? 2 : 1;
-                curclue = 1;
+            if (session.curclue < 1 || !lineVisible(*this, session.curclue)) {
+                session.curdir = session.curdir == 1 ? 2 : 1;
+                session.curclue = 1;
             }
         }
         for (std::size_t i = 1; i < form.lblClue.size(); ++i)
             form.lblClue[i].backColor = Colour::White;
-        form.lblClue[curclue].backColor = Colour::Yellow;
+        form.lblClue[session.curclue].backColor = Colour::Yellow;
         showclues();
         updatedisplay();
         return Flow::SpeechStep;
@@ -58,35 +58,35 @@ Flow Crosswords::clueListPhase(int key, int mods)
         repeatClue(mods);
         return Flow::SpeechStep;
     case Key::Tab:
-        if (curdir == 1) {
-            curdir = 2;
-            saymsg = QStringLiteral("clues down");
+        if (session.curdir == 1) {
+            session.curdir = 2;
+            announcer.saymsg = QStringLiteral("clues down");
         } else {
-            curdir = 1;
-            saymsg = QStringLiteral("clues across");
+            session.curdir = 1;
+            announcer.saymsg = QStringLiteral("clues across");
         }
-        voicestate = 0;
+        announcer.voicestate = 0;
         showclues();
         return Flow::SpeechStep;
     case Key::Escape:
-        voicestate = 0;
-        saymsg = QStringLiteral("cancelled");
+        announcer.voicestate = 0;
+        announcer.saymsg = QStringLiteral("cancelled");
         return Flow::SpeechStep;
     case Key::Enter:
-        if (curclue == 0)
+        if (session.curclue == 0)
             return Flow::EndTick;
         openAnswerLine(*this, true);
         if (attempt.slot(1).letter.isEmpty())
-            saymsg = QStringLiteral("First letter blank");
+            announcer.saymsg = QStringLiteral("First letter blank");
         else
-            saymsg = QStringLiteral("First letter ") + attempt.slot(1).letter;
-        viewmode = 2;
+            announcer.saymsg = QStringLiteral("First letter ") + attempt.slot(1).letter;
+        session.viewmode = 2;
         return Flow::SpeechStep;
     default:
         if (key >= Key::A && key <= Key::Z) {
             // The letter is typed into box 1 by the letter-entry phase, this tick.
             openAnswerLine(*this, false);
-            viewmode = 2;
+            session.viewmode = 2;
         }
         return Flow::Next;
     }
@@ -98,11 +98,11 @@ Flow Crosswords::clueListPhase(int key, int mods)
 void Crosswords::repeatClue(int mods)
 {
     if (mods == Mod::None) {
-        if (spokenclue >= 1 && spokenclue <= clueRows() && !clues[spokenclue][2].isEmpty())
-            clueread = clueReading(spokenclue);
-        saymsg = clueread;
+        if (session.spokenclue >= 1 && session.spokenclue <= clueRows() && !clues[session.spokenclue][2].isEmpty())
+            session.clueread = clueReading(session.spokenclue);
+        announcer.saymsg = session.clueread;
     } else {
-        saymsg.clear();
-        spellit(clues[spokenclue][0]);
+        announcer.saymsg.clear();
+        spellit(clues[session.spokenclue][0]);
     }
 }

@@ -14,16 +14,16 @@ const QString kHowToAnswer = QStringLiteral("Press the enter key to confirm or t
 // up reminders). A refusal says "cancelled" and changes nothing else.
 bool Crosswords::confirmAloud(const QString &question, const QString &box)
 {
-    sayphrase = question + QLatin1Char(' ') + kHowToAnswer;
-    sayit(sayphrase);
+    announcer.sayphrase = question + QLatin1Char(' ') + kHowToAnswer;
+    sayit(announcer.sayphrase);
     const auto remind = [this] {
-        cutSpeech();
-        sayphrase = kHowToAnswer;
-        sayit(sayphrase);
+        announcer.cutSpeech();
+        announcer.sayphrase = kHowToAnswer;
+        sayit(announcer.sayphrase);
     };
     if (svc.confirm.confirm(box, remind))
         return true;
-    sayphrase = QStringLiteral("cancelled");
-    sayit(sayphrase);
+    announcer.sayphrase = QStringLiteral("cancelled");
+    sayit(announcer.sayphrase);
     return false;
 }

@@ -3,9 +3,11 @@
 #pragma once
 
 #include "engine/services.h"
+#include "engine/session.h"
 #include "puzzle/puzzle.h"
 #include "puzzle/puzzlefolder.h"
 #include "screen/form.h"
+#include "speech/announcer.h"
 #include "store/attempt.h"
 
 #include <QByteArray>
@@ -51,39 +53,23 @@ public:
 
     Services svc;
     Environment env;
+    // The speech queue; every phrase goes through it to the voice and any text sink.
+    Announcer announcer{svc.voice};
 
     // ---- Shared state of all windows --------------------------------------
     QString curform;     // "Crosswords" while the main window has the keyboard
     QString keycode;     // mailbox: "" or Chr(key) + Chr(48 + modifier mask)
     QString keywaiting;  // a user key that came while the engine's own key was in the mailbox
-    QString saymsg;      // speech queue, phrases separated by Tab
-    QString sayphrase;   // the phrase last handed to the voice
-    int voicestate = 0;  // voice state as last read: 1 idle, 2 speaking, 0 unknown
-    int saysync = 0;     // while >= 1 the tick speaks and waits
     QString tempdir;     // progress folder, with a trailing '/'
     int voice = 0;       // index into the installed voices
     QString voicename;   // the chosen voice by name, from the settings file ("" when not stored)
     int speed = 2;       // 0 very slow .. 4 very fast
 
     // ---- Main window state ------------------------------------------------
-    int viewmode = -1;   // -1 start-up, 99 started, 0 menu, 1 clue list, 2 letter entry,
-                         // 3 letter chooser, 4 full screen, 5..8 magnified 2, 4, 8, 16 times
-    int curpuz = 0;
+    // The view, the open puzzle, the current clue and letter, the cursor.
+    Session session;
     int puzcount = 0;
     std::vector<std::array<int, 4>> puzstat;  // (n,1) letters, (n,2) filled, (n,3) mistakes
-    int curdir = 1;      // 1 across, 2 down
-    int curclue = 0;
-    int acrossclue = 0, downclue = 0;
-    int spokenclue = 0;
-    QString clueread;
-    int letterpos = 0;
-    int alphacode = 0;
-    int curcol = 0, currow = 0;
-    int menuaxis = 0;
-    int zoomreturn = 0;
-    int lastkey = 0;
-    bool printstarted = false;  // the last F5 started a print (a cancelled question did not)
-    int helppage = 0;
 
     // ---- Puzzle model ------------------------------------------------------
     // The open puzzle as read; the arrays below are filled from it.
@@ -261,8 +247,6 @@ public:
     void printit1();
 
 private:
-    // Cuts whatever the voice is saying or still holds, and logs the phrase cut short.
-    void cutSpeech();
     void clearMailbox();
 
     QHash<int, Puzzle> m_menuPuzzles;  // menuPuzzle's store, built-in puzzles only
@@ -272,6 +256,4 @@ private:
     QHash<QString, QString> m_loggedRejected;  // file name -> reason last logged
     bool m_inTick = false;
     bool m_engineKey = false;     // the key in the mailbox is one the engine posted
-    QString m_sounding;           // the text last handed to the voice
-    bool m_helpSounding = false;  // that text was a help page
 };

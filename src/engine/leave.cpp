@@ -11,7 +11,7 @@ void Crosswords::leave()
 {
     savefile();
 
-    if (viewmode == 0) {
+    if (session.viewmode == 0) {
         // Letters a failed save kept would go with the program: write them
         // now, and when that still fails, say so before the question, so
         // that the user can make room and try again, or stay.
@@ -21,14 +21,14 @@ void Crosswords::leave()
                           QStringLiteral("Leave Quorel Crosswords. Are you sure?")))
             return;
         sayit(QString());
-        voicestate = 0;
-        saymsg.clear();
+        announcer.voicestate = 0;
+        announcer.saymsg.clear();
         // Written for whoever wants to know where the last run ended; the game
         // itself never reads it back.
         // Unbuffered, so that a full disk fails the write and the old file stays.
         QSaveFile resume(tempdir + QStringLiteral("quoreltamrivo3.tmp"));
         if (resume.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            const QByteArray bytes = toAnsi(QStringLiteral("%1\r\n%2\r\n%3\r\n%4\r\n").arg(viewmode).arg(curpuz).arg(voice).arg(speed));
+            const QByteArray bytes = toAnsi(QStringLiteral("%1\r\n%2\r\n%3\r\n%4\r\n").arg(session.viewmode).arg(session.curpuz).arg(voice).arg(speed));
             if (resume.write(bytes) == bytes.size())
                 resume.commit();
         }
@@ -52,13 +52,13 @@ void Crosswords::leave()
 
     showMenuScreen();
 
-    saymsg = QStringLiteral("Returning to the crosswords menu. ")
+    announcer.saymsg = QStringLiteral("Returning to the crosswords menu. ")
         + QStringLiteral("Use the cursor keys to choose a puzzle then press the enter key. ") + completedSentence();
     queueSaveFailure();
-    voicestate = 0;
+    announcer.voicestate = 0;
     clearMailbox();
-    viewmode = 0;
-    curclue = 0;
+    session.viewmode = 0;
+    session.curclue = 0;
 }
 
 void Crosswords::Form_Unload()

@@ -35,15 +35,15 @@ int squareUnderBox(const Crosswords &g, int k)
 // Puts a letter (or nothing) into the current box of the answer line.
 void setBoxLetter(Crosswords &g, const QString &letter)
 {
-    if (g.letterpos < 1)
+    if (g.session.letterpos < 1)
         return;
-    g.attempt.slotRef(g.letterpos).letter = letter;
-    g.showSlot(g.letterpos);
+    g.attempt.slotRef(g.session.letterpos).letter = letter;
+    g.showSlot(g.session.letterpos);
 }
 
 QString positionPhrase(const Crosswords &g)
 {
-    const int pos = g.letterpos;
+    const int pos = g.session.letterpos;
     QString phrase;
     if (!boxVisible(g, pos + 1))
         phrase = QStringLiteral(", last letter ");
@@ -79,7 +79,7 @@ void openAnswerLine(Crosswords &g, bool refill)
     for (int k = 1; k <= g.boxCount(); ++k)
         if (f.lblIn[k].visible)
             f.bringToFront(f.lblIn[k]);
-    g.letterpos = 1;
+    g.session.letterpos = 1;
     if (refill)
         g.highlightgrid();
     f.lblIn[1].backColor = Colour::Yellow;
@@ -94,28 +94,28 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
 {
     if (key >= Key::A && key <= Key::Z) {
         const QString letter = QString(QChar(key));
-        const AnswerSlot box = attempt.slot(letterpos);
-        const int square = squareUnderBox(*this, letterpos);
+        const AnswerSlot box = attempt.slot(session.letterpos);
+        const int square = squareUnderBox(*this, session.letterpos);
         // Guard: a different letter over a letter that a crossing answer shares.
         const bool shared = box.mark == QLatin1String("*");
         if (square > 0 && !attempt.letter(square - 1).isEmpty() && !box.letter.isEmpty() && letter != box.letter
             && shared) {
-            saysync = 0;
+            announcer.saysync = 0;
             if (!confirmAloud(QStringLiteral("Warning, you are about to overwrite a square that affects "
                                              "another answer. Are you sure?"),
                               QStringLiteral("Overwrite square. Are you sure?")))
                 return Flow::EndTick;
             sayit(QString());
-            voicestate = 0;
-            saymsg.clear();
+            announcer.voicestate = 0;
+            announcer.saymsg.clear();
         }
         setBoxLetter(*this, letter);
-        saysync = 0;
+        announcer.saysync = 0;
         sayit(letter);
-        voicestate = 5;
-        saymsg.clear();
+        announcer.voicestate = 5;
+        announcer.saymsg.clear();
         // The next tick moves on to the next box (the engine's own Right key).
-        if (boxVisible(*this, letterpos + 1))
+        if (boxVisible(*this, session.letterpos + 1))
             postKey(Key::Right, Mod::Engine);
         return Flow::SpeechStep;
     }
@@ -124,53 +124,53 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
     case Key::Left:
     case Key::Right:
         if (mods != Mod::Engine) {
-            saymsg.clear();
-            voicestate = 0;
+            announcer.saymsg.clear();
+            announcer.voicestate = 0;
         }
-        letterpos += key == Key::Right ? 1 : -1;
-        if (letterpos < 1)
-            letterpos = 1;
-        if (!boxVisible(*this, letterpos))
-            --letterpos;
-        markBox(*this, letterpos);
-        saymsg += positionPhrase(*this);
+        session.letterpos += key == Key::Right ? 1 : -1;
+        if (session.letterpos < 1)
+            session.letterpos = 1;
+        if (!boxVisible(*this, session.letterpos))
+            --session.letterpos;
+        markBox(*this, session.letterpos);
+        announcer.saymsg += positionPhrase(*this);
         return Flow::SpeechStep;
     case Key::Up:
     case Key::Down: {
         if (mods != Mod::Engine) {
-            saymsg.clear();
-            voicestate = 0;
+            announcer.saymsg.clear();
+            announcer.voicestate = 0;
         }
-        alphacode = (attempt.slot(letterpos).letter + QLatin1Char(' '))[0].unicode() + (key == Key::Up ? -1 : 1);
+        session.alphacode = (attempt.slot(session.letterpos).letter + QLatin1Char(' '))[0].unicode() + (key == Key::Up ? -1 : 1);
         // Blank sits between Z and A: Down from blank is A, Up from blank is Z.
-        if (alphacode == 33)
-            alphacode = 65;
-        if (alphacode == 31)
-            alphacode = 90;
-        if (alphacode > 90)
-            alphacode = 64;
-        if (alphacode == 64) {
+        if (session.alphacode == 33)
+            session.alphacode = 65;
+        if (session.alphacode == 31)
+            session.alphacode = 90;
+        if (session.alphacode > 90)
+            session.alphacode = 64;
+        if (session.alphacode == 64) {
             setBoxLetter(*this, QString());
-            saymsg += QStringLiteral(", blank");
+            announcer.saymsg += QStringLiteral(", blank");
         } else {
-            setBoxLetter(*this, QString(QChar(alphacode)));
-            saymsg += QStringLiteral(", ") + QChar(alphacode);
+            setBoxLetter(*this, QString(QChar(session.alphacode)));
+            announcer.saymsg += QStringLiteral(", ") + QChar(session.alphacode);
         }
         return Flow::SpeechStep;
     }
     case Key::Backspace:
-        if (letterpos < 2) {
+        if (session.letterpos < 2) {
             boundary();
         } else {
-            form.lblIn[letterpos].backColor = Colour::White;
-            --letterpos;
-            form.lblIn[letterpos].backColor = Colour::Yellow;
-            saymsg = QStringLiteral("delete ") + attempt.slot(letterpos).letter;
+            form.lblIn[session.letterpos].backColor = Colour::White;
+            --session.letterpos;
+            form.lblIn[session.letterpos].backColor = Colour::Yellow;
+            announcer.saymsg = QStringLiteral("delete ") + attempt.slot(session.letterpos).letter;
             setBoxLetter(*this, QString());
         }
         return Flow::SpeechStep;
     case Key::Delete:
-        saymsg = QStringLiteral("delete ") + attempt.slot(letterpos).letter;
+        announcer.saymsg = QStringLiteral("delete ") + attempt.slot(session.letterpos).letter;
         setBoxLetter(*this, QString());
         return Flow::SpeechStep;
     case Key::Space:
@@ -179,9 +179,9 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
     case Key::Escape:
         // Everything typed on the line is dropped; the board is as it was.
         frameCluePanel(*this);
-        viewmode = 1;
+        session.viewmode = 1;
         updatedisplay();
-        saymsg = QStringLiteral("cancelled\t") + saymsg;
+        announcer.saymsg = QStringLiteral("cancelled\t") + announcer.saymsg;
         return Flow::SpeechStep;
     case Key::Enter: {
         const int squares = squareCount();
@@ -202,15 +202,15 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
             someLetter = someLetter || !box.isEmpty();
             letters += box.isEmpty() ? QStringLiteral(", blank") : QStringLiteral(", ") + box;
         }
-        if (curclue >= 0 && curclue < int(form.lblClue.size()))
-            form.lblClue[curclue].foreColor = someEmpty ? Colour::Black : Colour::Grey;
+        if (session.curclue >= 0 && session.curclue < int(form.lblClue.size()))
+            form.lblClue[session.curclue].foreColor = someEmpty ? Colour::Black : Colour::Grey;
         if (someLetter)
-            saymsg = (someEmpty ? QStringLiteral("so far you have typed") : QStringLiteral("you filled this in with"))
+            announcer.saymsg = (someEmpty ? QStringLiteral("so far you have typed") : QStringLiteral("you filled this in with"))
                 + letters;
         else
-            saymsg = QStringLiteral("cancelled");
+            announcer.saymsg = QStringLiteral("cancelled");
         frameCluePanel(*this);
-        viewmode = 1;
+        session.viewmode = 1;
         checkend();
         // A solved puzzle has posted F12: the next tick leaves it.
         if (keycode == QString(QChar(Key::F12)) + QLatin1Char('0'))

@@ -6,10 +6,10 @@ namespace {
 
 const QString kTab = QStringLiteral("\t");
 
-QString levelName(int viewmode)
+QString levelName(int mode)
 {
     static const char *const names[] = {"Full screen", "2 times zoom", "4 times zoom", "8 times zoom", "16 times zoom"};
-    return viewmode >= 4 && viewmode <= 8 ? QLatin1String(names[viewmode - 4]) : QString();
+    return mode >= 4 && mode <= 8 ? QLatin1String(names[mode - 4]) : QString();
 }
 
 QString positionWords(int pos)
@@ -42,10 +42,10 @@ bool isLetter(int key)
 
 void Crosswords::selectClueAtCursor()
 {
-    if (currow < 1 || curcol < 1 || currow > gridsize || curcol > gridsize)
+    if (session.currow < 1 || session.curcol < 1 || session.currow > gridsize || session.curcol > gridsize)
         return;
-    const int idx = (currow - 1) * gridsize + curcol;
-    int dir = curdir;
+    const int idx = (session.currow - 1) * gridsize + session.curcol;
+    int dir = session.curdir;
     if (sqclue[idx][dir] == 0)
         dir = dir == 1 ? 2 : 1;
     if (sqclue[idx][dir] == 0)
@@ -59,8 +59,8 @@ void Crosswords::selectClueAtCursor()
             continue;
         ++line;
         if (clues[n][1] == wanted) {
-            curdir = dir;
-            curclue = line;
+            session.curdir = dir;
+            session.curclue = line;
             return;
         }
     }
@@ -73,37 +73,37 @@ void Crosswords::zoomKeys(int key)
     // Back in the normal view the current clue is read: after a magnified
     // view, the clue through the cursor square; otherwise the one selected.
     auto backToNormal = [this] {
-        const bool magnified = viewmode >= 4 || (viewmode == 3 && zoomreturn >= 4);
-        viewmode = 1;
+        const bool magnified = session.viewmode >= 4 || (session.viewmode == 3 && session.zoomreturn >= 4);
+        session.viewmode = 1;
         setnozoom();
         drawboard();
         if (magnified)
             selectClueAtCursor();
         showclues();
         updatedisplay();
-        saysync = 1;
+        announcer.saysync = 1;
         sayit(QStringLiteral("Normal view"));
     };
 
     if (key == Key::F4 || key == Key::NumPlus) {
-        viewmode = viewmode >= 4 ? viewmode + 1 : 4;
-        if (viewmode < 9) {
+        session.viewmode = session.viewmode >= 4 ? session.viewmode + 1 : 4;
+        if (session.viewmode < 9) {
             setzoom();
-            saymsg = levelName(viewmode) + kTab + sayzoom();
+            announcer.saymsg = levelName(session.viewmode) + kTab + sayzoom();
         } else {
             backToNormal();
         }
     } else if (key == Key::NumMinus) {
-        if (viewmode < 5) {
+        if (session.viewmode < 5) {
             // The chooser's alphabet goes with it.
-            if (viewmode == 3)
+            if (session.viewmode == 3)
                 for (Control &k : form.lblKey)
                     k.visible = false;
             backToNormal();
         } else {
-            --viewmode;
+            --session.viewmode;
             setzoom();
-            saymsg = levelName(viewmode) + kTab + sayzoom();
+            announcer.saymsg = levelName(session.viewmode) + kTab + sayzoom();
         }
     }
 }
@@ -115,8 +115,8 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
 {
     const int squares = gridsize * gridsize;
     auto cursor = [&] {
-        const int idx = (currow - 1) * gridsize + curcol;
-        return currow >= 1 && curcol >= 1 && idx >= 1 && idx <= squares ? idx : 0;
+        const int idx = (session.currow - 1) * gridsize + session.curcol;
+        return session.currow >= 1 && session.curcol >= 1 && idx >= 1 && idx <= squares ? idx : 0;
     };
     // setzoom paints the cursor pale yellow on a black square, yellow on a white one.
     auto onBlack = [&] {
@@ -127,21 +127,21 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
     if (isArrow(key)) {
         if (mods != Mod::None)
             return Flow::SpeechStep;
-        if (curcol == 0 && currow == 0) {
+        if (session.curcol == 0 && session.currow == 0) {
             // The first arrow only places the cursor on the top-left square.
-            curcol = 1;
-            currow = 1;
+            session.curcol = 1;
+            session.currow = 1;
         } else {
             if (key == Key::Left)
-                --curcol;
+                --session.curcol;
             else if (key == Key::Right)
-                ++curcol;
+                ++session.curcol;
             else if (key == Key::Up)
-                --currow;
+                --session.currow;
             else
-                ++currow;
+                ++session.currow;
         }
-        for (int *co : {&curcol, &currow}) {
+        for (int *co : {&session.curcol, &session.currow}) {
             if (*co < 1 || *co > gridsize) {
                 *co = std::clamp(*co, 1, gridsize);
                 boundary();
@@ -151,7 +151,7 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
             form.D[i].backColor = sqclue[i][1] != 0 || sqclue[i][2] != 0 ? Colour::White : Colour::Black;
         form.D[cursor()].backColor = Colour::PaleYellow;
         setzoom();
-        saymsg = sayzoom();
+        announcer.saymsg = sayzoom();
         return Flow::SpeechStep;
     }
 
@@ -163,7 +163,7 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
         const QString letter = QString(QChar(key));
         attempt.setLetter(cursor() - 1, letter);
         showSquare(cursor());
-        saymsg = letter;
+        announcer.saymsg = letter;
         checkend();
         // A solved puzzle has posted F12: it is left at the next tick.
         if (keycode == QString(QChar(Key::F12)) + QLatin1Char('0'))
@@ -176,7 +176,7 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
         if (onBlack()) {
             playwave(QStringLiteral("no"));
         } else {
-            saymsg = QStringLiteral("delete ") + attempt.letter(cursor() - 1);
+            announcer.saymsg = QStringLiteral("delete ") + attempt.letter(cursor() - 1);
             attempt.setLetter(cursor() - 1, QString());
             showSquare(cursor());
         }
@@ -207,7 +207,7 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
                 if (clues[row][1] == label)
                     k = row;
 
-            saymsg += kTab + QString::number(n) + (d == 1 ? QStringLiteral(" across, ") : QStringLiteral(" down, "))
+            announcer.saymsg += kTab + QString::number(n) + (d == 1 ? QStringLiteral(" across, ") : QStringLiteral(" down, "))
                 + positionWords(pos);
 
             // The display line without its number in front and its lengths in
@@ -218,16 +218,16 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
             const qsizetype bracket = text.lastIndexOf(QLatin1Char('('));
             if (bracket >= 0)
                 text.truncate(bracket);
-            saymsg += kTab + text;
+            announcer.saymsg += kTab + text;
 
             const QStringList words = clues[k][2].split(QLatin1Char(' '));
             if (words.size() <= 1) {
-                saymsg += kTab + QString::number(total) + QStringLiteral("letters");
+                announcer.saymsg += kTab + QString::number(total) + QStringLiteral("letters");
             } else {
-                saymsg += kTab + QString::number(words.size()) + QStringLiteral("words");
+                announcer.saymsg += kTab + QString::number(words.size()) + QStringLiteral("words");
                 for (qsizetype w = 0; w + 1 < words.size(); ++w)
-                    saymsg += kTab + QString::number(words[w].size()) + QStringLiteral("letters");
-                saymsg += kTab + QStringLiteral("and") + kTab + QString::number(words.last().size())
+                    announcer.saymsg += kTab + QString::number(words[w].size()) + QStringLiteral("letters");
+                announcer.saymsg += kTab + QStringLiteral("and") + kTab + QString::number(words.last().size())
                     + QStringLiteral("letters");
             }
         }
@@ -239,10 +239,10 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
             playwave(QStringLiteral("no"));
             return Flow::SpeechStep;
         }
-        saymsg = QString::number(currow) + QChar(64 + curcol) + kTab
+        announcer.saymsg = QString::number(session.currow) + QChar(64 + session.curcol) + kTab
             + QStringLiteral("Use the cursor keys to choose the letter");
-        voicestate = 0;
-        alphacode = -1;
+        announcer.voicestate = 0;
+        session.alphacode = -1;
         for (int i = 1; i <= boxCount(); ++i) {
             form.lblIn[i].visible = false;
             form.lblInn[i].visible = false;
@@ -254,14 +254,14 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
             k.visible = true;
             form.bringToFront(k);
         }
-        zoomreturn = viewmode;
-        viewmode = 3;
+        session.zoomreturn = session.viewmode;
+        session.viewmode = 3;
         return Flow::EndTick;
     }
 
     case Key::Escape:
-        voicestate = 0;
-        saymsg = QStringLiteral("cancelled");
+        announcer.voicestate = 0;
+        announcer.saymsg = QStringLiteral("cancelled");
         return Flow::SpeechStep;
 
     default:
@@ -276,44 +276,44 @@ Flow Crosswords::chooserPhase(int key, int)
 {
     const int lastKey = 26;  // "#": empty the square
     if (isArrow(key)) {
-        saymsg.clear();
-        voicestate = 0;
+        announcer.saymsg.clear();
+        announcer.voicestate = 0;
         if (key == Key::Left)
-            --alphacode;
+            --session.alphacode;
         else if (key == Key::Right)
-            ++alphacode;
-        else if (key == Key::Up && alphacode >= 13)
-            alphacode -= 13;
-        else if (key == Key::Down && alphacode < 14)
-            alphacode += 13;
-        if (alphacode < 0) {
-            alphacode = 0;
+            ++session.alphacode;
+        else if (key == Key::Up && session.alphacode >= 13)
+            session.alphacode -= 13;
+        else if (key == Key::Down && session.alphacode < 14)
+            session.alphacode += 13;
+        if (session.alphacode < 0) {
+            session.alphacode = 0;
             boundary();
         }
-        if (alphacode > lastKey) {
-            alphacode = lastKey;
+        if (session.alphacode > lastKey) {
+            session.alphacode = lastKey;
             boundary();
         }
         for (Control &k : form.lblKey)
             k.backColor = Colour::White;
-        form.lblKey[alphacode].backColor = Colour::Red;
-        const QString caption = form.lblKey[alphacode].caption;
-        saymsg = caption == QLatin1String("#") ? QStringLiteral("delete") : caption;
+        form.lblKey[session.alphacode].backColor = Colour::Red;
+        const QString caption = form.lblKey[session.alphacode].caption;
+        announcer.saymsg = caption == QLatin1String("#") ? QStringLiteral("delete") : caption;
         return Flow::SpeechStep;
     }
 
     // Back to the view the alphabet was opened from. The normal view keeps its
     // keyboard strip; a magnified view has none.
     auto close = [this] {
-        if (zoomreturn >= 4)
+        if (session.zoomreturn >= 4)
             form.lblBack.visible = false;
-        viewmode = zoomreturn;
+        session.viewmode = session.zoomreturn;
     };
 
     if (key == Key::Enter) {
-        if (alphacode < 0 || alphacode > lastKey)
+        if (session.alphacode < 0 || session.alphacode > lastKey)
             return Flow::SpeechStep;  // nothing selected yet
-        lblKey_Click(alphacode);
+        lblKey_Click(session.alphacode);
         close();
     } else if (isLetter(key)) {
         lblKey_Click(key - Key::A);
@@ -321,7 +321,7 @@ Flow Crosswords::chooserPhase(int key, int)
     } else if (key == Key::Escape) {
         for (Control &k : form.lblKey)
             k.visible = false;
-        saymsg = QStringLiteral("cancelled");
+        announcer.saymsg = QStringLiteral("cancelled");
         close();
     }
     return Flow::SpeechStep;

@@ -40,35 +40,35 @@ Flow Crosswords::menuPhase(int key, int /*mods*/)
 {
     bool open = key == Key::Enter;
     if (isArrow(key)) {
-        saymsg.clear();
-        voicestate = 0;
+        announcer.saymsg.clear();
+        announcer.voicestate = 0;
         // The first arrow fixes the walking axis for the rest of the run; an
         // arrow of the other axis opens the puzzle.
-        if (menuaxis == 0)
-            menuaxis = key;
-        if (isHorizontal(menuaxis) != isHorizontal(key))
+        if (session.menuaxis == 0)
+            session.menuaxis = key;
+        if (isHorizontal(session.menuaxis) != isHorizontal(key))
             open = true;
     }
 
     if (open) {
         for (Control *c : {&form.imgBack, &form.lbl4[0], &form.lbl4[1], &form.lbl5[0], &form.lbl5[1]})
             c->visible = false;
-        if (curpuz < 1)
-            curpuz = 1;
-        viewmode = 1;
-        curdir = 1;
+        if (session.curpuz < 1)
+            session.curpuz = 1;
+        session.viewmode = 1;
+        session.curdir = 1;
         form.lblBack.caption.clear();
         form.shpsel.visible = true;
-        curclue = 0;
+        session.curclue = 0;
         loadpuzzle();
         form.lblClue[1].backColor = Colour::White;
-        curclue = 1;
+        session.curclue = 1;
         drawboard();
-        voicestate = 0;
+        announcer.voicestate = 0;
         showclues();
         updatedisplay();
         if (!puzzle.hasSolution())
-            saymsg = noSolutionPhrase() + QLatin1Char('\t') + saymsg;
+            announcer.saymsg = noSolutionPhrase() + QLatin1Char('\t') + announcer.saymsg;
         return Flow::SpeechStep;
     }
 
@@ -83,40 +83,40 @@ Flow Crosswords::menuPhase(int key, int /*mods*/)
     case Key::Down:
         break;
     case Key::Space:
-        saymsg = completedSentence();
+        announcer.saymsg = completedSentence();
         return Flow::SpeechStep;
     case Key::Escape:
-        voicestate = 0;
-        saymsg = QStringLiteral("cancelled");
+        announcer.voicestate = 0;
+        announcer.saymsg = QStringLiteral("cancelled");
         return Flow::SpeechStep;
     default:
         return Flow::Next;
     }
 
-    saymsg.clear();
-    voicestate = 0;
+    announcer.saymsg.clear();
+    announcer.voicestate = 0;
     switch (key) {
-    case Key::Home: curpuz = 1; break;
-    case Key::End: curpuz = puzcount; break;
-    case Key::PageDown: curpuz += 10; break;
-    case Key::PageUp: curpuz -= 10; break;
+    case Key::Home: session.curpuz = 1; break;
+    case Key::End: session.curpuz = puzcount; break;
+    case Key::PageDown: session.curpuz += 10; break;
+    case Key::PageUp: session.curpuz -= 10; break;
     case Key::Left:
-    case Key::Up: curpuz -= 1; break;
-    default: curpuz += 1; break;
+    case Key::Up: session.curpuz -= 1; break;
+    default: session.curpuz += 1; break;
     }
     // Below the first goes to the last; past the last goes to the first.
-    if (curpuz < 1)
-        curpuz = puzcount;
-    if (curpuz > puzcount)
-        curpuz = 1;
+    if (session.curpuz < 1)
+        session.curpuz = puzcount;
+    if (session.curpuz > puzcount)
+        session.curpuz = 1;
 
-    saymsg = menuName(curpuz) + QLatin1Char('\t');
+    announcer.saymsg = menuName(session.curpuz) + QLatin1Char('\t');
     loadpuzzle();
     showclues();
-    viewmode = 0;
+    session.viewmode = 0;
     form.shpsel.visible = false;
     form.lblClue[1].backColor = Colour::White;
-    if (curpuz >= 0 && curpuz < int(puzstat.size()))
-        saymsg += QLatin1Char('\t') + statusPhrase(puzstat[curpuz]);
+    if (session.curpuz >= 0 && session.curpuz < int(puzstat.size()))
+        announcer.saymsg += QLatin1Char('\t') + statusPhrase(puzstat[session.curpuz]);
     return Flow::SpeechStep;
 }

@@ -39,24 +39,24 @@ QList<RejectedPuzzleFile> Crosswords::rescanOwnPuzzles()
         return {};
     // The puzzle under the cursor, or open, is followed by its content: files
     // added or removed before it change its number, never which puzzle it is.
-    const OwnPuzzle *current = ownPuzzle(curpuz);
+    const OwnPuzzle *current = ownPuzzle(session.curpuz);
     const std::optional<OwnPuzzle> kept = current ? std::optional<OwnPuzzle>(*current) : std::nullopt;
 
     PuzzleFolder::Scan scan = m_ownFolder->rescan();
     ownPuzzles = scan.puzzles;
     if (kept) {
-        curpuz = menuNumberOf(*this, kept->fingerprint);
-        const bool open = viewmode != 0 && viewmode != 99 && viewmode != -1;
-        if (curpuz == 0 && open) {
+        session.curpuz = menuNumberOf(*this, kept->fingerprint);
+        const bool open = session.viewmode != 0 && session.viewmode != 99 && session.viewmode != -1;
+        if (session.curpuz == 0 && open) {
             // Its file went while it is being solved: it stays playable (and
             // its letters are saved) until the game is back in the menu.
             ownPuzzles.append(*kept);
-            curpuz = builtInCount() + int(ownPuzzles.size());
+            session.curpuz = builtInCount() + int(ownPuzzles.size());
         }
     }
     puzcount = builtInCount() + int(ownPuzzles.size());
-    if (curpuz > puzcount)
-        curpuz = puzcount;
+    if (session.curpuz > puzcount)
+        session.curpuz = puzcount;
 
     for (int i = 0; i < ownPuzzles.size(); ++i) {
         const int number = builtInCount() + i + 1;
@@ -96,11 +96,11 @@ void Crosswords::ownPuzzlesHandedOver(const QStringList &fileNames)
         if (number == 0)
             continue;
         const OwnPuzzle *own = ownPuzzle(number);
-        saymsg += (known.contains(own->fingerprint) ? QStringLiteral("\tPuzzle already added: ")
+        announcer.saymsg += (known.contains(own->fingerprint) ? QStringLiteral("\tPuzzle already added: ")
                                                      : QStringLiteral("\tNew puzzle added: "))
             + own->title + QLatin1Char('\t') + QStringLiteral("Puzzle %1").arg(number);
         // In the menu the cursor goes to it, so Enter opens it.
-        if (viewmode == 0 || viewmode == 99)
-            curpuz = number;
+        if (session.viewmode == 0 || session.viewmode == 99)
+            session.curpuz = number;
     }
 }

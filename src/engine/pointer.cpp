@@ -20,7 +20,7 @@ bool isActive(const Crosswords &game)
 // board is only a preview.
 bool puzzleOpen(const Crosswords &game)
 {
-    return game.viewmode >= 1 && game.viewmode <= 8;
+    return game.session.viewmode >= 1 && game.session.viewmode <= 8;
 }
 
 void showAlphabet(Crosswords &game)
@@ -46,10 +46,10 @@ void hideAlphabet(Crosswords &game)
 // or else the clue list.
 void openChooser(Crosswords &game)
 {
-    if (game.viewmode != 3)
-        game.zoomreturn = game.viewmode >= 4 && game.viewmode <= 8 ? game.viewmode : 1;
-    game.viewmode = 3;
-    game.alphacode = -1;
+    if (game.session.viewmode != 3)
+        game.session.zoomreturn = game.session.viewmode >= 4 && game.session.viewmode <= 8 ? game.session.viewmode : 1;
+    game.session.viewmode = 3;
+    game.session.alphacode = -1;
 }
 
 } // namespace
@@ -92,7 +92,7 @@ void Crosswords::D_Click(int k)
     }
     // The clue panel belongs to the normal view; a magnified board keeps the
     // whole screen.
-    const bool magnified = viewmode >= 4 || (viewmode == 3 && zoomreturn >= 4);
+    const bool magnified = session.viewmode >= 4 || (session.viewmode == 3 && session.zoomreturn >= 4);
     if (!magnified)
         highlightclue(k);
     for (std::size_t i = 1; i < form.D.size(); ++i)
@@ -100,10 +100,10 @@ void Crosswords::D_Click(int k)
             form.D[i].backColor = Colour::White;
     form.D[k].backColor = Colour::Yellow;
 
-    currow = (k - 1) / gridsize + 1;
-    curcol = (k - 1) % gridsize + 1;
-    saymsg = QString::number(currow) + QChar(64 + curcol) + QLatin1Char('\t') + kChooseLetter;
-    voicestate = 0;
+    session.currow = (k - 1) / gridsize + 1;
+    session.curcol = (k - 1) % gridsize + 1;
+    announcer.saymsg = QString::number(session.currow) + QChar(64 + session.curcol) + QLatin1Char('\t') + kChooseLetter;
+    announcer.voicestate = 0;
     openChooser(*this);
 
     form.lblBack.visible = true;
@@ -135,8 +135,8 @@ void Crosswords::lblIn_Click(int i)
     }
     showAlphabet(*this);
     openChooser(*this);
-    saymsg = QString::number(i) + QStringLiteral("letter");
-    voicestate = 0;
+    announcer.saymsg = QString::number(i) + QStringLiteral("letter");
+    announcer.voicestate = 0;
 }
 
 // Key i of the on-screen alphabet goes into every yellow square; "#" empties
@@ -157,38 +157,38 @@ void Crosswords::lblKey_Click(int i)
         showSquare(idx);
     }
     hideAlphabet(*this);
-    saymsg = letter;
+    announcer.saymsg = letter;
     if (letter.isEmpty() && !old.isEmpty())
-        saymsg = QStringLiteral("delete\t") + old;
+        announcer.saymsg = QStringLiteral("delete\t") + old;
 }
 
 // A clue line: it becomes the current clue (when the clue list is shown) and is read.
 void Crosswords::lblClue_Click(int k)
 {
-    if (!isActive(*this) || !puzzleOpen(*this) || viewmode >= 10)
+    if (!isActive(*this) || !puzzleOpen(*this) || session.viewmode >= 10)
         return;
     // Element 0 is the panel itself, not a clue.
     if (k < 1 || k >= int(form.lblClue.size()))
         return;
-    if (viewmode == 1) {
-        form.lblClue[curclue].backColor = Colour::White;
-        curclue = k;
+    if (session.viewmode == 1) {
+        form.lblClue[session.curclue].backColor = Colour::White;
+        session.curclue = k;
         form.lblClue[k].backColor = Colour::Yellow;
     }
     hideAlphabet(*this);
     frameAround(form.lblClue[0]);
-    viewmode = 1;
+    session.viewmode = 1;
     updatedisplay();
 }
 
 // The right button on a clue line switches between the across and down lists.
 void Crosswords::lblClue_MouseDown(int, int button)
 {
-    if (!isActive(*this) || !puzzleOpen(*this) || viewmode >= 10 || button != 2)
+    if (!isActive(*this) || !puzzleOpen(*this) || session.viewmode >= 10 || button != 2)
         return;
-    ++curdir;
-    if (curdir > 2)
-        curdir = 1;
+    ++session.curdir;
+    if (session.curdir > 2)
+        session.curdir = 1;
     showclues();
     updatedisplay();
 }

@@ -16,9 +16,9 @@ Crosswords::Crosswords(Services services, Environment environment)
 void Crosswords::Form_Load()
 {
     curform = QStringLiteral("Crosswords");
-    helppage = 0;
+    session.helppage = 0;
     gridsize = 7;
-    viewmode = -1;
+    session.viewmode = -1;
     setscreen();
 
     tempdir = env.stateDir;
@@ -36,7 +36,7 @@ void Crosswords::Form_Load()
 
     form.shpsel.visible = false;
     setnozoom();
-    viewmode = 0;
+    session.viewmode = 0;
     // The first screen is the same menu screen a puzzle returns to.
     showMenuScreen();
 
@@ -44,7 +44,7 @@ void Crosswords::Form_Load()
     speed = 2;
     readSettings();
     applyVoiceSettings();
-    viewmode = 99;
+    session.viewmode = 99;
 }
 
 void Crosswords::Form_Activate()
@@ -52,22 +52,22 @@ void Crosswords::Form_Activate()
     if (curform != QLatin1String("Crosswords"))
         return;
     puzstatus();
-    saymsg = QStringLiteral("Welcome to Quorel Crosswords volume 3. ")
+    announcer.saymsg = QStringLiteral("Welcome to Quorel Crosswords volume 3. ")
         + QStringLiteral("This programme contains 70 puzzles from The Daily Vantorel. ")
         + QStringLiteral("Use the cursor keys to choose a puzzle then press the enter key. ")
         + QStringLiteral("If you need help, just press function key F1, or to quit press F12. ")
         + completedSentence();
     if (!ownPuzzles.isEmpty()) {
         const int own = int(ownPuzzles.size());
-        saymsg += own == 1 ? QStringLiteral("\tYou also have 1 puzzle of your own")
+        announcer.saymsg += own == 1 ? QStringLiteral("\tYou also have 1 puzzle of your own")
                            : QStringLiteral("\tYou also have %1 puzzles of your own").arg(own);
     }
     // Files that could not be read are named once per start-up.
     if (m_unreadAtStart.size() > 3) {
-        saymsg += QStringLiteral("\t%1 puzzle files could not be read").arg(m_unreadAtStart.size());
+        announcer.saymsg += QStringLiteral("\t%1 puzzle files could not be read").arg(m_unreadAtStart.size());
     } else {
         for (const RejectedPuzzleFile &file : m_unreadAtStart)
-            saymsg += QStringLiteral("\tA puzzle file could not be read: ") + file.fileName + QLatin1Char('\t')
+            announcer.saymsg += QStringLiteral("\tA puzzle file could not be read: ") + file.fileName + QLatin1Char('\t')
                 + file.reason;
     }
     m_unreadAtStart.clear();

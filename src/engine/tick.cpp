@@ -72,8 +72,8 @@ void Crosswords::Engine_Timer()
     }
     TickGuard guard(m_inTick);
 
-    if (viewmode == 99)
-        viewmode = 0;
+    if (session.viewmode == ViewMode::Started)
+        session.viewmode = ViewMode::Menu;
 
     int key = 0;
     int mods = 0;
@@ -122,11 +122,11 @@ void Crosswords::Engine_Timer()
     default:
         break;
     }
-    lastkey = key;
+    session.lastkey = key;
     for (Control *hint : {&form.lbl4[0], &form.lbl4[1], &form.lbl5[0], &form.lbl5[1]})
         hint->visible = false;
 
-    if (viewmode > 0)
+    if (session.viewmode > ViewMode::Menu)
         zoomKeys(key);
     // A function key's message starts at the next tick.
     if (key > 110)
@@ -137,11 +137,11 @@ void Crosswords::Engine_Timer()
         if (flow == Flow::Next && active)
             flow = (this->*handler)(key, mods);
     };
-    phase(viewmode == 0, &Crosswords::menuPhase);
-    phase(viewmode == 1, &Crosswords::clueListPhase);
-    phase(viewmode == 2, &Crosswords::letterEntryPhase);
-    phase(viewmode >= 4 && viewmode <= 8, &Crosswords::magnifiedPhase);
-    phase(viewmode == 3, &Crosswords::chooserPhase);
+    phase(session.viewmode == ViewMode::Menu, &Crosswords::menuPhase);
+    phase(session.viewmode == ViewMode::ClueList, &Crosswords::clueListPhase);
+    phase(session.viewmode == ViewMode::LetterEntry, &Crosswords::letterEntryPhase);
+    phase(session.viewmode >= ViewMode::FullScreen && session.viewmode <= ViewMode::Magnified16, &Crosswords::magnifiedPhase);
+    phase(session.viewmode == ViewMode::Chooser, &Crosswords::chooserPhase);
     if (flow == Flow::EndTick)
         return;
     speechStep();

@@ -68,7 +68,7 @@ GameWindow::GameWindow(Crosswords &game, QWidget *parent) : QWidget(parent), m_g
     // When the voice has finished and phrases are waiting, the next one
     // follows now instead of at the next tick, up to 100 ms later.
     m_game.svc.voice.setIdleHandler([this] {
-        if (!m_game.saymsg.isEmpty())
+        if (!m_game.announcer.saymsg.isEmpty())
             tickSoon();
     });
 }
@@ -105,7 +105,7 @@ void GameWindow::closeForQuit()
 
 void GameWindow::tick()
 {
-    const QString queued = m_game.saymsg;
+    const QString queued = m_game.announcer.saymsg;
     m_game.Engine_Timer();
     // A key still in the mailbox (the engine's own move after a letter, or a
     // key that waited behind it) is served now, not a period later: at a
@@ -116,7 +116,7 @@ void GameWindow::tick()
     // A tick that took a phrase the voice had nothing to say for (an empty
     // one, or one said while there is no sound) leaves the voice idle with
     // phrases still waiting: the next tick follows at once, too.
-    if (!m_game.saymsg.isEmpty() && m_game.saymsg != queued && m_game.svc.voice.isIdle())
+    if (!m_game.announcer.saymsg.isEmpty() && m_game.announcer.saymsg != queued && m_game.svc.voice.isIdle())
         tickSoon();
 }
 

@@ -5,27 +5,27 @@
 
 void Crosswords::askprint(int shifted)
 {
-    if (viewmode == 0)
+    if (session.viewmode == 0)
         return;
     // The tick stores F5 as the last key after this command, so a second F5
     // straight after a print is refused. A question answered with Escape
     // printed nothing: F5 then asks again.
-    if (lastkey == Key::F5 && printstarted) {
-        saymsg = QStringLiteral("I'm already printing the puzzle");
+    if (session.lastkey == Key::F5 && session.printstarted) {
+        announcer.saymsg = QStringLiteral("I'm already printing the puzzle");
         return;
     }
-    printstarted = false;
+    session.printstarted = false;
     const bool onePage = shifted != 0;
     const QString label = onePage ? QStringLiteral("(1 page)") : QStringLiteral("(2 pages)");
     const QString question = onePage ? QStringLiteral("You are about to print this puzzle on one page.")
                                      : QStringLiteral("You are about to print this puzzle on two pages.");
-    saysync = 0;
+    announcer.saysync = 0;
     if (!confirmAloud(question, QStringLiteral("Print this puzzle ") + label + QStringLiteral(". Are you sure? ")))
         return;
     sayit(QString());
-    voicestate = 0;
-    saymsg.clear();
-    printstarted = true;
+    announcer.voicestate = 0;
+    announcer.saymsg.clear();
+    session.printstarted = true;
     if (onePage)
         printit1();
     else

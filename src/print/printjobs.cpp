@@ -75,9 +75,9 @@ private:
     bool m_savedToFile = false;
 };
 
-QString documentName(int curpuz, const QString &sheet)
+QString documentName(int puzzle, const QString &sheet)
 {
-    return QStringLiteral("Quorel Crosswords puzzle %1 %2").arg(curpuz).arg(sheet);
+    return QStringLiteral("Quorel Crosswords puzzle %1 %2").arg(puzzle).arg(sheet);
 }
 
 QString footerLine(ResourceStore &resources)
@@ -168,13 +168,13 @@ void printFooter(Sheet &s, const GridGeometry &g, const QString &footer)
 
 void Crosswords::printit()
 {
-    saymsg = kPrinting;
+    announcer.saymsg = kPrinting;
     svc.printer.beginJob();
     Sheet s(svc.printer);
-    const QString caption = QStringLiteral("Puzzle ") + QString::number(curpuz);
+    const QString caption = QStringLiteral("Puzzle ") + QString::number(session.curpuz);
     try {
         // Sheet 1: title, caption, grid and footer.
-        s.document(documentName(curpuz, QStringLiteral("sheet 1")));
+        s.document(documentName(session.curpuz, QStringLiteral("sheet 1")));
         s.orientation(Printer::Orientation::Portrait);
         s.face(QStringLiteral("arial"));
         s.size(kMeasureSize);
@@ -194,7 +194,7 @@ void Crosswords::printit()
 
         // Sheet 2: every clue, as large as the sheet allows. Face and bold
         // stay as sheet 1 left them.
-        s.document(documentName(curpuz, QStringLiteral("sheet 2")));
+        s.document(documentName(session.curpuz, QStringLiteral("sheet 2")));
         s.orientation(Printer::Orientation::Portrait);
         s.size(kMeasureSize);
         const ClueSheet sheet = twoSheetClueLines(printedClues(*this), [&s](const QString &t) { return s.width(t); });
@@ -207,21 +207,21 @@ void Crosswords::printit()
         }
         s.end();
     } catch (const PrintFailed &) {
-        saymsg = kPrintError;
+        announcer.saymsg = kPrintError;
         return;
     }
     if (s.savedToFile())
-        saymsg += QLatin1Char('\t') + kSavedToFile;
+        announcer.saymsg += QLatin1Char('\t') + kSavedToFile;
 }
 
 void Crosswords::printit1()
 {
-    saymsg = kPrinting;
+    announcer.saymsg = kPrinting;
     svc.printer.beginJob();
     Sheet s(svc.printer);
     try {
         // The grid half.
-        s.document(documentName(curpuz, QStringLiteral("on one sheet")));
+        s.document(documentName(session.curpuz, QStringLiteral("on one sheet")));
         s.orientation(Printer::Orientation::Landscape);
         s.face(QStringLiteral("arial"));
         s.size(kMeasureSize);
@@ -229,7 +229,7 @@ void Crosswords::printit1()
         const GridGeometry g = oneSheetGrid(w, s.pageHeight(), gridsize);
         printFitted(s, g, kTitle, g.pageWidth / 2.0, 0);
         s.size(kMeasureSize);
-        printFitted(s, g, QStringLiteral("Puzzle ") + QString::number(curpuz), g.pageWidth / 2.0, g.topMargin / 2.0,
+        printFitted(s, g, QStringLiteral("Puzzle ") + QString::number(session.curpuz), g.pageWidth / 2.0, g.topMargin / 2.0,
                     true);
         s.size(kMeasureSize);
         drawGridLines(s, g, gridsize);
@@ -257,9 +257,9 @@ void Crosswords::printit1()
         }
         s.end();
     } catch (const PrintFailed &) {
-        saymsg = kPrintError;
+        announcer.saymsg = kPrintError;
         return;
     }
     if (s.savedToFile())
-        saymsg += QLatin1Char('\t') + kSavedToFile;
+        announcer.saymsg += QLatin1Char('\t') + kSavedToFile;
 }

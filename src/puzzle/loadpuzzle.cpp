@@ -39,10 +39,10 @@ const Puzzle &Crosswords::menuPuzzle(int n)
 
 void Crosswords::loadpuzzle()
 {
-    if (curpuz < 1 || curpuz > builtInCount() + ownPuzzles.size())
+    if (session.curpuz < 1 || session.curpuz > builtInCount() + ownPuzzles.size())
         return;
 
-    puzzle = menuPuzzle(curpuz);
+    puzzle = menuPuzzle(session.curpuz);
     // Room for every square and clue of the puzzle, and never less than a
     // 15 x 15 board with 100 clues.
     const int squares = std::max(225, puzzle.width() * puzzle.height());
@@ -77,17 +77,17 @@ void Crosswords::loadpuzzle()
         }
     }
 
-    attempt = decodeProgress(progressBytes(curpuz), puzzle);
+    attempt = decodeProgress(progressBytes(session.curpuz), puzzle);
     for (int k = 1; k <= attempt.slotCount(); ++k)
         showSlot(k);
 
     drawboard();
-    curdir = 1;
-    acrossclue = 1;
-    if (viewmode != 0) {
+    session.curdir = 1;
+    session.acrossclue = 1;
+    if (session.viewmode != 0) {
         updatedisplay();
         frameAround(form.lblClue[0]);
-        viewmode = 1;
-        curclue = 1;
+        session.viewmode = 1;
+        session.curclue = 1;
     }
 }

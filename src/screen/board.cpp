@@ -36,7 +36,7 @@ void Crosswords::drawboard()
     title.left = form.board.left;
     title.height = 700;
     title.width = form.board.width;
-    title.caption = QStringLiteral("Puzzle ") + QString::number(curpuz);
+    title.caption = QStringLiteral("Puzzle ") + QString::number(session.curpuz);
     // A capital letter about 800 twips high.
     title.fontSize = 800 / svc.measure.textHeight(QStringLiteral("A"), form.fontSize) * form.fontSize;
     // White on the grey backdrop reads at only 4 : 1; on a black band, 21 : 1.
@@ -107,7 +107,7 @@ void Crosswords::highlightgrid()
         const int c = (idx - 1) % n;
         // A letter is crossed when a word of the other direction runs through it.
         bool crossed = false;
-        if (curdir == 1)
+        if (session.curdir == 1)
             crossed = (r > 0 && whiteAt(r - 1, c)) || (r < n - 1 && whiteAt(r + 1, c));
         else
             crossed = (c > 0 && whiteAt(r, c - 1)) || (c < n - 1 && whiteAt(r, c + 1));
@@ -158,16 +158,16 @@ void Crosswords::showSlot(int k)
 
 void Crosswords::highlightclue(int idx)
 {
-    int number = sqclue[idx][curdir];
+    int number = sqclue[idx][session.curdir];
     if (number == 0) {
-        curdir = curdir == 1 ? 2 : 1;
-        number = sqclue[idx][curdir];
+        session.curdir = session.curdir == 1 ? 2 : 1;
+        number = sqclue[idx][session.curdir];
         if (number == 0)
             return;
     }
     showclues();
 
-    const QString label = (curdir == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(number);
+    const QString label = (session.curdir == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(number);
     int row = 0;
     for (int n = 1; n <= clueRows(); ++n)
         if (clues[n][1] == label)

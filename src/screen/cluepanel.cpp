@@ -42,7 +42,7 @@ void Crosswords::showclues()
     heading.left = Margin;
     heading.height = HeadingHeight;
     heading.width = panel.width;
-    heading.caption = curdir == 1 ? QStringLiteral("ACROSS") : QStringLiteral("DOWN");
+    heading.caption = session.curdir == 1 ? QStringLiteral("ACROSS") : QStringLiteral("DOWN");
     // A capital letter about as high as the box.
     heading.fontSize = HeadingHeight / svc.measure.textHeight(QStringLiteral("A"), form.fontSize) * form.fontSize;
     box.visible = true;
@@ -51,7 +51,7 @@ void Crosswords::showclues()
     form.fontSize = panel.fontSize;
     const int line = nearest(svc.measure.textHeight(QStringLiteral("Ay"), form.fontSize) * 1.15);
 
-    const QChar direction = curdir == 1 ? QLatin1Char('A') : QLatin1Char('D');
+    const QChar direction = session.curdir == 1 ? QLatin1Char('A') : QLatin1Char('D');
     int top = 2 * Margin;
     int k = 0;
     for (int n = 1; n <= clueRows(); ++n) {
@@ -73,7 +73,7 @@ void Crosswords::showclues()
         bool complete = true;
         if (number > 0) {
             for (int idx = 1; idx <= squareCount() && complete; ++idx)
-                if (sqclue[idx][curdir] == number && attempt.letter(idx - 1).isEmpty())
+                if (sqclue[idx][session.curdir] == number && attempt.letter(idx - 1).isEmpty())
                     complete = false;
         }
         entry.foreColor = complete ? Colour::Grey : Colour::Black;
@@ -82,12 +82,12 @@ void Crosswords::showclues()
         top += line;
     }
 
-    if (curclue < 1)
-        curclue = 1;
-    if (curclue > k)
-        curclue = k;
+    if (session.curclue < 1)
+        session.curclue = 1;
+    if (session.curclue > k)
+        session.curclue = k;
     // With no clue in this direction the selection lands on the panel itself.
-    entries[curclue].backColor = Colour::Yellow;
+    entries[session.curclue].backColor = Colour::Yellow;
 
     form.fontSize = 10;
     scaleclues();

@@ -13,9 +13,9 @@ namespace {
 constexpr double Margin = 300;
 
 // How much larger than the screen the drawing surface is at each level.
-double magnification(int viewmode)
+double magnification(int mode)
 {
-    switch (viewmode) {
+    switch (mode) {
     case 5:
         return 1.6;
     case 6:
@@ -108,7 +108,7 @@ void Crosswords::setnozoom()
     form.lblKey[26].caption = QStringLiteral("#");
 
     // The engine reads the selection out when it returns to the normal view.
-    if (viewmode == 1) {
+    if (session.viewmode == 1) {
         strip.visible = true;
         form.shpsel.visible = true;
     }
@@ -123,7 +123,7 @@ void Crosswords::setnozoom()
 
 void Crosswords::setzoom()
 {
-    if (viewmode == 0)
+    if (session.viewmode == 0)
         return;
     for (auto *array : {&form.lblClue, &form.lblIn, &form.lblInn, &form.lblKey})
         for (Control &c : *array)
@@ -136,13 +136,13 @@ void Crosswords::setzoom()
     Control &surface = form.picbox;
     surface.height = sh;
     surface.width = sw;
-    surface.width *= magnification(viewmode);
-    surface.height *= magnification(viewmode);
+    surface.width *= magnification(session.viewmode);
+    surface.height *= magnification(session.viewmode);
 
     // Full screen keeps the margin all round, so that the last row and column
     // are whole; a magnified board is larger than the screen anyway.
     Control &board = form.board;
-    board.height = viewmode == 4 ? std::min(sw, sh) - 2 * Margin : surface.height;
+    board.height = session.viewmode == 4 ? std::min(sw, sh) - 2 * Margin : surface.height;
     board.width = board.height;
     board.top = surface.top + Margin;
     // A board that fits across the screen is centred on it.
@@ -173,10 +173,10 @@ void Crosswords::setzoom()
         marker = 1;
     const int r0 = (marker - 1) / n;
     const int c0 = (marker - 1) % n;
-    if (curcol == 0)
-        curcol = c0 + 1;
-    if (currow == 0)
-        currow = r0 + 1;
+    if (session.curcol == 0)
+        session.curcol = c0 + 1;
+    if (session.currow == 0)
+        session.currow = r0 + 1;
 
     for (int r = 0; r < n; ++r) {
         for (int c = 0; c < n; ++c) {
@@ -191,7 +191,7 @@ void Crosswords::setzoom()
     // No step-by-step scrolling: while the cursor square's far edge, as drawn,
     // is on screen the board is drawn from its corner; otherwise the cursor's
     // column (or row) is drawn first.
-    const int cidx = std::clamp((currow - 1) * n + curcol, 1, squares);
+    const int cidx = std::clamp((session.currow - 1) * n + session.curcol, 1, squares);
     int scrollx = 0;
     int scrolly = 0;
     if (sw < squarepos[cidx][0] + squarepos[cidx][2] + Margin + xoff)
@@ -221,12 +221,12 @@ void Crosswords::setzoom()
 
 QString Crosswords::sayzoom()
 {
-    const int idx = (currow - 1) * gridsize + curcol;
-    QString s = QString::number(currow) + QChar(64 + curcol);
-    voicestate = 0;
+    const int idx = (session.currow - 1) * gridsize + session.curcol;
+    QString s = QString::number(session.currow) + QChar(64 + session.curcol);
+    announcer.voicestate = 0;
     if (idx < 1 || idx > squareCount())
         return s;
-    const PuzzleCell &square = puzzle.cell(currow - 1, curcol - 1);
+    const PuzzleCell &square = puzzle.cell(session.currow - 1, session.curcol - 1);
     const QString letter = attempt.letter(idx - 1);
     if (!letter.isEmpty())
         s += QLatin1Char('\t') + letter;

@@ -10,17 +10,12 @@
 // read cuts it, so pressing F1 again moves on instead of queueing a page.
 void Crosswords::sayhelp()
 {
-    if (m_helpSounding)
-        cutSpeech();
+    announcer.cutHelpPage();
     const std::optional<QByteArray> page =
-        svc.resources.fetch(QStringLiteral("TEXT"), QStringLiteral("help") + QString::number(helppage));
-    if (page) {
-        sayphrase = fromAnsi(*page);
-        saysync = 0;
-        sayit(sayphrase);
-        m_helpSounding = true;
-    }
-    ++helppage;
-    if (helppage > 4)
-        helppage = 1;
+        svc.resources.fetch(QStringLiteral("TEXT"), QStringLiteral("help") + QString::number(session.helppage));
+    if (page)
+        announcer.sayHelpPage(fromAnsi(*page));
+    ++session.helppage;
+    if (session.helppage > 4)
+        session.helppage = 1;
 }

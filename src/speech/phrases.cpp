@@ -50,7 +50,7 @@ void Crosswords::updatedisplay()
 {
     const int squares = squareCount();
 
-    if (viewmode != 1) {
+    if (session.viewmode != 1) {
         // Magnified views and the chooser: the cursor square decides the clue;
         // nothing is said here.
         for (int idx = 1; idx <= squares; ++idx) {
@@ -63,9 +63,9 @@ void Crosswords::updatedisplay()
             if (sqclue[idx][1] == 0 && sqclue[idx][2] == 0)
                 sq.backColor = Colour::Black;
         }
-        currow = std::max(currow, 1);
-        curcol = std::max(curcol, 1);
-        const int idx = (currow - 1) * gridsize + curcol;
+        session.currow = std::max(session.currow, 1);
+        session.curcol = std::max(session.curcol, 1);
+        const int idx = (session.currow - 1) * gridsize + session.curcol;
         if (idx >= 1 && idx <= squares) {
             form.D[idx].backColor = Colour::Yellow;
             QString label = QStringLiteral("A%1").arg(sqclue[idx][1]);
@@ -73,16 +73,16 @@ void Crosswords::updatedisplay()
                 label = QStringLiteral("D%1").arg(sqclue[idx][2]);
             for (int r = 1; r <= clueRows(); ++r)
                 if (clues[r][1] == label)
-                    curclue = r;
+                    session.curclue = r;
         }
-        if (viewmode != 3)
+        if (session.viewmode != 3)
             highlightgrid();
         return;
     }
 
-    if (curclue < 0 || curclue >= int(form.lblClue.size()))
+    if (session.curclue < 0 || session.curclue >= int(form.lblClue.size()))
         return;
-    const QString caption = form.lblClue[curclue].caption;
+    const QString caption = form.lblClue[session.curclue].caption;
     if (caption.size() < 8)
         return;
     const int number = leadingNumber(caption.left(caption.size() - 3).trimmed().left(2));
@@ -94,23 +94,23 @@ void Crosswords::updatedisplay()
             sq.backColor = Colour::White;
         if (sqclue[idx][1] == 0 && sqclue[idx][2] == 0)
             sq.backColor = Colour::Black;
-        if (sqclue[idx][curdir] == number)
+        if (sqclue[idx][session.curdir] == number)
             sq.backColor = Colour::Yellow;
     }
 
-    const QString label = (curdir == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(number);
+    const QString label = (session.curdir == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(number);
     int row = 0;
     for (int r = 1; r <= clueRows(); ++r)
         if (clues[r][1] == label)
             row = r;
     if (clues[row][2].isEmpty())
         return;
-    spokenclue = row;
+    session.spokenclue = row;
     bool complete = false;
-    saymsg = clueReading(row, &complete);
+    announcer.saymsg = clueReading(row, &complete);
     if (complete)
         playwave(QStringLiteral("ok"));
-    clueread = saymsg;
+    session.clueread = announcer.saymsg;
     highlightgrid();
 }
 
@@ -176,7 +176,7 @@ void Crosswords::spellit(QString s)
 {
     qsizetype start = 0;
     if (s.startsWith(QLatin1String("(anagram)"))) {
-        saymsg += QStringLiteral("\tanagram");
+        announcer.saymsg += QStringLiteral("\tanagram");
         start = 10;  // past "(anagram) "
     }
     // A label shows "&&" as one ampersand, and so it is spelled.
@@ -190,5 +190,5 @@ void Crosswords::spellit(QString s)
             s.replace(blank, 3, QStringLiteral("_"));
     }
     for (qsizetype i = start; i < s.size(); ++i)
-        saymsg += QStringLiteral(", ") + spokenSymbol(s[i]);
+        announcer.saymsg += QStringLiteral(", ") + spokenSymbol(s[i]);
 }

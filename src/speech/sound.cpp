@@ -15,7 +15,7 @@ void Crosswords::playwave(const QString &name)
     const std::optional<QByteArray> wave = svc.resources.fetch(QStringLiteral("WAVE"), name);
     if (!wave)
         return;
-    const bool wait = saysync >= 1;
+    const bool wait = announcer.saysync >= 1;
     qCDebug(lcSound).noquote() << (wait ? QStringLiteral("playwait: ") : QStringLiteral("play: ")) + name;
     svc.sound.play(name, *wave, wait);
 }
@@ -23,6 +23,6 @@ void Crosswords::playwave(const QString &name)
 // The bump against an edge: the wall clip, heard to its end before any more speech.
 void Crosswords::boundary()
 {
-    saysync = 1;
+    announcer.saysync = 1;
     playwave(QStringLiteral("wall"));
 }

@@ -3,7 +3,6 @@
 #include "engine/crosswords.h"
 #include "engine/logging.h"
 #include "speech/soundplayer.h"
-#include "speech/speakable.h"
 #include "speech/voice.h"
 
 #include <algorithm>
@@ -21,31 +20,12 @@ int rateForSpeed(int speed)
 
 void Crosswords::sayit(const QString &say)
 {
-    if (!say.isEmpty()) {
-        m_sounding = say;
-        m_helpSounding = false;
-    }
-    handToVoice(svc.voice, say, VoiceWait::No);
-    if (saysync > 0)
-        --saysync;
+    announcer.sayit(say);
 }
 
 void Crosswords::sayit2(const QString &say)
 {
-    if (!say.isEmpty()) {
-        m_sounding = say;
-        m_helpSounding = false;
-    }
-    handToVoice(svc.voice, say, VoiceWait::Yes);
-}
-
-void Crosswords::cutSpeech()
-{
-    m_helpSounding = false;
-    if (svc.voice.isIdle())
-        return;
-    qCDebug(lcSpeech).noquote() << QStringLiteral("stop: ") + m_sounding;
-    svc.voice.stop();
+    announcer.sayit2(say);
 }
 
 // Every screen reader stops talking when Ctrl is pressed; so does the game.
@@ -53,34 +33,13 @@ void Crosswords::cutSpeech()
 // spoken as usual.
 void Crosswords::silence()
 {
-    cutSpeech();
+    announcer.silence();
     svc.sound.stop();
-    saymsg.clear();
 }
 
-// Hands the next phrase of the queue to the voice, but only once the voice has
-// finished the previous one: at most one phrase per tick.
 void Crosswords::speechStep()
 {
-    voicestate = svc.voice.isIdle() ? 1 : 2;
-    if (saymsg.isEmpty() || voicestate != 1)
-        return;
-    if (saymsg.startsWith(QLatin1Char('\t')))
-        saymsg.remove(0, 1);
-    const qsizetype tab = saymsg.indexOf(QLatin1Char('\t'));
-    if (tab >= 0) {
-        sayphrase = saymsg.left(tab);
-        saymsg = saymsg.mid(tab + 1);
-    } else {
-        sayphrase = saymsg;
-        saymsg.clear();
-    }
-    if (sayphrase.isEmpty())
-        return;
-    if (saysync < 1)
-        sayit(sayphrase);
-    else
-        sayit2(sayphrase);
+    announcer.speechStep();
 }
 
 void Crosswords::changevoice(int back)
@@ -96,7 +55,7 @@ void Crosswords::changevoice(int back)
         voice = n - 1;
     svc.voice.selectVoice(voice);
     voicename = names[voice];
-    saymsg = QStringLiteral("Voice changed to ") + names[voice];
+    announcer.saymsg = QStringLiteral("Voice changed to ") + names[voice];
     writeSettings();
 }
 

@@ -20,10 +20,10 @@ constexpr qint64 kMaxProgressBytes = 1024 * 1024;
 void Crosswords::savefile()
 {
     // Nothing is open in the menu (nor before the first tick).
-    if (viewmode == 0 || viewmode == 99 || viewmode == -1 || curpuz < 1)
+    if (session.viewmode == 0 || session.viewmode == 99 || session.viewmode == -1 || session.curpuz < 1)
         return;
 
-    savefailed = !writeProgress(curpuz, encodeProgress(puzzle, attempt));
+    savefailed = !writeProgress(session.curpuz, encodeProgress(puzzle, attempt));
 }
 
 bool Crosswords::writeProgress(int n, const QByteArray &bytes)
@@ -62,7 +62,7 @@ bool Crosswords::saveUnsaved()
 void Crosswords::queueSaveFailure()
 {
     if (savefailed)
-        saymsg += QLatin1Char('\t') + saveFailurePhrase();
+        announcer.saymsg += QLatin1Char('\t') + saveFailurePhrase();
 }
 
 QString Crosswords::saveFailurePhrase()

@@ -55,7 +55,7 @@ int main(int argc, char *argv[])
     h.press(Key::Enter);  // open puzzle 1
     h.drain();
     Crosswords &g = h.g();
-    if (g.viewmode != 1) {
+    if (g.session.viewmode != 1) {
         std::fprintf(stderr, "puzzle 1 did not open\n");
         return 1;
     }

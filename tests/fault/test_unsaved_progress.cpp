@@ -50,8 +50,8 @@ TEST_F(UnsavedProgress, TheLettersOfAFailedSaveStayUntilASaveSucceeds)
     EXPECT_EQ(h.say(Key::Left), (QStringList{"Puzzle 1", "This puzzle is 22 percent done"}));
     // After walking onto another puzzle and back, it opens with the letters.
     h.say(Key::Down);
-    EXPECT_EQ(h.g().viewmode, 1);
-    EXPECT_EQ(h.g().curpuz, 1);
+    EXPECT_EQ(h.g().session.viewmode, 1);
+    EXPECT_EQ(h.g().session.curpuz, 1);
     EXPECT_EQ(entries(), "SANE");
     h.say(Key::Right);  // 3 across
     type("DOG");
@@ -85,14 +85,14 @@ TEST_F(UnsavedProgress, AFailedSaveOfOnePuzzleLeavesTheOthersToTheirFiles)
     // Puzzle 2 saves normally and reopens from its file.
     h.say(Key::Right);
     h.say(Key::Down);
-    EXPECT_EQ(h.g().curpuz, 2);
+    EXPECT_EQ(h.g().session.curpuz, 2);
     EXPECT_EQ(entries(), "");
     type("SANE");
     EXPECT_FALSE(h.say(Key::F12).contains(kSorry));
     EXPECT_TRUE(readFile(progressPath(h, "PUZ0102")).startsWith("13\r\nS\r\n"));
     h.say(Key::Left);
     h.say(Key::Down);
-    EXPECT_EQ(h.g().curpuz, 1);
+    EXPECT_EQ(h.g().session.curpuz, 1);
     EXPECT_EQ(entries(), "SANE");
 }
 
@@ -129,7 +129,7 @@ TEST_F(UnsavedProgress, QuittingTriesEveryPendingSaveAndWarnsBeforeTheQuestionWh
     EXPECT_TRUE(h.say(Key::F12).contains(kSorry));
     h.say(Key::Right);
     h.say(Key::Down);
-    EXPECT_EQ(h.g().curpuz, 2);
+    EXPECT_EQ(h.g().session.curpuz, 2);
     type("SANE");
     block(second);
     EXPECT_TRUE(h.say(Key::F12).contains(kSorry));

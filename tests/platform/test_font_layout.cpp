@@ -32,7 +32,7 @@ struct RealFontScreen {
     {
         g.setscreen();
         g.form.loadControlArrays();
-        g.viewmode = 1;
+        g.session.viewmode = 1;
         g.setnozoom();
         g.gridsize = 13;
         QStringList rows(13, QString(13, QLatin1Char('A')));
@@ -42,7 +42,7 @@ struct RealFontScreen {
                     rows[r][c] = QLatin1Char(' ');
         g.puzzle = Puzzle(rows);
         g.attempt = Attempt(g.puzzle);
-        g.curpuz = 70;
+        g.session.curpuz = 70;
         g.drawboard();
     }
 
@@ -78,7 +78,7 @@ TEST_P(RealFontSizes, HeadingTitleAndKeysAreTheHeightTheyAreFittedTo)
 {
     RealFontScreen s(GetParam().width(), GetParam().height());
     s.fillClues(14);
-    s.g.curclue = 1;
+    s.g.session.curclue = 1;
     s.g.showclues();
     const Form &f = s.g.form;
 
@@ -109,7 +109,7 @@ TEST_P(RealFontSizes, ClueEntriesFitThePanelAndFillItWithoutGaps)
 {
     RealFontScreen s(GetParam().width(), GetParam().height());
     s.fillClues(16);
-    s.g.curclue = 3;
+    s.g.session.curclue = 3;
     s.g.showclues();
     const Form &f = s.g.form;
     const double fs = f.lblClue[1].fontSize;
@@ -171,8 +171,8 @@ TEST_P(RealFontSizes, ClueNumbersAreAThirdOfTheirSquareAndBoldAndClearOfTheLette
     };
     check("normal view");
     for (int level = 4; level <= 8; ++level) {
-        s.g.viewmode = level;
-        s.g.currow = s.g.curcol = 1;
+        s.g.session.viewmode = level;
+        s.g.session.currow = s.g.session.curcol = 1;
         s.g.setzoom();
         check("magnified");
     }

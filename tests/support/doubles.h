@@ -10,6 +10,7 @@
 #include "print/printer.h"
 #include "puzzle/resourcestore.h"
 #include "screen/textmeasure.h"
+#include "speech/announcer.h"
 #include "speech/soundplayer.h"
 #include "speech/voice.h"
 
@@ -62,6 +63,15 @@ public:
     }
     std::vector<long long> stopOrders;  // when each stop came, among utterances and sounds
     QStringList texts() const;
+};
+
+// A text sink that keeps what it is handed, as a braille display would show it.
+class RecordingSink : public TextSink {
+public:
+    QStringList phrases;
+    int stops = 0;
+    void phrase(const QString &text) override { phrases.append(text); }
+    void stop() override { ++stops; }
 };
 
 class RecordingSound : public SoundPlayer {

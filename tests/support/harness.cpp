@@ -162,7 +162,7 @@ void Harness::drain(int n)
 {
     observe(QString());
     int ticks = 0;
-    for (; ticks < n && (!game->saymsg.isEmpty() || voice.speaking); ++ticks) {
+    for (; ticks < n && (!game->announcer.saymsg.isEmpty() || voice.speaking); ++ticks) {
         voice.finish();
         game->Engine_Timer();
     }
