@@ -45,6 +45,14 @@ TEST(Attempt, ARebusSquareIsRightWithItsFirstLetterAndRevealedWhole)
     EXPECT_TRUE(back.revealed(0));
     EXPECT_EQ(back.letter(2), "R");
     EXPECT_EQ(Solving::revealedCount(back), 1);
+
+    // Whatever a damaged file holds, what is read is written back the same.
+    for (const QByteArray entry : {"!x", "!", "!!", "A!x", "AB", "V:!"}) {
+        QByteArray damaged = encodeProgress(puzzle, Attempt(puzzle));
+        damaged.replace(0, 3, "3\r\n" + entry);
+        const QByteArray once = encodeProgress(puzzle, decodeProgress(damaged, puzzle));
+        EXPECT_EQ(encodeProgress(puzzle, decodeProgress(once, puzzle)), once) << entry.constData();
+    }
 }
 
 TEST(Attempt, TheLayoutFollowsThePuzzleAndTheAnswerLineItsLongestAnswer)

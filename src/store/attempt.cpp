@@ -134,9 +134,11 @@ Attempt decodeProgress(const QByteArray &bytes, const Puzzle &puzzle)
             if (puzzle.cell(row, col).block)
                 continue;
             const int i = attempt.index(row, col);
-            if (entry.endsWith(kRevealedMark)) {
+            // A lone "!" is a letter of a damaged file, not an empty revealed
+            // square: read so, it is written back the same.
+            if (entry.size() >= 2 && entry.endsWith(kRevealedMark)) {
                 entry.chop(1);
-                attempt.setRevealed(i, !entry.isEmpty());
+                attempt.setRevealed(i, true);
             } else {
                 // A typed letter is one character; a revealed rebus square may hold more.
                 entry.truncate(1);
