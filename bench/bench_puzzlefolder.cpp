@@ -11,35 +11,55 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <benchmark/benchmark.h>
 
 namespace {
 
 constexpr int FolderFiles = 500;
 
-// The folder, written once for all the benchmarks of this file.
+using ShippedPuzzles = QList<std::pair<QString, Puzzle>>;
+// The name and bytes of the i-th file of a folder.
+using FileAt = std::function<std::pair<QString, QByteArray>(int i, const ShippedPuzzles &shipped)>;
+
+// A puzzle written in format i % 3: its file ending and bytes.
+std::pair<QString, QByteArray> inFormat(int i, const Puzzle &puzzle)
+{
+    switch (i % 3) {
+    case 0: return {QStringLiteral("puz"), writePuz(puzzle)};
+    case 1: return {QStringLiteral("ipuz"), writeIpuz(puzzle)};
+    default: return {QStringLiteral("jpz"), writeJpz(puzzle)};
+    }
+}
+
+// Writes FolderFiles files into `dir` from the built-in puzzles; its path, or
+// "" when it could not be written.
+QString writeFolder(const QTemporaryDir &dir, const FileAt &fileAt)
+{
+    QStringList errors;
+    const ShippedPuzzles shipped = shippedPuzzles(QStringLiteral(QUOREL_SOURCE_DIR "/resources/text"), &errors);
+    if (shipped.isEmpty())
+        return QString();
+    for (int i = 0; i < FolderFiles; ++i) {
+        const auto [name, bytes] = fileAt(i, shipped);
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            return QString();
+    }
+    return dir.path();
+}
+
+// The folder, written once for all the benchmarks of this file: the built-in
+// puzzles in all three formats, copied under other names up to 500 files.
 const QString &folderOf500()
 {
     static QTemporaryDir dir;
-    static const bool written = [] {
-        QStringList errors;
-        QList<std::pair<QString, QByteArray>> files;
-        for (const auto &[name, puzzle] : shippedPuzzles(QStringLiteral(QUOREL_SOURCE_DIR "/resources/text"), &errors)) {
-            files.append({name + QStringLiteral(".puz"), writePuz(puzzle)});
-            files.append({name + QStringLiteral(".ipuz"), writeIpuz(puzzle)});
-            files.append({name + QStringLiteral(".jpz"), writeJpz(puzzle)});
-        }
-        if (files.isEmpty())
-            return false;
-        for (int i = 0; i < FolderFiles; ++i) {
-            const auto &[name, bytes] = files[i % files.size()];
-            QFile file(dir.filePath(QStringLiteral("%1 %2").arg(i / files.size()).arg(name)));
-            if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-                return false;
-        }
-        return true;
-    }();
-    static const QString path = written ? dir.path() : QString();
+    static const QString path = writeFolder(dir, [](int i, const ShippedPuzzles &shipped) {
+        const int files = int(shipped.size()) * 3;
+        const auto &[name, puzzle] = shipped[(i % files) / 3];
+        const auto [ending, bytes] = inFormat(i % files, puzzle);
+        return std::pair{QStringLiteral("%1 %2.%3").arg(i / files).arg(name, ending), bytes};
+    });
     return path;
 }
 
@@ -103,22 +123,10 @@ Puzzle variant(const Puzzle &puzzle, int n)
 const QString &folderOf500Different()
 {
     static QTemporaryDir dir;
-    static const bool written = [] {
-        QStringList errors;
-        const auto shipped = shippedPuzzles(QStringLiteral(QUOREL_SOURCE_DIR "/resources/text"), &errors);
-        if (shipped.isEmpty())
-            return false;
-        for (int i = 0; i < FolderFiles; ++i) {
-            const Puzzle puzzle = variant(shipped[i % shipped.size()].second, i);
-            const QByteArray bytes = i % 3 == 0 ? writePuz(puzzle) : i % 3 == 1 ? writeIpuz(puzzle) : writeJpz(puzzle);
-            const char *ending = i % 3 == 0 ? "puz" : i % 3 == 1 ? "ipuz" : "jpz";
-            QFile file(dir.filePath(QStringLiteral("puzzle %1.%2").arg(i).arg(QLatin1String(ending))));
-            if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-                return false;
-        }
-        return true;
-    }();
-    static const QString path = written ? dir.path() : QString();
+    static const QString path = writeFolder(dir, [](int i, const ShippedPuzzles &shipped) {
+        const auto [ending, bytes] = inFormat(i, variant(shipped[i % shipped.size()].second, i));
+        return std::pair{QStringLiteral("puzzle %1.%2").arg(i).arg(ending), bytes};
+    });
     return path;
 }
 
