@@ -78,7 +78,8 @@ public:
     Attempt attempt;
     int gridsize = 7;
     // The tables below have a row per clue and per square (from 1), at least
-    // 100 and 225 of them, more when the open puzzle needs more.
+    // these many (a 15 x 15 board with 100 clues), more when the open puzzle needs more.
+    static constexpr int MinClueRows = 100, MinSquares = 225;
     std::vector<std::array<QString, 4>> clues;  // 0 text, 1 label, 2 answer, 3 display line
     std::vector<std::array<int, 3>> sqclue;     // (idx,1) across number, (idx,2) down number
     std::vector<std::array<int, 4>> squarepos;

@@ -6,7 +6,8 @@
 #include <QDir>
 
 Crosswords::Crosswords(Services services, Environment environment)
-    : svc(services), env(std::move(environment)), puzstat(101), clues(101), sqclue(226), squarepos(226),
+    : svc(services), env(std::move(environment)), puzstat(MinClueRows + 1), clues(MinClueRows + 1),
+      sqclue(MinSquares + 1), squarepos(MinSquares + 1),
       form(Form::design())
 {
     svc.voice.setVoicesChangedHandler([this] { voicesChanged(); });

@@ -43,11 +43,10 @@ void Crosswords::loadpuzzle()
         return;
 
     puzzle = menuPuzzle(session.curpuz);
-    // Room for every square and clue of the puzzle, and never less than a
-    // 15 x 15 board with 100 clues.
-    const int squares = std::max(225, puzzle.width() * puzzle.height());
+    // Room for every square and clue of the puzzle.
+    const int squares = std::max(int(MinSquares), puzzle.width() * puzzle.height());
     const int clueCount = int(puzzle.clues(Direction::Across).size() + puzzle.clues(Direction::Down).size());
-    const int clueLines = std::max(100, clueCount);
+    const int clueLines = std::max(int(MinClueRows), clueCount);
     sqclue.assign(squares + 1, {});
     squarepos.assign(squares + 1, {});
     clues.resize(clueLines + 1);
