@@ -140,6 +140,18 @@ TEST_F(Pointer, ClickingABlackSquareOnlyHidesTheAlphabet)
     EXPECT_EQ(g().session.currow, 1);
     h.drain();
     EXPECT_TRUE(h.spoken().isEmpty());
+
+    // Nor while it is the magnified cursor (shown pale yellow): no letter can be put into it.
+    h.press(Key::F4);
+    h.press(Key::Down);
+    h.press(Key::Right);
+    ASSERT_EQ(g().form.D[14 + 1].backColor, Colour::PaleYellow);
+    g().D_Click(14 + 1);
+    EXPECT_EQ(g().session.viewmode, 4);
+    for (const Control &key : g().form.lblKey)
+        EXPECT_FALSE(key.visible);
+    g().lblKey_Click(0);
+    EXPECT_TRUE(g().attempt.letter(14).isEmpty());
 }
 
 TEST_F(Pointer, SquaresAreNotForClickingInTheMenu)

@@ -193,14 +193,13 @@ TEST(ScreenBoard, SquaresAreLaidOutAndColouredFromTheGrid)
     EXPECT_TRUE(f.lbl2.visible);
 }
 
-// Paints the squares of one answer yellow, as the update step does.
+// Marks the squares of one answer, as the update step does.
 void markAnswer(Crosswords &g, const std::vector<int> &squares)
 {
-    for (int idx = 1; idx <= 225; ++idx)
-        if (g.form.D[idx].backColor == Colour::Yellow)
-            g.form.D[idx].backColor = Colour::White;
+    for (int idx = 1; idx <= g.squareCount(); ++idx)
+        g.markSquare(idx, false);
     for (int idx : squares)
-        g.form.D[idx].backColor = Colour::Yellow;
+        g.markSquare(idx, true);
 }
 
 TEST(ScreenAnswerLine, FifteenBoxesFitA1024PixelScreen)
@@ -723,8 +722,7 @@ TEST(ScreenZoom, TheMarkerPlacesTheCursorAndStaysTheOnlyMarkedSquare)
 
     // The engine marks a black cursor square pale; it is found and stays pale,
     // and a placed cursor is not moved.
-    z.g.form.D[28].backColor = Colour::White;
-    z.g.form.D[15].backColor = Colour::PaleYellow;  // (1,1) is black
+    markAnswer(z.g, {15});  // (1,1) is black
     z.g.setzoom();
     EXPECT_EQ(marked(), std::vector<int>{15});
     EXPECT_EQ(z.g.form.D[15].backColor, Colour::PaleYellow);
@@ -747,10 +745,7 @@ TEST(ScreenZoom, CoordinatesPhraseNamesTheSquareAndItsContent)
     EXPECT_EQ(z.g.sayzoom(), QStringLiteral("1A\tblank"));
 
     // (1,1) is black: the engine marks it pale and only the position is said.
-    for (int idx = 1; idx <= 169; ++idx)
-        if (z.g.form.D[idx].backColor == Colour::Yellow)
-            z.g.form.D[idx].backColor = Colour::White;
-    z.g.form.D[15].backColor = Colour::PaleYellow;
+    markAnswer(z.g, {15});
     z.g.session.currow = 2;
     z.g.session.curcol = 2;
     z.g.setzoom();

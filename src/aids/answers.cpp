@@ -39,7 +39,7 @@ void Crosswords::showanswer()
         for (int r = 0; r < gridsize; ++r) {
             for (int c = 0; c < gridsize; ++c) {
                 const int idx = r * gridsize + c + 1;
-                if (form.D[idx].backColor != Colour::Yellow)
+                if (!session.isMarked(idx))
                     continue;
                 const QString letter = puzzle.cell(r, c).solution;
                 Solving::reveal(puzzle, attempt, {r, c});
@@ -117,6 +117,7 @@ void Crosswords::clearpuzzle()
         updatedisplay();
         for (int i = 1; i <= boxCount(); ++i)
             form.lblIn[i].visible = false;
+        session.answerboxes = 0;
         savefile();
     }
     session.curclue = 0;

@@ -7,9 +7,9 @@
 
 namespace {
 
-bool lineVisible(const Crosswords &g, int k)
+bool onPanelList(const Crosswords &g, int k)
 {
-    return k >= 0 && k < int(g.form.lblClue.size()) && g.form.lblClue[k].visible;
+    return k >= 1 && k <= int(g.session.panelrows.size());
 }
 
 } // namespace
@@ -34,15 +34,15 @@ Flow Crosswords::clueListPhase(int key, int mods)
             }
             int &kept = session.curdir == 1 ? session.acrossclue : session.downclue;
             int k = std::min(std::max(kept, 1), clueRows());
-            // The end is found on the lines shown when the key came.
-            while (k > 0 && !lineVisible(*this, k))
+            // The end is found on the list shown when the key came.
+            while (k > 0 && !onPanelList(*this, k))
                 --k;
             kept = k;
             session.curclue = k;
         } else {
             session.curclue += key == Key::Left || key == Key::Up ? -1 : 1;
             // Either end of a list leads to the first clue of the other.
-            if (session.curclue < 1 || !lineVisible(*this, session.curclue)) {
+            if (session.curclue < 1 || !onPanelList(*this, session.curclue)) {
                 session.curdir = session.curdir == 1 ? 2 : 1;
                 session.curclue = 1;
             }

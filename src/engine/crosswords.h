@@ -172,6 +172,10 @@ public:
     // the attempt holds.
     void showSquare(int idx);
     void showSlot(int k);
+    // Square idx has no word through it: a block (or a square no answer uses).
+    bool isDark(int idx) const;
+    // Marks or unmarks square idx and paints its background to match.
+    void markSquare(int idx, bool on);
     void showclues();
     void setnozoom();
     void setzoom();

@@ -7,9 +7,9 @@
 
 namespace {
 
-bool boxVisible(const Crosswords &g, int k)
+bool boxShown(const Crosswords &g, int k)
 {
-    return k >= 1 && k < int(g.form.lblIn.size()) && g.form.lblIn[k].visible;
+    return k >= 1 && k <= g.session.answerboxes;
 }
 
 void markBox(Crosswords &g, int current)
@@ -20,16 +20,11 @@ void markBox(Crosswords &g, int current)
         g.form.lblIn[current].backColor = Colour::Yellow;
 }
 
-// The board square under box k: the k-th yellow square in index order; 0 when none.
+// The board square under box k: the k-th marked square in index order; 0 when none.
 int squareUnderBox(const Crosswords &g, int k)
 {
-    const int squares = g.squareCount();
-    int seen = 0;
-    for (int idx = 1; idx <= squares; ++idx) {
-        if (g.form.D[idx].backColor == Colour::Yellow && ++seen == k)
-            return idx;
-    }
-    return 0;
+    const int idx = g.session.markedSquare(k);
+    return idx <= g.squareCount() ? idx : 0;
 }
 
 // Puts a letter (or nothing) into the current box of the answer line.
@@ -45,7 +40,7 @@ QString positionPhrase(const Crosswords &g)
 {
     const int pos = g.session.letterpos;
     QString phrase;
-    if (!boxVisible(g, pos + 1))
+    if (!boxShown(g, pos + 1))
         phrase = QStringLiteral(", last letter ");
     else if (pos == 1)
         phrase = QStringLiteral(", first letter ");
@@ -68,17 +63,15 @@ void openAnswerLine(Crosswords &g, bool refill)
     // The frame goes 150 twips round the boxes in use.
     const Control &first = f.lblIn[1];
     double width = first.width + 300;
-    for (int k = 2; k <= g.boxCount(); ++k)
-        if (f.lblIn[k].visible)
-            width += f.lblIn[k].width;
+    for (int k = 2; k <= g.session.answerboxes; ++k)
+        width += f.lblIn[k].width;
     f.shpsel.left = first.left - 150;
     f.shpsel.top = first.top - 150;
     f.shpsel.height = first.height + 300;
     f.shpsel.width = width;
     f.bringToFront(f.shpsel);
-    for (int k = 1; k <= g.boxCount(); ++k)
-        if (f.lblIn[k].visible)
-            f.bringToFront(f.lblIn[k]);
+    for (int k = 1; k <= g.session.answerboxes; ++k)
+        f.bringToFront(f.lblIn[k]);
     g.session.letterpos = 1;
     if (refill)
         g.highlightgrid();
@@ -115,7 +108,7 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
         announcer.voicestate = 5;
         announcer.saymsg.clear();
         // The next tick moves on to the next box (the engine's own Right key).
-        if (boxVisible(*this, session.letterpos + 1))
+        if (boxShown(*this, session.letterpos + 1))
             postKey(Key::Right, Mod::Engine);
         return Flow::SpeechStep;
     }
@@ -130,7 +123,7 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
         session.letterpos += key == Key::Right ? 1 : -1;
         if (session.letterpos < 1)
             session.letterpos = 1;
-        if (!boxVisible(*this, session.letterpos))
+        if (!boxShown(*this, session.letterpos))
             --session.letterpos;
         markBox(*this, session.letterpos);
         announcer.saymsg += positionPhrase(*this);
@@ -187,7 +180,7 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
         const int squares = squareCount();
         int k = 0;
         for (int idx = 1; idx <= squares; ++idx) {
-            if (form.D[idx].backColor != Colour::Yellow)
+            if (!session.isMarked(idx))
                 continue;
             ++k;
             attempt.setLetter(idx - 1, attempt.slot(k).letter);

@@ -118,11 +118,7 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
         const int idx = (session.currow - 1) * gridsize + session.curcol;
         return session.currow >= 1 && session.curcol >= 1 && idx >= 1 && idx <= squares ? idx : 0;
     };
-    // setzoom paints the cursor pale yellow on a black square, yellow on a white one.
-    auto onBlack = [&] {
-        const int idx = cursor();
-        return idx == 0 || form.D[idx].backColor == Colour::PaleYellow || form.D[idx].backColor == Colour::Black;
-    };
+    auto onBlack = [&] { return isDark(cursor()); };
 
     if (isArrow(key)) {
         if (mods != Mod::None)
@@ -148,8 +144,7 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
             }
         }
         for (int i = 1; i <= squares; ++i)
-            form.D[i].backColor = sqclue[i][1] != 0 || sqclue[i][2] != 0 ? Colour::White : Colour::Black;
-        form.D[cursor()].backColor = Colour::PaleYellow;
+            markSquare(i, i == cursor());
         setzoom();
         announcer.saymsg = sayzoom();
         return Flow::SpeechStep;
@@ -247,6 +242,7 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
             form.lblIn[i].visible = false;
             form.lblInn[i].visible = false;
         }
+        session.answerboxes = 0;
         form.lblBack.visible = true;
         form.bringToFront(form.lblBack);
         for (Control &k : form.lblKey) {
@@ -274,7 +270,7 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
 // back to where the alphabet was opened.
 Flow Crosswords::chooserPhase(int key, int)
 {
-    const int lastKey = 26;  // "#": empty the square
+    const int lastKey = EmptyingKey;
     if (isArrow(key)) {
         announcer.saymsg.clear();
         announcer.voicestate = 0;
@@ -297,8 +293,8 @@ Flow Crosswords::chooserPhase(int key, int)
         for (Control &k : form.lblKey)
             k.backColor = Colour::White;
         form.lblKey[session.alphacode].backColor = Colour::Red;
-        const QString caption = form.lblKey[session.alphacode].caption;
-        announcer.saymsg = caption == QLatin1String("#") ? QStringLiteral("delete") : caption;
+        announcer.saymsg = session.alphacode == EmptyingKey ? QStringLiteral("delete")
+                                                             : alphabetKeyCaption(session.alphacode);
         return Flow::SpeechStep;
     }
 

@@ -29,6 +29,7 @@ void showAlphabet(Crosswords &game)
         game.form.lblIn[i].visible = false;
         game.form.lblInn[i].visible = false;
     }
+    game.session.answerboxes = 0;
     for (Control &key : game.form.lblKey) {
         key.backColor = Colour::White;
         key.visible = true;
@@ -86,7 +87,8 @@ void Crosswords::D_Click(int k)
         return;
     if (k < 1 || k >= int(form.D.size()) || k > gridsize * gridsize)
         return;
-    if (form.D[k].backColor == Colour::Black) {
+    // A square without a word takes no letter, even while it is the magnified cursor.
+    if (isDark(k)) {
         hideAlphabet(*this);
         return;
     }
@@ -95,10 +97,10 @@ void Crosswords::D_Click(int k)
     const bool magnified = session.viewmode >= 4 || (session.viewmode == 3 && session.zoomreturn >= 4);
     if (!magnified)
         highlightclue(k);
-    for (std::size_t i = 1; i < form.D.size(); ++i)
-        if (form.D[i].backColor == Colour::Yellow)
-            form.D[i].backColor = Colour::White;
-    form.D[k].backColor = Colour::Yellow;
+    for (int i = 1; i < int(session.marked.size()); ++i)
+        if (session.isMarked(i))
+            markSquare(i, false);
+    markSquare(k, true);
 
     session.currow = (k - 1) / gridsize + 1;
     session.curcol = (k - 1) % gridsize + 1;
@@ -126,12 +128,9 @@ void Crosswords::lblIn_Click(int i)
     if (i < 1 || i > boxCount())
         return;
     int count = 0;
-    for (std::size_t idx = 1; idx < form.D.size(); ++idx) {
-        Control &square = form.D[idx];
-        if (square.backColor != Colour::Yellow)
-            continue;
-        if (++count != i)
-            square.backColor = Colour::White;
+    for (int idx = 1; idx < int(session.marked.size()); ++idx) {
+        if (session.isMarked(idx) && ++count != i)
+            markSquare(idx, false);
     }
     showAlphabet(*this);
     openChooser(*this);
@@ -139,18 +138,17 @@ void Crosswords::lblIn_Click(int i)
     announcer.voicestate = 0;
 }
 
-// Key i of the on-screen alphabet goes into every yellow square; "#" empties
-// it. The engine calls this too, for the key chosen with the keyboard.
+// Key i of the on-screen alphabet goes into every marked square that takes a
+// letter; "#" empties it. The engine calls this too, for the key chosen with
+// the keyboard.
 void Crosswords::lblKey_Click(int i)
 {
-    if (!isActive(*this) || i < 0 || i >= int(form.lblKey.size()))
+    if (!isActive(*this) || i < 0 || i > EmptyingKey)
         return;
-    QString letter = form.lblKey[i].caption;
-    if (letter == QLatin1String("#"))
-        letter.clear();
+    const QString letter = i == EmptyingKey ? QString() : alphabetKeyCaption(i);
     QString old;
-    for (int idx = 1; idx < int(form.D.size()); ++idx) {
-        if (form.D[idx].backColor != Colour::Yellow)
+    for (int idx = 1; idx < int(session.marked.size()); ++idx) {
+        if (!session.isMarked(idx) || isDark(idx))
             continue;
         old = attempt.letter(idx - 1);
         attempt.setLetter(idx - 1, letter);

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <vector>
+
 // The view modes by name. The engine steps through the magnified levels by
 // arithmetic (one level in is one more), so the mode stays an int.
 namespace ViewMode {
@@ -30,4 +32,22 @@ struct Session {
     int lastkey = 0;
     int helppage = 0;         // the help page F1 reads next
     bool printstarted = false;  // the last F5 started a print (a cancelled question did not)
+
+    // The marked squares, by index from 1: the current answer's squares, or
+    // the cursor square in the magnified views and after a click. The board
+    // shows them yellow; letters chosen on the alphabet go into them.
+    std::vector<char> marked;
+    bool isMarked(int idx) const { return idx >= 1 && idx < int(marked.size()) && marked[idx]; }
+    // The k-th marked square in index order (from 1); 0 when there are fewer.
+    int markedSquare(int k) const
+    {
+        for (int idx = 1; idx < int(marked.size()); ++idx)
+            if (marked[idx] && --k == 0)
+                return idx;
+        return 0;
+    }
+    int answerboxes = 0;  // boxes of the answer line on show; 0 while it is hidden
+    // The clue list the panel was last filled with: the clue-table row of
+    // each entry (entry k is panelrows[k - 1]).
+    std::vector<int> panelrows;
 };

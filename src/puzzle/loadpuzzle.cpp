@@ -51,6 +51,7 @@ void Crosswords::loadpuzzle()
     squarepos.assign(squares + 1, {});
     clues.resize(clueLines + 1);
     form.ensureCapacity(squares, clueLines, answerSlotCount(puzzle));
+    session.marked.assign(squares + 1, 0);
 
     for (int idx = 1; idx <= squares; ++idx) {
         form.D[idx].caption.clear();

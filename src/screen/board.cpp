@@ -70,7 +70,9 @@ void Crosswords::drawboard()
             d.visible = true;
             // The numbers and the words through each square are the puzzle's.
             const PuzzleCell &square = puzzle.cell(r, c);
-            d.backColor = square.block ? Colour::Black : Colour::White;
+            sqclue[idx][1] = square.acrossWord;
+            sqclue[idx][2] = square.downWord;
+            markSquare(idx, false);
             showSquare(idx);
 
             Control &dn = form.Dn[idx];
@@ -80,8 +82,6 @@ void Crosswords::drawboard()
                 dn.visible = true;
                 form.bringToFront(dn);
             }
-            sqclue[idx][1] = square.acrossWord;
-            sqclue[idx][2] = square.downWord;
         }
     }
 }
@@ -95,12 +95,13 @@ void Crosswords::highlightgrid()
         form.lblIn[i].visible = false;
         form.lblInn[i].visible = false;
     }
+    session.answerboxes = 0;
 
     const int n = std::clamp(gridsize, 0, Puzzle::MaxSide);
     auto whiteAt = [&](int r, int c) { return !puzzle.cell(r, c).block; };
     int k = 0;
     for (int idx = 1; idx <= n * n && k < boxes; ++idx) {
-        if (form.D[idx].backColor != Colour::Yellow)
+        if (!session.isMarked(idx))
             continue;
         ++k;
         const int r = (idx - 1) / n;
@@ -135,6 +136,25 @@ void Crosswords::highlightgrid()
         in.visible = true;
         form.bringToFront(in);
     }
+    session.answerboxes = k;
+}
+
+bool Crosswords::isDark(int idx) const
+{
+    return idx < 1 || idx >= int(sqclue.size()) || (sqclue[idx][1] == 0 && sqclue[idx][2] == 0);
+}
+
+// A marked square is yellow; pale yellow where it is dark, so the magnified
+// cursor still shows on a black square.
+void Crosswords::markSquare(int idx, bool on)
+{
+    if (idx < 1 || idx >= int(form.D.size()))
+        return;
+    if (session.marked.size() < form.D.size())
+        session.marked.resize(form.D.size());
+    session.marked[idx] = on;
+    const bool dark = isDark(idx);
+    form.D[idx].backColor = on ? (dark ? Colour::PaleYellow : Colour::Yellow) : (dark ? Colour::Black : Colour::White);
 }
 
 // A revealed letter is grey, so that the solver sees what was help.

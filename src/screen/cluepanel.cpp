@@ -54,11 +54,13 @@ void Crosswords::showclues()
     const QChar direction = session.curdir == 1 ? QLatin1Char('A') : QLatin1Char('D');
     int top = 2 * Margin;
     int k = 0;
+    session.panelrows.clear();
     for (int n = 1; n <= clueRows(); ++n) {
         const QString &label = clues[n][1];
         if (!label.startsWith(direction))
             continue;
         ++k;
+        session.panelrows.push_back(n);
         Control &entry = entries[k];
         entry.caption = clues[n][3];
         entry.top = top;

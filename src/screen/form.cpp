@@ -226,6 +226,11 @@ QString kindName(ControlKind kind)
 
 } // namespace
 
+QString alphabetKeyCaption(int k)
+{
+    return k == EmptyingKey ? QStringLiteral("#") : QString(QChar(u'A' + k));
+}
+
 QString quotedText(const QString &text)
 {
     QString out = QStringLiteral("\"");

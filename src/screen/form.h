@@ -63,6 +63,11 @@ QString quotedText(const QString &text);
 // with `before`, only the properties that differ from it.
 QString describeControl(const Control &c, const Control *before = nullptr);
 
+// The on-screen alphabet: keys 0 to 25 are the letters A to Z; the last key,
+// "#", empties the square.
+constexpr int EmptyingKey = 26;
+QString alphabetKeyCaption(int k);
+
 // Lays a square's clue-number label over the top half of the square.
 void placeNumberOver(Control &number, const Control &square);
 

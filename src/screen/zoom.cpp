@@ -100,12 +100,12 @@ void Crosswords::setnozoom()
             key.height = keyh;
             key.top = keytop + r * keyh;
             key.left = Margin + c * keyw;
-            key.caption = QString(QChar(65 + k));
+            key.caption = alphabetKeyCaption(k);
             key.fontSize = fs;
             ++k;
         }
     }
-    form.lblKey[26].caption = QStringLiteral("#");
+    form.lblKey[EmptyingKey].caption = alphabetKeyCaption(EmptyingKey);
 
     // The engine reads the selection out when it returns to the normal view.
     if (session.viewmode == 1) {
@@ -128,6 +128,7 @@ void Crosswords::setzoom()
     for (auto *array : {&form.lblClue, &form.lblIn, &form.lblInn, &form.lblKey})
         for (Control &c : *array)
             c.visible = false;
+    session.answerboxes = 0;
     for (Control *c : {&form.lblBack, &form.shpsel, &form.lbl1[0], &form.lbl1[1], &form.lbl2})
         c->visible = false;
 
@@ -159,17 +160,9 @@ void Crosswords::setzoom()
     }
     const int sq = nearest(board.height / n);
 
-    // The cursor square is the first marked one: yellow on a white square,
-    // pale yellow on a black one.
-    int marker = 0;
-    for (int idx = 1; idx <= squares; ++idx) {
-        Control &d = form.D[idx];
-        if (d.backColor == Colour::PaleYellow)
-            d.backColor = Colour::Yellow;
-        if (d.backColor == Colour::Yellow && marker == 0)
-            marker = idx;
-    }
-    if (marker == 0)
+    // The cursor square is the first marked one; it stays the only one marked.
+    int marker = session.markedSquare(1);
+    if (marker == 0 || marker > squares)
         marker = 1;
     const int r0 = (marker - 1) / n;
     const int c0 = (marker - 1) % n;
@@ -206,8 +199,7 @@ void Crosswords::setzoom()
         d.width = squarepos[idx][2];
         d.height = squarepos[idx][3];
         d.fontSize = sq / 30;
-        if (d.backColor == Colour::Yellow)
-            d.backColor = Colour::White;
+        markSquare(idx, false);
         d.visible = true;
         Control &dn = form.Dn[idx];
         placeNumberOver(dn, d);
@@ -215,8 +207,7 @@ void Crosswords::setzoom()
         form.bringToFront(dn);
     }
 
-    form.D[marker].backColor =
-        sqclue[marker][1] != 0 || sqclue[marker][2] != 0 ? Colour::Yellow : Colour::PaleYellow;
+    markSquare(marker, true);
 }
 
 QString Crosswords::sayzoom()
@@ -230,7 +221,7 @@ QString Crosswords::sayzoom()
     const QString letter = attempt.letter(idx - 1);
     if (!letter.isEmpty())
         s += QLatin1Char('\t') + letter;
-    else if (form.D[idx].backColor == Colour::Yellow)  // the marked cursor on an empty square
+    else if (session.isMarked(idx) && !isDark(idx))  // the marked cursor on an empty square
         s += QLatin1Char('\t') + QStringLiteral("blank");
     if (square.circled)
         s += QStringLiteral("\tcircled");

@@ -57,17 +57,13 @@ void Crosswords::updatedisplay()
             // A revealed square keeps its colours.
             if (attempt.revealed(idx - 1))
                 continue;
-            Control &sq = form.D[idx];
-            if (sq.backColor == Colour::Yellow)
-                sq.backColor = Colour::White;
-            if (sqclue[idx][1] == 0 && sqclue[idx][2] == 0)
-                sq.backColor = Colour::Black;
+            markSquare(idx, false);
         }
         session.currow = std::max(session.currow, 1);
         session.curcol = std::max(session.curcol, 1);
         const int idx = (session.currow - 1) * gridsize + session.curcol;
         if (idx >= 1 && idx <= squares) {
-            form.D[idx].backColor = Colour::Yellow;
+            markSquare(idx, true);
             QString label = QStringLiteral("A%1").arg(sqclue[idx][1]);
             if (label == QLatin1String("A0"))
                 label = QStringLiteral("D%1").arg(sqclue[idx][2]);
@@ -80,23 +76,17 @@ void Crosswords::updatedisplay()
         return;
     }
 
-    if (session.curclue < 0 || session.curclue >= int(form.lblClue.size()))
+    // The current entry of the clue list shown: its display line starts with the clue's number.
+    if (session.curclue < 1 || session.curclue > int(session.panelrows.size()))
         return;
-    const QString caption = form.lblClue[session.curclue].caption;
-    if (caption.size() < 8)
+    const QString line = clues[session.panelrows[session.curclue - 1]][3];
+    if (line.size() < 8)
         return;
-    const int number = leadingNumber(caption.left(caption.size() - 3).trimmed().left(2));
+    const int number = leadingNumber(line.left(line.size() - 3).trimmed().left(2));
 
-    // Paint the answer's squares.
-    for (int idx = 1; idx <= squares; ++idx) {
-        Control &sq = form.D[idx];
-        if (sq.backColor == Colour::Yellow)
-            sq.backColor = Colour::White;
-        if (sqclue[idx][1] == 0 && sqclue[idx][2] == 0)
-            sq.backColor = Colour::Black;
-        if (sqclue[idx][session.curdir] == number)
-            sq.backColor = Colour::Yellow;
-    }
+    // Mark the answer's squares.
+    for (int idx = 1; idx <= squares; ++idx)
+        markSquare(idx, number != 0 && sqclue[idx][session.curdir] == number);
 
     const QString label = (session.curdir == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(number);
     int row = 0;
