@@ -5,7 +5,7 @@
 // high per point; A4, 11906 x 16838 twips).
 #include "print/printlayout.h"
 #include "puzzle/puzzletext.h"
-#include "screen/rounding.h"
+#include "base/rounding.h"
 #include "support/harness.h"
 
 #include <QLoggingCategory>

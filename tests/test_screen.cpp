@@ -3,7 +3,7 @@
 // Layout arithmetic of the screen: stretching, the board, the answer line, the
 // clue panel and the magnified views, measured with the fixed-width double
 // (a character is 10 twips wide per point, a line 20 twips high per point).
-#include "screen/rounding.h"
+#include "base/rounding.h"
 #include "support/harness.h"
 
 #include <gtest/gtest.h>

@@ -119,7 +119,7 @@ public:
     void lblClue_Click(int k);
     void lblClue_MouseDown(int k, int button);
 
-    // ---- Puzzle data (puzzle/) ----------------------------------------------
+    // ---- Puzzle data (engine/loadpuzzle.cpp, ownpuzzles.cpp) ----
     void loadCatalogue();
     // Menu numbers 1.. of the built-in puzzles; the solver's follow them.
     int builtInCount() const { return std::max(0, int(puzlist.size()) - 2); }
@@ -140,7 +140,7 @@ public:
     // its text cannot be read.
     const Puzzle &menuPuzzle(int n);
 
-    // ---- Speech (speech/) -----------------------------------------------------
+    // ---- Speech (engine/speech.cpp, sound.cpp, phrases.cpp, help.cpp) ----
     void sayit(const QString &say);
     void sayit2(const QString &say);
     void speechStep();
@@ -206,7 +206,7 @@ public:
     // taken, and waits behind a key the engine posted.
     void postUserKey(int key, int mods = Mod::None);
 
-    // ---- Persistence (store/) -------------------------------------------------
+    // ---- Persistence (engine/progress.cpp, paths.cpp, settings.cpp) ----
     QString progressFile(int n) const;
     void savefile();
     // The saved progress of puzzle n (or what a failed save kept of it); the
@@ -218,13 +218,13 @@ public:
     QString completedSentence() const;
     void readSettings();
     void writeSettings();
-    // Solving (store/progress.cpp): true when the last savefile could not write
+    // Solving (engine/progress.cpp): true when the last savefile could not write
     // the progress file. Whoever speaks after a save calls queueSaveFailure,
     // which appends "sorry, your progress could not be saved" as its own phrase.
     bool savefailed = false;
     void queueSaveFailure();
     static QString saveFailurePhrase();
-    // Fault handling (store/progress.cpp): by progress file path, what a
+    // Fault handling (engine/progress.cpp): by progress file path, what a
     // failed save could not write. Reopening the puzzle and the status scan use
     // it in place of the file until a save of that puzzle succeeds. (By path,
     // not menu number: the solver's puzzles are renumbered when files come.)
@@ -237,7 +237,7 @@ public:
     // of them fails again.
     bool saveUnsaved();
 
-    // ---- Solving aids (aids/) -------------------------------------------------
+    // ---- Solving aids (engine/answers.cpp, check.cpp, completion.cpp) ----
     void checkwork();
     void showanswer();
     void clearpuzzle();
@@ -246,7 +246,7 @@ public:
     // Shift+F2 in it; names a locked file as such.
     QString noSolutionPhrase() const;
 
-    // ---- Printing (print/) ----------------------------------------------------
+    // ---- Printing (engine/askprint.cpp, print/printjobs.cpp) ----
     void askprint(int shifted);
     void printit();
     void printit1();

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 // The puzzle menu: walking the puzzles, hearing their status, opening one.
 #include "engine/crosswords.h"
-#include "screen/rounding.h"
+#include "base/rounding.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // the order of their file names, read again whenever the game returns to its
 // menu and when another copy of the program hands files over.
 #include "engine/crosswords.h"
-#include "engine/logging.h"
+#include "base/logging.h"
 #include "puzzle/puzzlefile.h"
 
 #include <QSet>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 #include "engine/crosswords.h"
-#include "engine/logging.h"
+#include "base/logging.h"
 
 namespace {
 

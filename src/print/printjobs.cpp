@@ -5,12 +5,12 @@
 // printlayout.h; every text is measured by the printer when it is needed, in
 // the font the printer holds at that moment.
 #include "engine/crosswords.h"
-#include "engine/logging.h"
+#include "base/logging.h"
 #include "print/printer.h"
 #include "print/printlayout.h"
 #include "puzzle/ansi.h"
 #include "puzzle/resourcestore.h"
-#include "screen/rounding.h"
+#include "base/rounding.h"
 
 using namespace PrintLayout;
 

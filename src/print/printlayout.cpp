@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 #include "print/printlayout.h"
 
-#include "screen/rounding.h"
+#include "base/rounding.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 // The board squares, their numbers, the answer line and the selection frame.
 #include "engine/crosswords.h"
-#include "screen/rounding.h"
+#include "base/rounding.h"
 #include "screen/textmeasure.h"
 #include "screen/viewlayout.h"
 

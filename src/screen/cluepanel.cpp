@@ -3,7 +3,7 @@
 // The clue panel: the heading, one entry per clue of the current direction.
 #include "engine/crosswords.h"
 #include "screen/numbertext.h"
-#include "screen/rounding.h"
+#include "base/rounding.h"
 #include "screen/textmeasure.h"
 
 namespace {

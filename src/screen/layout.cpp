@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 // Stretching the design layout to the screen, and fitting the clue panel's text.
 #include "engine/crosswords.h"
-#include "screen/rounding.h"
+#include "base/rounding.h"
 #include "screen/textmeasure.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 #include "screen/viewlayout.h"
 
-#include "screen/rounding.h"
+#include "base/rounding.h"
 
 #include <algorithm>
 #include <cmath>

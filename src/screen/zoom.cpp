@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 // The frame of the normal view and the full-screen and magnified views.
 #include "engine/crosswords.h"
-#include "screen/rounding.h"
+#include "base/rounding.h"
 #include "screen/textmeasure.h"
 #include "screen/viewlayout.h"
 

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 #include "speech/announcer.h"
 
-#include "engine/logging.h"
+#include "base/logging.h"
 #include "speech/speakable.h"
 #include "speech/voice.h"
 

@@ -5,7 +5,7 @@
 // layout means them to be, at common screen sizes.
 #include "engine/crosswords.h"
 #include "platform/qttextmeasure.h"
-#include "screen/rounding.h"
+#include "base/rounding.h"
 #include "support/doubles.h"
 
 #include <QFont>

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 // The spoken description of the current clue, and spelling a text aloud.
 #include "engine/crosswords.h"
-#include "engine/textnumber.h"
+#include "base/textnumber.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
-#include "engine/logging.h"
+#include "base/logging.h"
 
 Q_LOGGING_CATEGORY(lcSpeech, "crosswords.speech")
 Q_LOGGING_CATEGORY(lcSound, "crosswords.sound")
