@@ -54,7 +54,7 @@ void Crosswords::updatedisplay()
         // Magnified views and the chooser: the cursor square decides the clue;
         // nothing is said here.
         for (int idx = 1; idx <= squares; ++idx) {
-            // A revealed square keeps its colours.
+            // A revealed square keeps its mark.
             if (attempt.revealed(idx - 1))
                 continue;
             markSquare(idx, false);
