@@ -59,8 +59,6 @@ public:
     // ---- Shared state of all windows --------------------------------------
     QString curform;     // "Crosswords" while the main window has the keyboard
     QString keycode;     // mailbox: "" or Chr(key) + Chr(48 + modifier mask)
-    QString keywaiting;  // a user key that came while the engine's own key was in the mailbox
-    QString tempdir;     // progress folder, with a trailing '/'
     int voice = 0;       // index into the installed voices
     QString voicename;   // the chosen voice by name, from the settings file ("" when not stored)
     int speed = 2;       // 0 very slow .. 4 very fast
@@ -82,7 +80,6 @@ public:
     static constexpr int MinClueRows = 100, MinSquares = 225;
     std::vector<std::array<QString, 4>> clues;  // 0 text, 1 label, 2 answer, 3 display line
     std::vector<std::array<int, 3>> sqclue;     // (idx,1) across number, (idx,2) down number
-    std::vector<std::array<int, 4>> squarepos;
     // Rows of the clue table and squares of the board in use; boxes of the answer line.
     int clueRows() const { return int(clues.size()) - 1; }
     int squareCount() const { return std::min(gridsize * gridsize, int(form.D.size()) - 1); }
@@ -120,7 +117,6 @@ public:
     void lblClue_MouseDown(int k, int button);
 
     // ---- Puzzle data (engine/loadpuzzle.cpp, ownpuzzles.cpp) ----
-    void loadCatalogue();
     // Menu numbers 1.. of the built-in puzzles; the solver's follow them.
     int builtInCount() const { return std::max(0, int(puzlist.size()) - 2); }
     // The solver's puzzle with menu number n, or null for a built-in one.
@@ -142,27 +138,16 @@ public:
 
     // ---- Speech (engine/speech.cpp, sound.cpp, phrases.cpp, help.cpp) ----
     void sayit(const QString &say);
-    void sayit2(const QString &say);
-    void speechStep();
     void changevoice(int back);
     void changespeed();
     void applyVoiceSettings();
-    // Voices joined the list: a voice kept by name that was missing at
-    // start-up is selected now.
-    void voicesChanged();
     void updatedisplay();
     void spellit(QString s);
     void playwave(const QString &name);
     void boundary();
-    void sayhelp();
-    // The reading of clue row `row` (its label, lengths, text and the letters
-    // now on the board), as queued when the clue becomes current. `complete`
-    // tells whether every square of the answer holds a letter.
-    QString clueReading(int row, bool *complete = nullptr);
 
     // ---- Screen (screen/) -----------------------------------------------------
     void setscreen();
-    void resizescreen(double XX, double yy);
     void parse(QString &text, std::array<QString, 11> &lines);
     void scaleclues();
     void drawboard();
@@ -172,20 +157,72 @@ public:
     // the attempt holds.
     void showSquare(int idx);
     void showSlot(int k);
-    // Square idx has no word through it: a block (or a square no answer uses).
-    bool isDark(int idx) const;
     // Marks or unmarks square idx and paints its background to match.
     void markSquare(int idx, bool on);
     void showclues();
     void setnozoom();
     void setzoom();
     QString sayzoom();
-    // The menu screen: picture, instruction strip and the two on-screen buttons.
-    void showMenuScreen();
     // The selection frame 150 twips outside a control on every side, sent to the back.
     void frameAround(const Control &c);
 
-    // ---- Engine phases (engine/) ----------------------------------------------
+    // ---- Engine (engine/) ----
+    // A key of the engine's own: it goes ahead of any user key not yet taken.
+    void postKey(int key, int mods = Mod::None);
+
+    // ---- Persistence (engine/progress.cpp, paths.cpp, settings.cpp) ----
+    QString progressFile(int n) const;
+    void savefile();
+    void puzstatus();
+    void readSettings();
+    void writeSettings();
+    // Solving (engine/progress.cpp): true when the last savefile could not write
+    // the progress file. Whoever speaks after a save calls queueSaveFailure,
+    // which appends "sorry, your progress could not be saved" as its own phrase.
+    bool savefailed = false;
+    // Fault handling (engine/progress.cpp): by progress file path, what a
+    // failed save could not write. Reopening the puzzle and the status scan use
+    // it in place of the file until a save of that puzzle succeeds. (By path,
+    // not menu number: the solver's puzzles are renumbered when files come.)
+    QMap<QString, QByteArray> unsaved;
+
+    // ---- Solving aids (engine/answers.cpp, check.cpp, completion.cpp) ----
+    void checkwork();
+    void checkend();
+
+
+private:
+    // The steps the events above run; tests see their effects through the
+    // events, the form, the session and the services.
+    QString keywaiting;  // a user key that came while the engine's own key was in the mailbox
+    QString tempdir;     // progress folder, with a trailing '/'
+    std::vector<std::array<int, 4>> squarepos;
+
+    void loadCatalogue();
+    // A key of the user's (keyboard or click): it replaces a user key not yet
+    // taken, and waits behind a key the engine posted.
+    void postUserKey(int key, int mods = Mod::None);
+
+    // Speech
+    void sayit2(const QString &say);
+    void speechStep();
+    // Voices joined the list: a voice kept by name that was missing at
+    // start-up is selected now.
+    void voicesChanged();
+    void sayhelp();
+    // The reading of clue row `row` (its label, lengths, text and the letters
+    // now on the board), as queued when the clue becomes current. `complete`
+    // tells whether every square of the answer holds a letter.
+    QString clueReading(int row, bool *complete = nullptr);
+
+    // Screen
+    void resizescreen(double XX, double yy);
+    // Square idx has no word through it: a block (or a square no answer uses).
+    bool isDark(int idx) const;
+    // The menu screen: picture, instruction strip and the two on-screen buttons.
+    void showMenuScreen();
+
+    // Key phases of the tick
     void zoomKeys(int key);
     Flow menuPhase(int key, int mods);
     Flow clueListPhase(int key, int mods);
@@ -200,35 +237,16 @@ public:
     // Speaks the question, then asks with the modal box; true for OK. Any
     // other key pressed in the box cuts the speech and repeats how to answer.
     bool confirmAloud(const QString &question, const QString &box);
-    // A key of the engine's own: it goes ahead of any user key not yet taken.
-    void postKey(int key, int mods = Mod::None);
-    // A key of the user's (keyboard or click): it replaces a user key not yet
-    // taken, and waits behind a key the engine posted.
-    void postUserKey(int key, int mods = Mod::None);
 
-    // ---- Persistence (engine/progress.cpp, paths.cpp, settings.cpp) ----
-    QString progressFile(int n) const;
-    void savefile();
+    // Persistence
     // The saved progress of puzzle n (or what a failed save kept of it); the
     // file is made, empty, when missing.
     QByteArray progressBytes(int n);
-    void puzstatus();
     int completedCount() const;
     // "You have successfully completed N puzzle(s)"
     QString completedSentence() const;
-    void readSettings();
-    void writeSettings();
-    // Solving (engine/progress.cpp): true when the last savefile could not write
-    // the progress file. Whoever speaks after a save calls queueSaveFailure,
-    // which appends "sorry, your progress could not be saved" as its own phrase.
-    bool savefailed = false;
     void queueSaveFailure();
     static QString saveFailurePhrase();
-    // Fault handling (engine/progress.cpp): by progress file path, what a
-    // failed save could not write. Reopening the puzzle and the status scan use
-    // it in place of the file until a save of that puzzle succeeds. (By path,
-    // not menu number: the solver's puzzles are renumbered when files come.)
-    QMap<QString, QByteArray> unsaved;
     // Writes progress file n whole or not at all; false (and the bytes kept in
     // `unsaved`) when it cannot be written.
     bool writeProgress(int n, const QByteArray &bytes);
@@ -237,21 +255,18 @@ public:
     // of them fails again.
     bool saveUnsaved();
 
-    // ---- Solving aids (engine/answers.cpp, check.cpp, completion.cpp) ----
-    void checkwork();
+    // Solving aids
     void showanswer();
     void clearpuzzle();
-    void checkend();
     // Said when a puzzle without its solution is opened, and for F2 and
     // Shift+F2 in it; names a locked file as such.
     QString noSolutionPhrase() const;
 
-    // ---- Printing (engine/askprint.cpp, print/printjobs.cpp) ----
+    // Printing (engine/askprint.cpp, print/printjobs.cpp)
     void askprint(int shifted);
     void printit();
     void printit1();
 
-private:
     void clearMailbox();
 
     QHash<int, Puzzle> m_menuPuzzles;  // menuPuzzle's store, built-in puzzles only
