@@ -222,18 +222,8 @@ protected:
         const int c = (idx - 1) % side();
         return r == c && rows[r][c] != QLatin1Char('#');
     }
-    // Entry k of the panel is the k-th clue of the list: its display line,
-    // wrapped or not.
+    // Entry k of the panel, unwrapped: the display line of the k-th clue of the list.
     QString unwrapped(int k) { return h.g().form.lblClue[k].caption.replace(QStringLiteral("\n       "), " "); }
-    QString displayLine(int k)
-    {
-        Crosswords &g = h.g();
-        const QChar letter = g.session.curdir == 1 ? QLatin1Char('A') : QLatin1Char('D');
-        for (int n = 1, seen = 0; n <= g.clueRows(); ++n)
-            if (g.clues[n][1].startsWith(letter) && ++seen == k)
-                return g.clues[n][3];
-        return QString();
-    }
     // The panel at a font no smaller than the floor, its shown entries one
     // unbroken run inside the panel that holds the current clue, in yellow,
     // and its neighbours; every entry the clue of its place in the list.
@@ -253,7 +243,7 @@ protected:
         bool runEnded = false;
         for (int k = 1; k <= count; ++k) {
             const Control &e = f.lblClue[k];
-            EXPECT_EQ(unwrapped(k), displayLine(k)) << k;
+            EXPECT_EQ(unwrapped(k), g.clues[g.session.panelrows[k - 1]][3]) << k;
             EXPECT_GE(e.fontSize, MinClueFontSize) << k;
             if (!e.visible) {
                 runEnded = runEnded || top > f.lblClue[0].top;

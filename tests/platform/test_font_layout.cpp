@@ -97,7 +97,7 @@ TEST_P(RealFontSizes, AnswerBoxesHoldAWideLetter)
 {
     RealFontScreen s(GetParam().width(), GetParam().height());
     for (int idx = 1; idx <= 13; ++idx)
-        s.g.form.D[idx].backColor = Colour::Yellow;
+        s.g.markSquare(idx, true);
     s.g.highlightgrid();
     const Control &box = s.g.form.lblIn[1];
     const double w = s.measure.textWidth(QStringLiteral("W"), box.fontSize);
