@@ -420,7 +420,7 @@ TEST(ScreenClues, EntriesAreWrappedAndStackedWithoutGapsOverThePanel)
     EXPECT_EQ(f.lblClue[1].caption, QStringLiteral("  1 Short clue 1 (5)"));  // fits: unchanged
 }
 
-TEST(ScreenClues, NoVisibleEntryLeavesEverythingAsItWasAndTheSizeNeverDropsBelowOnePoint)
+TEST(ScreenClues, NoVisibleEntryLeavesEverythingAsItWasAndTheSizeNeverDropsBelowTheFloor)
 {
     Screen s;
     for (int i = 1; i <= 100; ++i)
@@ -430,16 +430,21 @@ TEST(ScreenClues, NoVisibleEntryLeavesEverythingAsItWasAndTheSizeNeverDropsBelow
     s.g.scaleclues();
     EXPECT_EQ(s.g.form, before);
 
-    // A tiny panel with many clues: the smallest size is 1 point.
+    // A tiny panel with many clues: the size stops at the floor, and the
+    // panel shows what it has room for, the current clue alone.
     s.g.form.board.height = 30;
     s.g.form.lblClue[0].width = 100000;
     for (int i = 1; i <= 40; ++i) {
         s.g.form.lblClue[i].visible = true;
         s.g.form.lblClue[i].caption = QStringLiteral("  %1 Clue").arg(i);
     }
+    s.g.session.curclue = 5;
     s.g.scaleclues();
-    EXPECT_EQ(s.g.form.lblClue[1].fontSize, 1);
-    EXPECT_EQ(s.g.form.fontSize, 1);
+    EXPECT_EQ(s.g.form.lblClue[1].fontSize, MinClueFontSize);
+    EXPECT_EQ(s.g.form.fontSize, MinClueFontSize);
+    for (int i = 1; i <= 40; ++i)
+        EXPECT_EQ(s.g.form.lblClue[i].visible, i == 5) << i;
+    EXPECT_EQ(s.g.form.lblClue[5].top, nearest(s.g.form.lblClue[0].top));
 }
 
 TEST(ScreenClues, PanelHeadingCompletionAndSelection)

@@ -160,6 +160,10 @@ public:
     // Marks or unmarks square idx and paints its background to match.
     void markSquare(int idx, bool on);
     void showclues();
+    // When the clue list is longer than the panel holds at the smallest clue
+    // size, shows the run of whole entries around entry `current` and hides
+    // the others; a list that fits is left as it is.
+    void showClueRun(int current);
     void setnozoom();
     void setzoom();
     QString sayzoom();
@@ -274,6 +278,13 @@ private:
     QList<RejectedPuzzleFile> m_unreadAtStart;  // said after the welcome
     QHash<QString, int> m_loggedOwn;          // file name -> menu number last logged
     QHash<QString, QString> m_loggedRejected;  // file name -> reason last logged
+    // The clue panel's list as scaleclues last laid it out: its entries, and
+    // whether only a run of them around the current clue is shown.
+    struct CluePanelList {
+        int entries = 0;
+        bool windowed = false;
+    };
+    CluePanelList m_clueList;
     bool m_inTick = false;
     bool m_engineKey = false;     // the key in the mailbox is one the engine posted
 };

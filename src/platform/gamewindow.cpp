@@ -38,6 +38,29 @@ void fillBand(QPainter &p, const QRectF &r, qreal band, const QColor &colour)
     p.fillPath(ring, colour);
 }
 
+// The line width of a square's border: a single line, a little heavier on
+// the large magnified squares.
+int borderWidth(const QRectF &r)
+{
+    return std::clamp(int(std::min(r.width(), r.height()) / 40), 1, 6);
+}
+
+// A circled square's ring, just inside its border, in black or white,
+// whichever reads on the square's inside; it grows with the square so that
+// it stays clear at every magnification.
+void drawRing(QPainter &p, const QRectF &square, std::uint32_t inside)
+{
+    const qreal side = std::min(square.width(), square.height());
+    const qreal width = std::clamp<qreal>(side / 24, 1.0, 8.0);
+    const qreal inset = borderWidth(square) + width / 2;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(toColor(Palette::windowTextOn(inside)), width));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(square.adjusted(inset, inset, -inset, -inset));
+    p.restore();
+}
+
 // A label shows "&&" as "&"; a single "&" marks a mnemonic and is not shown.
 QString displayText(const QString &caption)
 {
@@ -374,13 +397,15 @@ void GameWindow::paintControl(QPainter &p, const Control &c)
         p.fillRect(r, toColor(c.backColor));
     }
     if (c.border) {
-        // A single line, a little heavier on the large magnified squares.
-        const int w = std::clamp(int(std::min(r.width(), r.height()) / 40), 1, 6);
+        const int w = borderWidth(r);
         p.setPen(QPen(Qt::black, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         p.setBrush(Qt::NoBrush);
         const qreal half = w / 2.0;
         p.drawRect(r.adjusted(half, half, -half - (w == 1 ? 1 : 0), -half - (w == 1 ? 1 : 0)));
     }
+    // Under the letter, and under the clue number, which is a control in front.
+    if (square && c.circled)
+        drawRing(p, r, c.backColor == Colour::PaleYellow ? Colour::Black : c.backColor);
     const QString text = displayText(c.caption);
     if (text.trimmed().isEmpty())
         return;

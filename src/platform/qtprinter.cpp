@@ -203,6 +203,19 @@ void QtPrinter::drawFilledBox(double x1, double y1, double x2, double y2)
     m_painter.fillRect(box.normalized(), Qt::black);
 }
 
+void QtPrinter::drawEllipse(double x1, double y1, double x2, double y2)
+{
+    if (!painting())
+        return;
+    const QRectF box(QPointF(toDevice(x1), toDevice(y1)), QPointF(toDevice(x2), toDevice(y2)));
+    m_painter.save();
+    m_painter.setRenderHint(QPainter::Antialiasing, true);
+    m_painter.setPen(QPen(Qt::black, m_lineThickness));
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawEllipse(box.normalized());
+    m_painter.restore();
+}
+
 void QtPrinter::endDocument()
 {
     // A document with nothing drawn on it is still a (blank) sheet.

@@ -35,6 +35,9 @@ public:
     virtual void setLineThickness(int pixels) = 0;
     virtual void drawLine(double x1, double y1, double x2, double y2) = 0;
     virtual void drawFilledBox(double x1, double y1, double x2, double y2) = 0;
+    // The outline of the ellipse inside the box (x1, y1)-(x2, y2), in the
+    // current line thickness: a circle when the box is square.
+    virtual void drawEllipse(double x1, double y1, double x2, double y2) = 0;
     virtual void endDocument() = 0;
     // True once an operation of the current job has failed; the job stops.
     virtual bool failed() const = 0;

@@ -49,6 +49,7 @@ public:
     void thickness(int pixels) { m_p.setLineThickness(pixels); check(); }
     void line(double x1, double y1, double x2, double y2) { m_p.drawLine(x1, y1, x2, y2); check(); }
     void box(double x1, double y1, double x2, double y2) { m_p.drawFilledBox(x1, y1, x2, y2); check(); }
+    void ellipse(double x1, double y1, double x2, double y2) { m_p.drawEllipse(x1, y1, x2, y2); check(); }
     void end()
     {
         m_p.endDocument();
@@ -121,9 +122,9 @@ void drawGridLines(Sheet &s, const GridGeometry &g, int gridsize)
     }
 }
 
-// Black squares filled; in the white ones the player's letter, centred and
-// hanging from the top edge, and the clue number at a third of the letter
-// size in the top-left corner.
+// Black squares filled; in the white ones the circle of a circled square,
+// then over it the player's letter, centred and hanging from the top edge,
+// and the clue number at a third of the letter size in the top-left corner.
 void drawSquares(Sheet &s, const GridGeometry &g, const Crosswords &game)
 {
     s.bold();
@@ -137,6 +138,11 @@ void drawSquares(Sheet &s, const GridGeometry &g, const Crosswords &game)
             if (square.block) {
                 s.box(x, y, x + g.square, y + g.square);
                 continue;
+            }
+            if (square.circled) {
+                const double inset = circleInset(g.square);
+                s.thickness(kCircleThickness);
+                s.ellipse(x + inset, y + inset, x + g.square - inset, y + g.square - inset);
             }
             const QString letter = game.attempt.letter(k - 1).toUpper();
             if (!letter.isEmpty()) {

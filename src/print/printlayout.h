@@ -15,6 +15,7 @@ namespace PrintLayout {
 inline const QString kTitle = QStringLiteral("Quorel Crosswords (Vol. 3)");
 inline constexpr double kGridLeft = 500;
 inline constexpr int kLineThickness = 10;
+inline constexpr int kCircleThickness = 5;  // a circled square's ring: half a grid line
 inline constexpr double kMeasureSize = 18;  // every fitting measures at 18 points
 inline constexpr double kFooterSize = 14;
 inline constexpr int kFirstClueSize = 35;   // the one-sheet column tries 35 points first
@@ -40,6 +41,13 @@ int fitTextSize(double heightAt18, double widthAt18, double bandHeight, double b
 // The letters' size: a "W" (measured at 18 points, bold) a little wider than
 // the square, so a letter fills it.
 int letterSize(int square, double widthOfWAt18);
+
+// How far a circled square's ring keeps inside the square's edges: clear of
+// the grid lines, as large as the square allows.
+inline double circleInset(int square)
+{
+    return square / 16.0;
+}
 
 // A clue's display line as printed: its first "&&" becomes "&".
 QString printedClue(QString displayLine);

@@ -52,6 +52,9 @@ void Crosswords::drawboard()
         form.D[i].visible = false;
         form.Dn[i].visible = false;
     }
+    // Squares beyond this board keep no circle of an earlier, larger one.
+    for (Control &d : form.D)
+        d.circled = false;
     if (n == 0)
         return;
 
@@ -73,6 +76,7 @@ void Crosswords::drawboard()
             sqclue[idx][1] = square.acrossWord;
             sqclue[idx][2] = square.downWord;
             markSquare(idx, false);
+            d.circled = square.circled && !square.block;
             showSquare(idx);
 
             Control &dn = form.Dn[idx];
@@ -197,15 +201,21 @@ void Crosswords::highlightclue(int idx)
     // that first, or a clue wrapped early in its line would never match.
     const QString wanted = clues[row][3].left(10);
     const QString wrap = QStringLiteral("\n       ");
+    int selected = 0;
     for (std::size_t i = 1; i < form.lblClue.size(); ++i) {
         Control &entry = form.lblClue[i];
         if (entry.backColor == Colour::Yellow)
             entry.backColor = Colour::White;
         const QString start = QString(entry.caption).replace(wrap, QStringLiteral(" ")).left(10);
         // A square whose clue is missing from the list selects nothing.
-        if (row > 0 && start == wanted)
+        if (row > 0 && start == wanted) {
             entry.backColor = Colour::Yellow;
+            selected = int(i);
+        }
     }
+    // A long list shows the part around the clue just selected.
+    if (selected > 0)
+        showClueRun(selected);
 }
 
 void Crosswords::frameAround(const Control &c)

@@ -293,6 +293,10 @@ QString describeControl(const Control &c, const Control *before)
     add("transparent", &Control::transparent, QString::number(c.transparent));
     add("border", &Control::border, QString::number(c.border));
     add("centred", &Control::centred, QString::number(c.centred));
+    // Only the few squares that have a circle say so: every other control
+    // reads as it always has.
+    if (c.circled || (before && before->circled))
+        add("circled", &Control::circled, QString::number(c.circled));
     add("z", &Control::z, QString::number(c.z));
     return words.join(QLatin1Char(' '));
 }

@@ -50,6 +50,7 @@ struct Control {
     bool transparent = false;  // no background painted
     bool border = false;       // thin single border
     bool centred = false;      // text centred
+    bool circled = false;      // a board square that shows a circle under its letter
     int z = 0;                 // paint order: higher is in front
 
     bool operator==(const Control &) const = default;
@@ -74,6 +75,11 @@ void placeNumberOver(Control &number, const Control &square);
 // A clue number's font size as a share of its square's height: its digits,
 // bold, are then a third of the square high, readable with low vision.
 constexpr double NumberFontShare = 0.45;
+// The smallest size of the clue panel's text, in points: the smallest that
+// any built-in puzzle's panel uses on the reference screen of 1024 x 768
+// pixels (a platform test measures it over all of them). A longer list is
+// not shrunk below it; the panel shows the entries around the current clue.
+constexpr int MinClueFontSize = 15;
 // The square's letter is drawn in the part of the square below this share of
 // its height, clear of the number.
 constexpr double LetterAreaTop = 0.4;

@@ -6,6 +6,7 @@
 #include "screen/textmeasure.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -84,9 +85,11 @@ void Crosswords::scaleclues()
 {
     auto &entries = form.lblClue;
     const auto last = entries.size() - 1;
+    // The list is the entries showclues has just shown.
     int count = 0;
     for (std::size_t i = 1; i <= last; ++i)
         count += entries[i].visible ? 1 : 0;
+    m_clueList = {count, false};
     // An empty list has nothing to fit.
     if (count == 0)
         return;
@@ -97,9 +100,8 @@ void Crosswords::scaleclues()
     form.fontSize = 10;
     const double h10 = svc.measure.textHeight(QStringLiteral("Ay"), form.fontSize);
     // First estimate: one line per clue must fit in the clue's share of the panel.
-    while (h10 * fs / 9 > slot && fs >= 1)
+    while (h10 * fs / 9 > slot && fs > MinClueFontSize)
         --fs;
-    fs = std::max(fs, 1);
 
     const double width = entries[0].width;
     auto tooWide = [&](const QString &s) { return svc.measure.textWidth(s, form.fontSize) * 1.1 > width; };
@@ -116,9 +118,7 @@ void Crosswords::scaleclues()
     for (;;) {
         form.fontSize = fs;
         total = 0;
-        for (std::size_t i = 1; i <= last; ++i) {
-            if (!entries[i].visible)
-                continue;
+        for (int i = 1; i <= count; ++i) {
             int nl = 1;
             if (tooWide(entries[i].caption)) {
                 QString text = entries[i].caption;
@@ -129,19 +129,25 @@ void Crosswords::scaleclues()
         }
         if (total * svc.measure.textHeight(QStringLiteral("Ay"), form.fontSize) <= panelHeight)
             break;
-        // The smallest size is kept even if the panel still overflows.
-        if (fs <= 1)
+        // Below the smallest readable size the list is not shrunk further: the
+        // panel shows the part of it around the current clue.
+        if (fs <= MinClueFontSize) {
+            m_clueList.windowed = true;
             break;
+        }
         --fs;
     }
-    total = std::max(total, 1);
 
+    // A list that fits is stretched over the whole panel; a longer one gets
+    // lines of the text's own height, as many as the panel holds.
+    int lh = nearest(panelHeight / std::max(total, 1));
+    if (m_clueList.windowed) {
+        const double line = svc.measure.textHeight(QStringLiteral("Ay"), form.fontSize);
+        lh = nearest(panelHeight / std::max(1.0, std::floor(panelHeight / line)));
+    }
     int top = nearest(entries[0].top);
-    const int lh = nearest(panelHeight / total);
-    for (std::size_t i = 1; i <= last; ++i) {
+    for (int i = 1; i <= count; ++i) {
         Control &entry = entries[i];
-        if (!entry.visible)
-            continue;
         int nl = 1;
         if (tooWide(entry.caption)) {
             QString text = entry.caption;
@@ -159,5 +165,46 @@ void Crosswords::scaleclues()
         entry.height = nl * lh;
         entry.top = top;
         top += lh * nl;
+    }
+    if (m_clueList.windowed)
+        showClueRun(session.curclue);
+}
+
+void Crosswords::showClueRun(int current)
+{
+    if (!m_clueList.windowed)
+        return;
+    auto &entries = form.lblClue;
+    const int count = std::min(m_clueList.entries, int(entries.size()) - 1);
+    current = std::clamp(current, 1, count);
+    const double room = form.board.height;
+    auto height = [&](int i) { return entries[i].height; };
+
+    // The current entry, then one more after and one more before it in turn,
+    // while whole entries fit: the entries next to the current one are shown
+    // whenever there is room for them.
+    int first = current;
+    int lastShown = current;
+    double used = height(current);
+    for (bool grew = true; grew;) {
+        grew = false;
+        if (lastShown < count && used + height(lastShown + 1) <= room) {
+            used += height(++lastShown);
+            grew = true;
+        }
+        if (first > 1 && used + height(first - 1) <= room) {
+            used += height(--first);
+            grew = true;
+        }
+    }
+
+    double top = nearest(entries[0].top);
+    for (int i = 1; i <= count; ++i) {
+        Control &entry = entries[i];
+        entry.visible = i >= first && i <= lastShown;
+        if (!entry.visible)
+            continue;
+        entry.top = top;
+        top += entry.height;
     }
 }

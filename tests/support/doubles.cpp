@@ -150,6 +150,11 @@ void RecordingPrinter::drawFilledBox(double x1, double y1, double x2, double y2)
     record(QStringLiteral("box %1 %2 %3 %4").arg(x1).arg(y1).arg(x2).arg(y2));
 }
 
+void RecordingPrinter::drawEllipse(double x1, double y1, double x2, double y2)
+{
+    record(QStringLiteral("ellipse %1 %2 %3 %4").arg(x1).arg(y1).arg(x2).arg(y2));
+}
+
 void RecordingPrinter::endDocument()
 {
     record(QStringLiteral("end"));

@@ -148,6 +148,7 @@ public:
     void setLineThickness(int pixels) override;
     void drawLine(double x1, double y1, double x2, double y2) override;
     void drawFilledBox(double x1, double y1, double x2, double y2) override;
+    void drawEllipse(double x1, double y1, double x2, double y2) override;
     void endDocument() override;
     bool failed() const override { return failing || m_failed; }
     QString lastDestination() const override { return QStringLiteral("recorder"); }
