@@ -126,7 +126,7 @@ TEST_F(OwnPuzzles, TheNextStartStillNamesTheFilesThatCouldNotBeRead)
     put("notes.jpz", "not a crossword");
     startInMenu();
     const QStringList firstWelcome = h.spoken();
-    ASSERT_TRUE(QFileInfo::exists(h.g().tempdir + "puzzle-index"));
+    ASSERT_TRUE(QFileInfo::exists(h.g().env.stateDir + "puzzle-index"));
 
     LogCapture log("crosswords.puzzles=true");
     Harness next;
