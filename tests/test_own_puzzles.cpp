@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 // The solver's own crossword files in the menu, after the built-in puzzles.
+#include "puzzle/puzzlefile.h"
 #include "solving_fixture.h"
 #include "support/logcapture.h"
 #include "writers.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <gtest/gtest.h>
@@ -116,6 +118,62 @@ TEST_F(OwnPuzzles, AFileHandedOverIsNamedWithItsNumberAndCountsInTheCompletedSen
                 putLetter(h.g(), r * p.width() + c + 1, p.cell(r, c).solution);
     h.say(Key::F12);
     EXPECT_EQ(h.say(Key::Space), QStringList{"You have successfully completed 1 puzzle"});
+}
+
+TEST_F(OwnPuzzles, TheNextStartStillNamesTheFilesThatCouldNotBeRead)
+{
+    put("a.ipuz", writeIpuz(testPuzzle(15)));
+    put("notes.jpz", "not a crossword");
+    startInMenu();
+    const QStringList firstWelcome = h.spoken();
+    ASSERT_TRUE(QFileInfo::exists(h.g().env.stateDir + "puzzle-index"));
+
+    LogCapture log("crosswords.puzzles=true");
+    Harness next;
+    next.g().env.puzzlesDir = folder;
+    next.g().env.stateDir = h.g().env.stateDir;
+    next.start();
+    next.drain();
+    EXPECT_EQ(next.spoken(), firstWelcome);
+    EXPECT_EQ(firstWelcome.mid(1), (QStringList{"You also have 1 puzzle of your own",
+                                                "A puzzle file could not be read: notes.jpz",
+                                                "this is not a crossword file"}));
+    EXPECT_TRUE(log.lines().contains("crosswords.puzzles: added: a.ipuz as 3"));
+    EXPECT_TRUE(log.lines().contains("crosswords.puzzles: rejected: notes.jpz: this is not a crossword file"));
+}
+
+TEST_F(OwnPuzzles, AFileGoneSinceTheScanIsNamedInsteadOfOpenedButAnOpenPuzzleStaysPlayable)
+{
+    put("a.ipuz", writeIpuz(testPuzzle(15)));
+    put("b.puz", writePuz(testPuzzle(21)));
+    startInMenu();
+    h.spoken();
+
+    // a.ipuz goes while the menu lists it: named when reached and when
+    // opened, and the game stays in the menu.
+    ASSERT_TRUE(QFile::remove(folder + "a.ipuz"));
+    const QStringList unread{"A puzzle file could not be read: a.ipuz", PuzzleFileError::cannotOpen()};
+    h.say(Key::End);
+    EXPECT_EQ(h.say(Key::Left), QStringList{"Puzzle 3, " + kFifteen} + unread);
+    EXPECT_EQ(h.say(Key::Enter), unread);
+    EXPECT_EQ(h.g().session.viewmode, 0);
+
+    // b.puz goes while it is open: it is solved and saved all the same, and
+    // listed until the game is back in the menu again.
+    h.say(Key::Right);
+    h.say(Key::Enter);
+    ASSERT_TRUE(QFile::remove(folder + "b.puz"));
+    for (int i = 0; i < 5; ++i)
+        h.say(h.g().puzzle.clues(Direction::Across).first().answer.at(i).unicode());
+    h.say(Key::Enter);
+    h.say(Key::F12);
+    EXPECT_EQ(h.g().session.curpuz, 3);
+    h.say(Key::Left);
+    EXPECT_EQ(h.say(Key::Right), (QStringList{"Puzzle 3, " + kTwentyOne, "This puzzle is 2 percent done"}));
+    h.say(Key::Home);
+    h.say(Key::Enter);
+    h.say(Key::F12);
+    EXPECT_EQ(h.g().puzcount, 2);
 }
 
 TEST_F(OwnPuzzles, APuzzleWithoutItsSolutionSaysSoAndNeitherChecksNorReveals)

@@ -164,7 +164,7 @@ TEST_F(PuzzleFolderScan, FollowsTheFolderAndNeverChangesIt)
     EXPECT_EQ(scan.rejected[0].reason, PuzzleFileError::notCrossword());
     ASSERT_EQ(scan.puzzles.size(), 2);
     EXPECT_EQ(scan.puzzles[1].title, fifteen.info().title);
-    EXPECT_EQ(scan.puzzles[1].puzzle, fifteen);
+    EXPECT_EQ(folder.parse(scan.puzzles[1]).puzzle, fifteen);
     EXPECT_EQ(scan.puzzles[1].fingerprint, puzzleFingerprint(fifteen));
     EXPECT_FALSE(scan.puzzles[1].locked);
 
@@ -180,18 +180,92 @@ TEST_F(PuzzleFolderScan, FollowsTheFolderAndNeverChangesIt)
     EXPECT_TRUE(scan.rejected.isEmpty());
 
     // A changed file is read again; one whose size and time are as before is
-    // taken from the last scan without reading.
+    // taken from the last scan without reading, and refused when it then
+    // reads as another puzzle, until the next scan reads it afresh.
+    const auto firstClue = [&folder](const OwnPuzzle &own) {
+        const PuzzleFolder::Parsed parsed = folder.parse(own);
+        return parsed.puzzle ? parsed.puzzle->clues(Direction::Across)[0].text : parsed.reason;
+    };
     writeFile(changed, writeIpuz(withFirstClue(fifteen, "Not today")));
     setModified(changed, time);
-    EXPECT_EQ(folder.rescan().puzzles[0].puzzle.clues(Direction::Across)[0].text, "New today");
+    scan = folder.rescan();
+    EXPECT_EQ(scan.puzzles[0].fingerprint, puzzleFingerprint(withFirstClue(fifteen, "New today")));
+    EXPECT_EQ(firstClue(scan.puzzles[0]), "the file was changed while the game was running");
+    EXPECT_EQ(firstClue(folder.rescan().puzzles[0]), "Not today");
     writeFile(changed, writeIpuz(withFirstClue(fifteen, "Changed, and a little longer")));
-    EXPECT_EQ(folder.rescan().puzzles[0].puzzle.clues(Direction::Across)[0].text, "Changed, and a little longer");
+    EXPECT_EQ(firstClue(folder.rescan().puzzles[0]), "Changed, and a little longer");
+    // A file gone since the scan is refused as one that cannot be opened.
+    scan = folder.rescan();
+    ASSERT_TRUE(QFile::remove(changed));
+    EXPECT_EQ(firstClue(scan.puzzles[0]), PuzzleFileError::cannotOpen());
 
     // A folder that is not there is an empty one.
     EXPECT_TRUE(PuzzleFolder(path("missing")).rescan().puzzles.isEmpty());
     PuzzleFolder made(path("missing/puzzles"));
     EXPECT_TRUE(made.ensureExists());
     EXPECT_TRUE(QFileInfo(path("missing/puzzles")).isDir());
+}
+
+TEST_F(PuzzleFolderScan, TheIndexStandsForTheFilesAtTheNextRunUntilTheyChange)
+{
+    const QString dir = path("puzzles"), index = path("puzzle-index");
+    ASSERT_TRUE(QDir().mkpath(dir));
+    const QDateTime time = QDateTime::currentDateTime().addSecs(-3600);
+    const auto put = [&](const QString &name, const QByteArray &bytes) {
+        writeFile(dir + "/" + name, bytes);
+        setModified(dir + "/" + name, time);
+    };
+    const Puzzle newToday = withFirstClue(testPuzzle(15), "New today");
+    const Puzzle notToday = withFirstClue(testPuzzle(15), "Not today");
+    put("a.ipuz", writeIpuz(newToday));
+    put("b.puz", writePuz(testPuzzle(21)));
+    put("broken.ipuz", "{\"not\": \"a crossword\"}");
+    const PuzzleFolder::Scan first = PuzzleFolder(dir, index).rescan();
+    ASSERT_TRUE(QFileInfo::exists(index));
+
+    // The next run: a.ipuz holds another puzzle of the same size and time,
+    // which only reading it would show. Nothing changed, nothing is written.
+    put("a.ipuz", writeIpuz(notToday));
+    setModified(index, time);
+    PuzzleFolder next(dir, index);
+    const PuzzleFolder::Scan warm = next.rescan();
+    ASSERT_EQ(fileNames(warm.puzzles), QStringList({"a.ipuz", "b.puz"}));
+    EXPECT_EQ(warm.puzzles[0].fingerprint, puzzleFingerprint(newToday));
+    EXPECT_EQ(warm.puzzles[1].title, first.puzzles[1].title);
+    EXPECT_EQ(warm.puzzles[1].fingerprint, first.puzzles[1].fingerprint);
+    ASSERT_EQ(warm.rejected.size(), 1);
+    EXPECT_EQ(warm.rejected[0].fileName, "broken.ipuz");
+    EXPECT_EQ(warm.rejected[0].reason, PuzzleFileError::notCrossword());
+    EXPECT_EQ(QFileInfo(index).lastModified().toSecsSinceEpoch(), time.toSecsSinceEpoch());
+    EXPECT_EQ(next.parse(warm.puzzles[1]).puzzle, testPuzzle(21));
+
+    // A file of a new size is read again; a file gone leaves the index.
+    const Puzzle longer = withFirstClue(testPuzzle(21), "A clue longer than it was");
+    put("b.puz", writePuz(longer));
+    ASSERT_TRUE(QFile::remove(dir + "/broken.ipuz"));
+    const PuzzleFolder::Scan changed = PuzzleFolder(dir, index).rescan();
+    EXPECT_EQ(changed.puzzles[1].fingerprint, puzzleFingerprint(longer));
+    EXPECT_TRUE(changed.rejected.isEmpty());
+    const QByteArray good = fileBytes(index);
+    EXPECT_FALSE(good.contains("broken.ipuz"));
+
+    // An index that is damaged, of another version or of another folder is
+    // ignored, and every file read: a.ipuz shows what it now holds.
+    QByteArray flipped = good, otherVersion = good;
+    flipped[good.size() / 2] = char(flipped[good.size() / 2] ^ 0x20);
+    otherVersion.replace("index 1\n", "index 2\n");
+    const QString elsewhere = path("elsewhere");
+    ASSERT_TRUE(QDir().mkpath(elsewhere));
+    writeFile(elsewhere + "/a.ipuz", writeIpuz(newToday));
+    setModified(elsewhere + "/a.ipuz", time);
+    PuzzleFolder(elsewhere, path("elsewhere-index")).rescan();
+    const QByteArray foreign = fileBytes(path("elsewhere-index"));
+    for (const QByteArray &bad : {good.left(good.size() / 2), flipped, otherVersion, foreign, QByteArray("\xff\x00")}) {
+        ASSERT_NE(bad, good);
+        writeFile(index, bad);
+        EXPECT_EQ(PuzzleFolder(dir, index).rescan().puzzles[0].fingerprint, puzzleFingerprint(notToday))
+            << bad.toHex().toStdString();
+    }
 }
 
 TEST_F(PuzzleFolderScan, CopyingInKeepsOneOfEachFileAndNamesClashesApart)

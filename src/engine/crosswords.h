@@ -133,8 +133,13 @@ public:
     std::optional<QString> fetchPuzzleText(int n);
     void loadpuzzle();
     // The puzzle of menu number n, read once and kept; an empty puzzle when
-    // its text cannot be read.
+    // its text, or its file, cannot be read.
     const Puzzle &menuPuzzle(int n);
+    // For a solver's puzzle whose file no longer reads as the puzzle the menu
+    // lists: "A puzzle file could not be read: ", its name and why. Empty
+    // when it reads, and for a built-in puzzle.
+    QString unreadOwnPuzzleNotice(int n);
+    static QString unreadFileNotice(const RejectedPuzzleFile &file);
 
     // ---- Speech (engine/speech.cpp, sound.cpp, phrases.cpp, help.cpp) ----
     void sayit(const QString &say);
@@ -275,6 +280,10 @@ private:
 
     QHash<int, Puzzle> m_menuPuzzles;  // menuPuzzle's store, built-in puzzles only
     std::optional<PuzzleFolder> m_ownFolder;
+    // The solver's puzzles read so far (or the reason they did not read), by
+    // fingerprint; the open one is kept even when its file goes.
+    QHash<QString, PuzzleFolder::Parsed> m_ownParsed;
+    const PuzzleFolder::Parsed &ownParsed(const OwnPuzzle &own);
     QList<RejectedPuzzleFile> m_unreadAtStart;  // said after the welcome
     QHash<QString, int> m_loggedOwn;          // file name -> menu number last logged
     QHash<QString, QString> m_loggedRejected;  // file name -> reason last logged

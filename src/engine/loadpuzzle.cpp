@@ -27,8 +27,11 @@ std::optional<QString> Crosswords::fetchPuzzleText(int n)
 
 const Puzzle &Crosswords::menuPuzzle(int n)
 {
-    if (const OwnPuzzle *own = ownPuzzle(n))
-        return own->puzzle;
+    if (const OwnPuzzle *own = ownPuzzle(n)) {
+        static const Puzzle unread;
+        const PuzzleFolder::Parsed &parsed = ownParsed(*own);
+        return parsed.puzzle ? *parsed.puzzle : unread;
+    }
     auto known = m_menuPuzzles.constFind(n);
     if (known != m_menuPuzzles.cend())
         return *known;

@@ -51,6 +51,13 @@ Flow Crosswords::menuPhase(int key, int /*mods*/)
     }
 
     if (open) {
+        // A puzzle whose file no longer reads stays closed: the menu says why.
+        const QString unread = unreadOwnPuzzleNotice(std::max(session.curpuz, 1));
+        if (!unread.isEmpty()) {
+            announcer.voicestate = 0;
+            announcer.saymsg = unread;
+            return Flow::SpeechStep;
+        }
         for (Control *c : {&form.imgBack, &form.lbl4[0], &form.lbl4[1], &form.lbl5[0], &form.lbl5[1]})
             c->visible = false;
         if (session.curpuz < 1)
@@ -116,7 +123,9 @@ Flow Crosswords::menuPhase(int key, int /*mods*/)
     session.viewmode = 0;
     form.shpsel.visible = false;
     form.lblClue[1].backColor = Colour::White;
-    if (session.curpuz >= 0 && session.curpuz < int(puzstat.size()))
+    if (const QString unread = unreadOwnPuzzleNotice(session.curpuz); !unread.isEmpty())
+        announcer.saymsg += QLatin1Char('\t') + unread;
+    else if (session.curpuz >= 0 && session.curpuz < int(puzstat.size()))
         announcer.saymsg += QLatin1Char('\t') + statusPhrase(puzstat[session.curpuz]);
     return Flow::SpeechStep;
 }

@@ -27,6 +27,28 @@ const OwnPuzzle *Crosswords::ownPuzzle(int n) const
     return i >= 0 && i < ownPuzzles.size() ? &ownPuzzles[i] : nullptr;
 }
 
+const PuzzleFolder::Parsed &Crosswords::ownParsed(const OwnPuzzle &own)
+{
+    auto known = m_ownParsed.constFind(own.fingerprint);
+    if (known == m_ownParsed.cend())
+        known = m_ownParsed.insert(own.fingerprint, m_ownFolder->parse(own));
+    return *known;
+}
+
+QString Crosswords::unreadOwnPuzzleNotice(int n)
+{
+    const OwnPuzzle *own = ownPuzzle(n);
+    if (!own)
+        return QString();
+    const PuzzleFolder::Parsed &parsed = ownParsed(*own);
+    return parsed.puzzle ? QString() : unreadFileNotice({own->fileName, parsed.reason});
+}
+
+QString Crosswords::unreadFileNotice(const RejectedPuzzleFile &file)
+{
+    return QStringLiteral("A puzzle file could not be read: ") + file.fileName + QLatin1Char('\t') + file.reason;
+}
+
 QString Crosswords::menuName(int n) const
 {
     const OwnPuzzle *own = ownPuzzle(n);
@@ -53,6 +75,16 @@ QList<RejectedPuzzleFile> Crosswords::rescanOwnPuzzles()
             ownPuzzles.append(*kept);
             session.curpuz = builtInCount() + int(ownPuzzles.size());
         }
+    }
+    // Puzzles read stay read while listed; a file that did not read is tried
+    // again, as the scan has just looked at it afresh.
+    if (!m_ownParsed.isEmpty()) {
+        QSet<QString> listed;
+        for (const OwnPuzzle &own : std::as_const(ownPuzzles))
+            listed.insert(own.fingerprint);
+        m_ownParsed.removeIf([&listed](const auto &parsed) {
+            return !parsed.value().puzzle || !listed.contains(parsed.key());
+        });
     }
     puzcount = builtInCount() + int(ownPuzzles.size());
     if (session.curpuz > puzcount)

@@ -6,7 +6,10 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QSet>
 #include <algorithm>
+#include <dirent.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -14,6 +17,27 @@ const QString kCrLf = QStringLiteral("\r\n");
 
 // No progress file of a puzzle up to 25 x 25 comes near this size.
 constexpr qint64 kMaxProgressBytes = 1024 * 1024;
+
+// True for an empty regular file: one system call, where reading it takes several.
+bool isEmptyFile(const QString &path)
+{
+    struct stat status;
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode) && status.st_size == 0;
+}
+
+// The names in a folder: one listing, where asking after each file costs a
+// system call apiece.
+QSet<QString> namesIn(const QString &dir)
+{
+    QSet<QString> names;
+    DIR *folder = ::opendir(QFile::encodeName(dir).constData());
+    if (!folder)
+        return names;
+    while (const dirent *entry = ::readdir(folder))
+        names.insert(QFile::decodeName(entry->d_name));
+    ::closedir(folder);
+    return names;
+}
 
 } // namespace
 
@@ -92,11 +116,22 @@ void Crosswords::puzstatus()
 {
     puzcount = builtInCount() + int(ownPuzzles.size());
     puzstat.resize(std::max<std::size_t>(puzstat.size(), puzcount + 1));
+    const QSet<QString> stored = ownPuzzles.isEmpty() ? QSet<QString>() : namesIn(tempdir);
     for (int i = 1; i <= puzcount; ++i) {
         if (i <= builtInCount() && puzlist[i].isEmpty())
             continue;
+        // A puzzle of the solver's with nothing saved has nothing filled in:
+        // neither its puzzle file nor a missing or empty progress file need
+        // be read for that, nor is an empty one made.
+        const QString path = progressFile(i);
+        if (ownPuzzle(i) && !unsaved.contains(path)
+            && (!stored.contains(QStringView(path).sliced(tempdir.size()).toString()) || isEmptyFile(path))) {
+            puzstat[i] = {};
+            continue;
+        }
+        const QByteArray progress = progressBytes(i);
         const Puzzle &shown = menuPuzzle(i);
-        const AttemptStatus status = attemptStatus(shown, decodeProgress(progressBytes(i), shown));
+        const AttemptStatus status = attemptStatus(shown, decodeProgress(progress, shown));
         puzstat[i][1] = status.letters;
         puzstat[i][2] = status.filled;
         puzstat[i][3] = status.mistakes;

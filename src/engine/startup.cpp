@@ -30,7 +30,7 @@ void Crosswords::Form_Load()
     form.loadControlArrays();
     loadCatalogue();
     if (!env.puzzlesDir.isEmpty()) {
-        m_ownFolder.emplace(env.puzzlesDir);
+        m_ownFolder.emplace(env.puzzlesDir, tempdir + QStringLiteral("puzzle-index"));
         m_ownFolder->ensureExists();
         m_unreadAtStart = rescanOwnPuzzles();
     }
@@ -68,8 +68,7 @@ void Crosswords::Form_Activate()
         announcer.saymsg += QStringLiteral("\t%1 puzzle files could not be read").arg(m_unreadAtStart.size());
     } else {
         for (const RejectedPuzzleFile &file : m_unreadAtStart)
-            announcer.saymsg += QStringLiteral("\tA puzzle file could not be read: ") + file.fileName + QLatin1Char('\t')
-                + file.reason;
+            announcer.saymsg += QLatin1Char('\t') + unreadFileNotice(file);
     }
     m_unreadAtStart.clear();
 }

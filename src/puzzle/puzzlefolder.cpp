@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QDataStream>
 #include <QSaveFile>
 #include <QSet>
 #include <algorithm>
@@ -174,7 +175,89 @@ QString folderNotWritable()
     return QStringLiteral("the puzzle folder cannot be written to");
 }
 
+QString changedMeanwhile()
+{
+    return QStringLiteral("the file was changed while the game was running");
+}
+
+// The index: this header, what the scan found written by QDataStream, and the
+// MD5 of both (a check against damage, quick to compute). Anything else (another version, a file cut short or
+// damaged) is not read, and the folder is then read as if for the first time.
+const QByteArray kIndexHeader = QByteArrayLiteral("quorel-puzzle-index 1\n");
+constexpr qsizetype kIndexHashBytes = 16;
+constexpr auto kIndexStreamVersion = QDataStream::Qt_6_0;
+// Far above the index of thousands of files: a larger file is not ours.
+constexpr qint64 kMaxIndexBytes = 64 * 1024 * 1024;
+
+QByteArray indexHash(QByteArrayView bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Md5);
+}
+
 } // namespace
+
+void PuzzleFolder::readIndex()
+{
+    QFile file(m_indexPath);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxIndexBytes)
+        return;
+    const QByteArray bytes = file.readAll();
+    const qsizetype bodyEnd = bytes.size() - kIndexHashBytes;
+    if (!bytes.startsWith(kIndexHeader) || bodyEnd < kIndexHeader.size()
+        || indexHash(QByteArrayView(bytes).first(bodyEnd)) != QByteArrayView(bytes).sliced(bodyEnd))
+        return;
+    QDataStream in(bytes.sliced(kIndexHeader.size(), bodyEnd - kIndexHeader.size()));
+    in.setVersion(kIndexStreamVersion);
+    QString folder;
+    quint32 count = 0;
+    in >> folder >> count;
+    // An index of another puzzle folder says nothing of this one.
+    if (folder != m_dir)
+        return;
+    Entries entries;
+    QStringList order;
+    for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
+        QString name;
+        Entry entry;
+        bool readable = false;
+        OwnPuzzle own;
+        in >> name >> entry.size >> entry.modified >> readable >> own.title >> own.fingerprint >> own.locked
+            >> entry.reason;
+        if (readable) {
+            own.fileName = name;
+            entry.puzzle = std::move(own);
+        }
+        entries.insert(name, std::move(entry));
+        order.append(name);
+    }
+    if (in.status() != QDataStream::Ok || !in.atEnd() || entries.size() != order.size()
+        || !std::is_sorted(order.cbegin(), order.cend(), naturalLess))
+        return;
+    m_cache = std::move(entries);
+    m_order = std::move(order);
+}
+
+void PuzzleFolder::writeIndex() const
+{
+    QByteArray bytes = kIndexHeader;
+    {
+        QDataStream out(&bytes, QIODevice::Append);
+        out.setVersion(kIndexStreamVersion);
+        out << m_dir << quint32(m_order.size());
+        for (const QString &name : m_order) {
+            const Entry &entry = m_cache[name];
+            const OwnPuzzle own = entry.puzzle.value_or(OwnPuzzle{});
+            out << name << entry.size << entry.modified << entry.puzzle.has_value() << own.title << own.fingerprint
+                << own.locked << entry.reason;
+        }
+    }
+    bytes += indexHash(bytes);
+    // Written whole or not at all; a failure only costs reading the folder
+    // again at the next start.
+    QSaveFile file(m_indexPath);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
+        file.commit();
+}
 
 QString puzzleFingerprint(const Puzzle &puzzle)
 {
@@ -226,8 +309,8 @@ bool isPuzzleFileName(const QString &fileName)
     });
 }
 
-PuzzleFolder::PuzzleFolder(QString dir)
-    : m_dir(std::move(dir))
+PuzzleFolder::PuzzleFolder(QString dir, QString indexPath)
+    : m_dir(std::move(dir)), m_indexPath(std::move(indexPath))
 {
 }
 
@@ -238,32 +321,46 @@ bool PuzzleFolder::ensureExists() const
 
 PuzzleFolder::Scan PuzzleFolder::rescan()
 {
-    QHash<QString, Entry> seen;
-    QStringList names;
+    if (!m_indexPath.isEmpty() && !m_indexRead) {
+        readIndex();
+        m_indexRead = true;
+    }
+    Entries seen;
+    bool changed = false, sameNames = true;
     const QDir folder(m_dir);
     for (const FolderFile &file : regularFiles(m_dir)) {
         if (!isPuzzleFileName(file.name))
             continue;
+        sameNames = sameNames && m_cache.contains(file.name);
         Entry entry = m_cache.take(file.name);
         if (entry.size != file.size || entry.modified != file.modified) {
+            changed = true;
             entry = Entry{file.size, file.modified, std::nullopt, {}};
             const PuzzleFileResult read = readCrosswordFile(folder.filePath(file.name)).read;
             if (read.puzzle)
-                entry.puzzle = OwnPuzzle{file.name, puzzleTitle(*read.puzzle, file.name), *read.puzzle,
+                entry.puzzle = OwnPuzzle{file.name, puzzleTitle(*read.puzzle, file.name),
                                          puzzleFingerprint(*read.puzzle), read.locked};
             else
                 entry.reason = read.error;
         }
         seen.insert(file.name, std::move(entry));
-        names.append(file.name);
     }
-    // Files gone since the last scan leave the cache with the old one.
+    // Files gone since the last scan leave the cache, and the index, with the old one.
+    sameNames = sameNames && m_cache.isEmpty();
+    changed = changed || !sameNames;
     m_cache = std::move(seen);
-    std::sort(names.begin(), names.end(), naturalLess);
+    // The same names keep their order: sorting them again is most of the
+    // cost of scanning an unchanged folder.
+    if (!sameNames) {
+        m_order = m_cache.keys();
+        std::sort(m_order.begin(), m_order.end(), naturalLess);
+    }
+    if (changed && !m_indexPath.isEmpty())
+        writeIndex();
 
     Scan scan;
     QSet<QString> fingerprints;
-    for (const QString &name : std::as_const(names)) {
+    for (const QString &name : std::as_const(m_order)) {
         const Entry &entry = m_cache[name];
         if (!entry.puzzle)
             scan.rejected.append({name, entry.reason});
@@ -273,6 +370,21 @@ PuzzleFolder::Scan PuzzleFolder::rescan()
         }
     }
     return scan;
+}
+
+PuzzleFolder::Parsed PuzzleFolder::parse(const OwnPuzzle &own)
+{
+    Parsed parsed;
+    PuzzleFileResult read = readCrosswordFile(QDir(m_dir).filePath(own.fileName)).read;
+    if (read.puzzle && puzzleFingerprint(*read.puzzle) == own.fingerprint) {
+        parsed.puzzle = std::move(read.puzzle);
+        return parsed;
+    }
+    parsed.reason = read.puzzle ? changedMeanwhile() : read.error;
+    // Its size and time no longer tell what it holds.
+    if (auto entry = m_cache.find(own.fileName); entry != m_cache.end())
+        entry->size = -1;
+    return parsed;
 }
 
 CopyResult copyIntoPuzzleFolder(const QString &sourcePath, const QString &dir)

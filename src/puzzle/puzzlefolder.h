@@ -9,9 +9,9 @@
 #include <QString>
 #include <optional>
 
-// The solver's puzzle folder: the crossword files the solver put there, read
-// into puzzles in the order of their file names. The game only reads it;
-// files arrive by the solver's hand or by copyIntoPuzzleFolder.
+// The solver's puzzle folder: the crossword files the solver put there, listed
+// in the order of their file names. The game only reads it; files arrive by
+// the solver's hand or by copyIntoPuzzleFolder.
 
 // A short name for a puzzle's content (size, blocks, solution and clue
 // texts), 16 lower-case hex digits: the same puzzle gives the same name
@@ -30,10 +30,11 @@ bool naturalLess(const QString &a, const QString &b);
 // True for a name ending in .puz, .ipuz or .jpz, in any letter case.
 bool isPuzzleFileName(const QString &fileName);
 
+// What the menu needs of a solver's puzzle; the puzzle itself is read from
+// its file when it is wanted (PuzzleFolder::parse).
 struct OwnPuzzle {
     QString fileName;     // in the folder, without the folder's path
     QString title;        // puzzleTitle
-    Puzzle puzzle;
     QString fingerprint;  // puzzleFingerprint
     bool locked = false;  // a locked file whose key was not found: plays without its solution
 };
@@ -50,15 +51,29 @@ public:
         QList<RejectedPuzzleFile> rejected;  // in natural order of file names
     };
 
-    explicit PuzzleFolder(QString dir);
+    // A puzzle read from its file, or why it could not be.
+    struct Parsed {
+        std::optional<Puzzle> puzzle;
+        QString reason;  // in the words the game says, when there is no puzzle
+    };
+
+    // `indexPath` names the file that keeps what the scans found between runs
+    // of the game (outside the folder); empty for none.
+    explicit PuzzleFolder(QString dir, QString indexPath = QString());
     const QString &dir() const { return m_dir; }
     // Creates the folder when it is missing; false when it cannot be made.
     bool ensureExists() const;
-    // Reads the folder's crossword files. A file whose name, size and time of
-    // change are those of the last scan is not read again, so scanning an
-    // unchanged folder costs one directory listing. Of files with the same
-    // content the first in natural order stands for all.
+    // Lists the folder's crossword files. A file whose name, size and time of
+    // change are those of the last scan, or of the index when this is the
+    // first scan, is not read again, so scanning an unchanged folder costs
+    // one directory listing. Of files with the same content the first in
+    // natural order stands for all. The index is rewritten, whole, when the
+    // scan found anything new or gone.
     Scan rescan();
+    // Reads the puzzle of `own`. A file that no longer reads, or reads as
+    // another puzzle than the scan found (changed without a new size or time),
+    // gives no puzzle, and is read afresh by the next scan.
+    Parsed parse(const OwnPuzzle &own);
 
 private:
     struct Entry {
@@ -67,8 +82,17 @@ private:
         std::optional<OwnPuzzle> puzzle;
         QString reason;  // why the file was refused, when there is no puzzle
     };
+    using Entries = QHash<QString, Entry>;  // by file name
+    // Takes the cache from the index; leaves it empty when the index is
+    // missing, damaged, of another version or of another folder.
+    void readIndex();
+    void writeIndex() const;
+
     QString m_dir;
-    QHash<QString, Entry> m_cache;  // by file name
+    QString m_indexPath;
+    bool m_indexRead = false;
+    Entries m_cache;
+    QStringList m_order;  // the cache's file names in natural order
 };
 
 struct CopyResult {

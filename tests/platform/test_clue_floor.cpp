@@ -25,14 +25,12 @@ TEST(ClueFloor, TheSmallestSizeOfTheBuiltInPuzzlesIsTheFloorAndNoneIsCut)
     RecordingPrinter printer;
     RecordingApp app;
     Environment env;  // 1024 x 768 pixels
-    env.stateDir = dir.path() + QLatin1Char('/');
+    env.stateDir = dir.path() + QStringLiteral("/state/");
+    env.settingsFile = dir.path() + QStringLiteral("/tamrivo3.ini");
     Crosswords g(Services{voice, sound, confirm, measure, resources, printer, app}, env);
-    g.tempdir = env.stateDir;
-    g.setscreen();
-    g.form.loadControlArrays();
+    g.Form_Load();
     g.session.viewmode = 1;
     g.setnozoom();
-    g.loadCatalogue();
     ASSERT_EQ(g.builtInCount(), 70);
 
     double smallest = 1000;
