@@ -308,11 +308,20 @@ TEST_P(OwnFileBoards, TheCurrentClueStaysInViewWalkingClickingAndReturningFromAM
     Crosswords &g = h.g();
     const int across = int(g.puzzle.clues(Direction::Across).size());
     expectCurrentClueShown();
-    // Down the across list to its end, on into the down list and back up.
+    // Down the across list to its end, on into the down list and back up;
+    // each clue is read under its own number, past 99 too.
+    int highest = 0;
     for (int i = 1; i < across + 3; ++i) {
-        h.say(Key::Down);
+        const QStringList heard = h.say(Key::Down);
         expectCurrentClueShown();
+        const Direction direction = g.session.curdir == 1 ? Direction::Across : Direction::Down;
+        const PuzzleClue &clue = g.puzzle.clues(direction)[g.session.curclue - 1];
+        const QString head = QString::number(clue.number) + (g.session.curdir == 1 ? " across, " : " down, ");
+        ASSERT_FALSE(heard.isEmpty()) << i;
+        EXPECT_TRUE(heard.first().startsWith(head)) << heard.first().toStdString();
+        highest = std::max(highest, clue.number);
     }
+    EXPECT_GT(highest, side() == 21 ? 99 : 0);
     EXPECT_EQ(g.session.curdir, 2);
     EXPECT_EQ(g.session.curclue, 3);
     for (int i = 0; i < 3; ++i)

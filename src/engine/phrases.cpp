@@ -76,13 +76,14 @@ void Crosswords::updatedisplay()
         return;
     }
 
-    // The current entry of the clue list shown: its display line starts with the clue's number.
+    // The clue of the current entry of the list shown, by its number (its
+    // label is "A" or "D" and the number, of any length).
     if (session.curclue < 1 || session.curclue > int(session.panelrows.size()))
         return;
-    const QString line = clues[session.panelrows[session.curclue - 1]][3];
-    if (line.size() < 8)
+    const QString &shown = clues[session.panelrows[session.curclue - 1]][1];
+    if (shown.isEmpty())
         return;
-    const int number = leadingNumber(line.left(line.size() - 3).trimmed().left(2));
+    const int number = leadingNumber(shown.mid(1));
 
     // Mark the answer's squares.
     for (int idx = 1; idx <= squares; ++idx)
