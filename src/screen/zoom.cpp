@@ -199,7 +199,8 @@ void Crosswords::setzoom()
         d.width = squarepos[idx][2];
         d.height = squarepos[idx][3];
         d.fontSize = sq / 30;
-        markSquare(idx, false);
+        if (session.isMarked(idx))
+            markSquare(idx, false);
         d.visible = true;
         Control &dn = form.Dn[idx];
         placeNumberOver(dn, d);
