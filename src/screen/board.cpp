@@ -45,10 +45,10 @@ void Crosswords::drawboard()
     title.transparent = false;
     title.visible = true;
 
-    // The board holds at most 15 x 15 squares; a puzzle that failed to load
-    // has no squares at all.
+    // The board holds at most 25 x 25 squares; a puzzle that failed to load
+    // has no squares at all. Squares of an earlier, larger board are hidden too.
     const int n = std::clamp(gridsize, 0, Puzzle::MaxSide);
-    for (int i = 1; i <= n * n; ++i) {
+    for (std::size_t i = 1; i < form.D.size(); ++i) {
         form.D[i].visible = false;
         form.Dn[i].visible = false;
     }
