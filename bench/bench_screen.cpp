@@ -53,7 +53,7 @@ void BM_DrawBoard(benchmark::State &state)
     Crosswords &g = p.h.g();
     for (auto _ : state) {
         g.drawboard();
-        benchmark::DoNotOptimize(g.sqclue[1][1]);
+        benchmark::DoNotOptimize(g.table.sqclue[1][1]);
     }
 }
 BENCHMARK(BM_DrawBoard)->Unit(benchmark::kMicrosecond);

@@ -3,12 +3,9 @@
 # SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 #
 # Fails when a file under src/ includes a folder its library may not use:
-#   base <- puzzle <- store <- aids; speech; screen -> puzzle, store and the
-#   session type; print -> puzzle, store; engine -> all of them; platform and
+#   base <- puzzle <- store <- aids; speech; screen -> puzzle, store, the
+#   session and the environment types; print -> puzzle, store; engine -> all of them; platform and
 #   main.cpp -> everything.
-# Files src/CMakeLists.txt builds with the engine (the *_MEMBERS lists: main
-# class members not yet moved into their part) may use what the engine uses;
-# one that no longer includes the engine must leave that list.
 # Usage: layering.sh SRC_DIR
 set -u
 src=${1:?usage: layering.sh SRC_DIR}
@@ -19,11 +16,10 @@ declare -A may=(
     [store]="base puzzle store"
     [aids]="base puzzle store aids"
     [speech]="base speech"
-    [screen]="base puzzle store screen engine/session.h"
+    [screen]="base puzzle store screen engine/session.h engine/services.h"
     [print]="base puzzle store print"
     [engine]="base puzzle store aids speech screen print engine"
 )
-members=$(sed -n '/^set(QUOREL_[A-Z]*_MEMBERS/,/)/p' "$src/CMakeLists.txt" | grep -o '[a-z]*/[a-z]*\.cpp')
 
 allowed() {  # allowed LIST INCLUDE
     local entry
@@ -46,23 +42,10 @@ for dir in "$src"/*/; do
     for file in "$dir"*.h "$dir"*.cpp; do
         [[ -e $file ]] || continue
         name=$folder/$(basename "$file")
-        list=${may[$folder]}
-        member=0
-        if grep -qx "$name" <<<"$members"; then
-            member=1
-            list=${may[engine]}
-        fi
-        usesEngine=0
         while IFS= read -r include; do
-            [[ $include == engine/* && $folder != engine ]] && usesEngine=1
-            allowed "$list" "$include" || fault "src/$name includes \"$include\", which $folder may not use"
+            allowed "${may[$folder]}" "$include" || fault "src/$name includes \"$include\", which $folder may not use"
         done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$file")
-        ((member && !usesEngine)) && fault "src/$name no longer needs the engine: take it off the members list"
     done
-done
-
-for name in $members; do
-    [[ -e $src/$name ]] || fault "src/CMakeLists.txt lists $name, which is not there"
 done
 
 if ((faults > 0)); then

@@ -28,7 +28,7 @@ protected:
         const int number = label.mid(1).toInt();
         int seen = 0;
         for (int idx = 1; idx <= 169; ++idx)
-            if (g().sqclue[idx][column] == number && ++seen == k)
+            if (g().table.sqclue[idx][column] == number && ++seen == k)
                 return idx;
         return 0;
     }

@@ -119,8 +119,8 @@ TEST_F(Magnified, LeavingAnyMagnifiedViewReadsTheClueThroughTheCursorSquare)
     };
     // (5, 3) lies on an across answer; (2, 1) only on a down answer.
     for (const auto &[row, col] : {std::pair{5, 3}, std::pair{2, 1}}) {
-        const int across = g().sqclue[square(row, col)][1];
-        const int down = g().sqclue[square(row, col)][2];
+        const int across = g().table.sqclue[square(row, col)][1];
+        const int down = g().table.sqclue[square(row, col)][2];
         const QString expected = across != 0 ? QString::number(across) + " across" : QString::number(down) + " down";
         for (int way = 0; way < ways.size(); ++way) {
             SCOPED_TRACE(QStringLiteral("square %1,%2 way %3").arg(row).arg(col).arg(way).toStdString());

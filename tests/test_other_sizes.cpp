@@ -79,7 +79,7 @@ TEST_P(OtherSizes, APuzzlePlaysFromOpeningToPrintingAndKeepsItsLetters)
     openFirstPuzzle(h);
     Crosswords &g = h.g();
     ASSERT_EQ(g.puzzle.width(), n);
-    EXPECT_GE(g.clueRows(), GetParam().clues);
+    EXPECT_GE(g.table.clueRows(), GetParam().clues);
     EXPECT_EQ(int(g.puzzle.clues(Direction::Across).size() + g.puzzle.clues(Direction::Down).size()),
               GetParam().clues);
 
@@ -146,7 +146,7 @@ TEST_P(OtherSizes, APuzzlePlaysFromOpeningToPrintingAndKeepsItsLetters)
     ASSERT_EQ(g.session.viewmode, 1);
 
     // Both printed layouts show the last clue and the letters of the grid.
-    const QString lastClue = QStringLiteral("Clue ") + g.clues[GetParam().clues][1];
+    const QString lastClue = QStringLiteral("Clue ") + g.table.clues[GetParam().clues][1];
     for (int mods : {Mod::None, Mod::Shift}) {
         h.printer.calls.clear();
         h.press(Key::Right);
@@ -243,7 +243,7 @@ protected:
         bool runEnded = false;
         for (int k = 1; k <= count; ++k) {
             const Control &e = f.lblClue[k];
-            EXPECT_EQ(unwrapped(k), g.clues[g.session.panelrows[k - 1]][3]) << k;
+            EXPECT_EQ(unwrapped(k), g.table.clues[g.session.panelrows[k - 1]][3]) << k;
             EXPECT_GE(e.fontSize, MinClueFontSize) << k;
             if (!e.visible) {
                 runEnded = runEnded || top > f.lblClue[0].top;

@@ -243,7 +243,7 @@ TEST_F(Pointer, ClickingAClueSelectsItAndReadsIt)
     EXPECT_EQ(frame.left, panel.left - 150);
     EXPECT_EQ(frame.height, panel.height + 300);
     h.drain();
-    EXPECT_TRUE(h.spoken().first().startsWith(g().clues[2][1].mid(1) + " across")) << g().clues[2][1].toStdString();
+    EXPECT_TRUE(h.spoken().first().startsWith(g().table.clues[2][1].mid(1) + " across")) << g().table.clues[2][1].toStdString();
 }
 
 TEST_F(Pointer, ClickingASquareOfAMagnifiedBoardMovesTheCursorThereAndKeepsTheBoardWhole)

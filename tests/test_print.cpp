@@ -36,16 +36,16 @@ void useSmallPuzzle(Crosswords &g, const QList<SmallClue> &clues = {{"A1", "ON",
                                                                      {"D2", "AT", "In the place of"}})
 {
     const QStringList rows{"ON#", "N#A", "#AT"};
-    g.gridsize = 3;
     g.puzzle = Puzzle(QStringList(rows).replaceInStrings(QStringLiteral("#"), QStringLiteral(" ")));
     g.attempt = Attempt(g.puzzle);
+    g.table.fill(g.puzzle);
     for (int n = 1; n <= 100; ++n)
-        for (QString &field : g.clues[n])
+        for (QString &field : g.table.clues[n])
             field.clear();
     for (int i = 0; i < clues.size(); ++i) {
         const auto row = makeClueRow(clues[i].label, clues[i].answer, clues[i].text);
         for (int f = 0; f < 4; ++f)
-            g.clues[i + 1][f] = row[f];
+            g.table.clues[i + 1][f] = row[f];
     }
 }
 
@@ -458,8 +458,8 @@ TEST_F(PrintingManyClues, OneSheetTakesTheLargestSizeAtWhichTheWrappedColumnFits
     // One point larger, the same clues wrapped to the column would not fit.
     QList<PrintLayout::ClueRow> rows;
     for (int n = 1; n <= 100; ++n)
-        if (!h.g().clues[n][1].isEmpty())
-            rows.append({h.g().clues[n][1], h.g().clues[n][3]});
+        if (!h.g().table.clues[n][1].isEmpty())
+            rows.append({h.g().table.clues[n][1], h.g().table.clues[n][3]});
     const auto width = [](const QString &t) { return t.size() * 180.0; };
     const int larger = nearest(360 * (f + 1) / 18);
     EXPECT_GT(PrintLayout::oneSheetClueLines(rows, f + 1, 7419, width).size() + 1, nearest(10406.0 / larger));

@@ -111,13 +111,13 @@ TEST_F(Loading, NumbersOutsideTheCatalogueLoadNothing)
 {
     h.g().session.curpuz = 1;
     h.g().loadpuzzle();
-    const QString firstClue = h.g().clues[1][1];
+    const QString firstClue = h.g().table.clues[1][1];
     EXPECT_EQ(firstClue, "A1");
     for (int n : {0, 3, -1}) {  // the harness ships two puzzles: 1 and 2
         h.g().session.curpuz = n;
-        h.g().clues[1][1] = "kept";
+        h.g().table.clues[1][1] = "kept";
         h.g().loadpuzzle();
-        EXPECT_EQ(h.g().clues[1][1], "kept");
+        EXPECT_EQ(h.g().table.clues[1][1], "kept");
     }
 }
 
@@ -126,14 +126,14 @@ TEST_F(Loading, BuildsGridSolutionAndClueTableAndCreatesAnEmptyProgressFile)
     h.g().session.curpuz = 1;
     h.g().loadpuzzle();
     const QStringList rows = standardRows();
-    EXPECT_EQ(h.g().gridsize, 13);
+    EXPECT_EQ(h.g().table.gridsize, 13);
     EXPECT_TRUE(h.g().puzzle.cell(0, 4).block);
     EXPECT_FALSE(h.g().puzzle.cell(0, 0).block);
     EXPECT_EQ(h.g().puzzle.cell(0, 0).solution, QString(rows[0][0]));
     const auto expected = numberedClues(rows);
     for (int n = 1; n <= expected.size(); ++n)
-        EXPECT_EQ(h.g().clues[n][2], expected[n - 1].answer);
-    EXPECT_TRUE(h.g().clues[expected.size() + 1][1].isEmpty());
+        EXPECT_EQ(h.g().table.clues[n][2], expected[n - 1].answer);
+    EXPECT_TRUE(h.g().table.clues[expected.size() + 1][1].isEmpty());
     EXPECT_FALSE(h.g().form.imgBack.visible);
     EXPECT_EQ(h.g().session.viewmode, 0);  // a preview stays in the menu
     QFile f(progressPath());
@@ -170,7 +170,7 @@ TEST_F(Loading, DamagedShortOrHugeProgressFilesNeverCrashOrInventLetters)
                                   QByteArray(3 * 1024 * 1024, 'A'), QByteArray("13\n\n\nB\n")}) {
         writeProgress(bad);
         h.g().loadpuzzle();
-        EXPECT_EQ(h.g().gridsize, 13);
+        EXPECT_EQ(h.g().table.gridsize, 13);
         // Nothing past the damage is made up: the last squares stay empty.
         EXPECT_EQ(h.g().form.D[169].caption, "");
     }
@@ -184,7 +184,7 @@ TEST_F(Loading, UnreadableProgressIsTakenAsEmpty)
     QDir().mkpath(progressPath());  // a folder where the file should be
     h.g().session.curpuz = 1;
     h.g().loadpuzzle();
-    EXPECT_EQ(h.g().clues[1][1], "A1");
+    EXPECT_EQ(h.g().table.clues[1][1], "A1");
     EXPECT_EQ(h.g().form.D[1].caption, "");
 }
 
@@ -197,14 +197,14 @@ TEST(LoadingRefused, AClueThatDoesNotFitLeavesAnEmptyBoardThatKeysCannotBreak)
     Harness h({puzzleBytes(smallRows(), clues)});
     openFirstPuzzle(h);
     EXPECT_EQ(h.g().session.viewmode, 1);
-    EXPECT_EQ(h.g().gridsize, 0);
+    EXPECT_EQ(h.g().table.gridsize, 0);
     EXPECT_TRUE(h.g().puzzle.isEmpty());
-    EXPECT_TRUE(h.g().clues[1][1].isEmpty());
+    EXPECT_TRUE(h.g().table.clues[1][1].isEmpty());
     for (int key : {Key::Down, Key::Tab, Key::Space, Key::Enter, Key::A, Key::F2, Key::F4, Key::Right})
         h.say(key);
     EXPECT_EQ(h.say(Key::NumMinus), QStringList{"Normal view"});
-    EXPECT_EQ(h.g().gridsize, 0);
-    EXPECT_TRUE(h.g().clues[1][1].isEmpty());
+    EXPECT_EQ(h.g().table.gridsize, 0);
+    EXPECT_TRUE(h.g().table.clues[1][1].isEmpty());
 }
 
 } // namespace

@@ -36,9 +36,8 @@ struct Screen {
             row.replace(QLatin1Char('#'), QLatin1Char(' '));
         g.puzzle = Puzzle(spaced);
         g.attempt = Attempt(g.puzzle);
-        g.gridsize = int(rows.size());
+        g.table.fill(g.puzzle);
         for (int idx = 0; idx <= 225; ++idx) {
-            g.sqclue[idx][1] = g.sqclue[idx][2] = 0;
             g.form.Dn[idx].caption.clear();
             putLetter(g, idx, QString());
         }
@@ -49,11 +48,11 @@ struct Screen {
     void setClues(const QList<QPair<QString, QString>> &rows)
     {
         for (int n = 1; n <= 100; ++n)
-            for (QString &field : g.clues[n])
+            for (QString &field : g.table.clues[n])
                 field.clear();
         for (int n = 1; n <= rows.size(); ++n) {
-            g.clues[n][1] = rows[n - 1].first;
-            g.clues[n][3] = rows[n - 1].second;
+            g.table.clues[n][1] = rows[n - 1].first;
+            g.table.clues[n][3] = rows[n - 1].second;
         }
     }
 
@@ -91,7 +90,7 @@ TEST(ScreenStretch, DesignLayoutIsScaledToTheScreenAndTheBackdropCoversIt)
     Harness h;
     h.g().env.screenWidth = 1920 * 15.0;
     h.g().env.screenHeight = 1080 * 15.0;
-    h.g().setscreen();
+    h.g().screen.setscreen();
     h.g().form.loadControlArrays();
     const Form design = Form::design();
     const float XX = float(28800 / Form::DesignWidth);
@@ -145,17 +144,17 @@ TEST(ScreenBoard, NumberingStartsAtTheFirstSquareThatStartsAWord)
 
     // Squares to clues: words run to the next black square.
     for (int idx = 2; idx <= 5; ++idx)
-        EXPECT_EQ(s.g.sqclue[idx][1], 1) << idx;
-    EXPECT_EQ(s.g.sqclue[6][1], 0);
-    EXPECT_EQ(s.g.sqclue[2][2], 0);  // black below: no down word
+        EXPECT_EQ(s.g.table.sqclue[idx][1], 1) << idx;
+    EXPECT_EQ(s.g.table.sqclue[6][1], 0);
+    EXPECT_EQ(s.g.table.sqclue[2][2], 0);  // black below: no down word
     for (int r = 0; r < 9; ++r) {
-        EXPECT_EQ(s.g.sqclue[r * 9 + 3][2], 2) << r;
-        EXPECT_EQ(s.g.sqclue[r * 9 + 5][2], r < 4 ? 3 : r == 4 ? 0 : 10) << r;
+        EXPECT_EQ(s.g.table.sqclue[r * 9 + 3][2], 2) << r;
+        EXPECT_EQ(s.g.table.sqclue[r * 9 + 5][2], r < 4 ? 3 : r == 4 ? 0 : 10) << r;
     }
-    EXPECT_EQ(s.g.sqclue[10][1], 0);  // (1,0) lies in no across word
-    EXPECT_EQ(s.g.sqclue[10][2], 6);
-    EXPECT_EQ(s.g.sqclue[81][1], 0);  // black
-    EXPECT_EQ(s.g.sqclue[80][1], 13);
+    EXPECT_EQ(s.g.table.sqclue[10][1], 0);  // (1,0) lies in no across word
+    EXPECT_EQ(s.g.table.sqclue[10][2], 6);
+    EXPECT_EQ(s.g.table.sqclue[81][1], 0);  // black
+    EXPECT_EQ(s.g.table.sqclue[80][1], 13);
 }
 
 TEST(ScreenBoard, SquaresAreLaidOutAndColouredFromTheGrid)
@@ -196,10 +195,10 @@ TEST(ScreenBoard, SquaresAreLaidOutAndColouredFromTheGrid)
 // Marks the squares of one answer, as the update step does.
 void markAnswer(Crosswords &g, const std::vector<int> &squares)
 {
-    for (int idx = 1; idx <= g.squareCount(); ++idx)
-        g.markSquare(idx, false);
+    for (int idx = 1; idx <= g.table.squareCount(); ++idx)
+        g.screen.markSquare(idx, false);
     for (int idx : squares)
-        g.markSquare(idx, true);
+        g.screen.markSquare(idx, true);
 }
 
 TEST(ScreenAnswerLine, FifteenBoxesFitA1024PixelScreen)
@@ -306,7 +305,7 @@ TEST(ScreenParse, BreaksAtTheLastSpaceThatFitsStrictlyWithinThePanel)
     // The remainder "       Ijk Lmnop" exactly at the limit is not wrapped again.
     g.form.lblClue[0].width = width(QStringLiteral("       Ijk Lmnop"));
     QString text = clue;
-    g.parse(text, lines);
+    g.screen.parse(text, lines);
     EXPECT_EQ(lines[1], QStringLiteral("  1 Abc Defgh"));
     EXPECT_EQ(lines[2], QStringLiteral("       Ijk Lmnop"));
     EXPECT_EQ(lines[3], QString());
@@ -315,7 +314,7 @@ TEST(ScreenParse, BreaksAtTheLastSpaceThatFitsStrictlyWithinThePanel)
     // A hair narrower, and it is.
     g.form.lblClue[0].width = std::nextafter(width(QStringLiteral("       Ijk Lmnop")), 0.0);
     text = clue;
-    g.parse(text, lines);
+    g.screen.parse(text, lines);
     EXPECT_EQ(lines[1], QStringLiteral("  1 Abc Defgh"));
     EXPECT_EQ(lines[2], QStringLiteral("       Ijk"));
     EXPECT_EQ(lines[3], QStringLiteral("       Lmnop"));
@@ -323,11 +322,11 @@ TEST(ScreenParse, BreaksAtTheLastSpaceThatFitsStrictlyWithinThePanel)
     // A prefix exactly at the limit is no break point; the space before it is.
     g.form.lblClue[0].width = width(QStringLiteral("  1 Abc Defgh Ijk"));
     text = clue;
-    g.parse(text, lines);
+    g.screen.parse(text, lines);
     EXPECT_EQ(lines[1], QStringLiteral("  1 Abc Defgh"));
     g.form.lblClue[0].width = std::nextafter(width(QStringLiteral("  1 Abc Defgh Ijk")), 1e9);
     text = clue;
-    g.parse(text, lines);
+    g.screen.parse(text, lines);
     EXPECT_EQ(lines[1], QStringLiteral("  1 Abc Defgh Ijk"));
     EXPECT_EQ(lines[2], QStringLiteral("       Lmnop"));
 }
@@ -340,12 +339,12 @@ TEST(ScreenParse, TheIndentIsNeverABreakAndUnbreakableTextStaysWhole)
     g.form.lblClue[0].width = 100;
     std::array<QString, 11> lines;
     QString text = QStringLiteral("  1 Abc Defghijklmnopqrstuvwxyz");
-    g.parse(text, lines);
+    g.screen.parse(text, lines);
     EXPECT_EQ(lines[1], QStringLiteral("  1 Abc"));
     EXPECT_EQ(lines[2], QStringLiteral("       Defghijklmnopqrstuvwxyz"));
 
     text = QStringLiteral(" 12 Abcdefghijklmnopqrstuvwxyz");  // only spaces before the 8th character
-    g.parse(text, lines);
+    g.screen.parse(text, lines);
     EXPECT_EQ(lines[1], QStringLiteral(" 12 Abcdefghijklmnopqrstuvwxyz"));
     EXPECT_EQ(lines[2], QString());
 }
@@ -362,7 +361,7 @@ TEST(ScreenParse, AClueNeedingMoreThanTenLinesKeepsTheRestOnTheTenth)
     const QString clue = QStringLiteral("  1 ") + words.join(QLatin1Char(' '));
     QString text = clue;
     std::array<QString, 11> lines;
-    g.parse(text, lines);
+    g.screen.parse(text, lines);
     for (int k = 1; k <= 10; ++k)
         EXPECT_FALSE(lines[k].isEmpty()) << k;
     EXPECT_GT(s.h.measure.textWidth(lines[10], 1) * 1.1, 150);  // the overflow is on line 10
@@ -630,7 +629,7 @@ TEST(ScreenNormalView, SelectionFrameSurroundsAControlFromBehind)
     target.top = 2000;
     target.width = 3000;
     target.height = 4000;
-    s.g.frameAround(target);
+    s.g.screen.frameAround(target);
     const Control &frame = s.g.form.shpsel;
     EXPECT_EQ(frame.left, 850);
     EXPECT_EQ(frame.top, 1850);

@@ -65,4 +65,15 @@ bool reveal(const Puzzle &puzzle, Attempt &attempt, CellPos square)
     return true;
 }
 
+void fillAnswerLine(const Puzzle &puzzle, Attempt &attempt, const QList<CellPos> &squares, Direction direction)
+{
+    auto white = [&](int r, int c) { return !puzzle.cell(r, c).block; };
+    for (qsizetype k = 0; k < squares.size(); ++k) {
+        const auto [r, c] = squares[k];
+        const bool crossed = direction == Direction::Across ? white(r - 1, c) || white(r + 1, c)
+                                                            : white(r, c - 1) || white(r, c + 1);
+        attempt.slotRef(int(k) + 1) = {attempt.letter(attempt.index(r, c)), crossed ? QStringLiteral("*") : QString()};
+    }
+}
+
 } // namespace Solving

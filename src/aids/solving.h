@@ -22,4 +22,9 @@ int revealedCount(const Attempt &attempt);
 // block or a square without a solution.
 bool reveal(const Puzzle &puzzle, Attempt &attempt, CellPos square);
 
+// Fills the answer line from the squares of an answer, in order: box k takes
+// the k-th square's letter, marked "*" when a word of the other direction
+// runs through that square. Boxes past the squares keep what they hold.
+void fillAnswerLine(const Puzzle &puzzle, Attempt &attempt, const QList<CellPos> &squares, Direction direction);
+
 } // namespace Solving

@@ -26,7 +26,7 @@ void Crosswords::showanswer()
         sayit(QString());
         announcer.saymsg.clear();
         Solving::reveal(puzzle, attempt, cursor);
-        showSquare((session.currow - 1) * gridsize + session.curcol);
+        screen.showSquare((session.currow - 1) * table.gridsize + session.curcol);
         announcer.saymsg = QStringLiteral("the answer is\t") + letter;
     } else {
         if (!confirmAloud(QStringLiteral("Are you sure you want to know the answer to this clue?"),
@@ -36,16 +36,16 @@ void Crosswords::showanswer()
         announcer.saymsg.clear();
         QString word;
         int slot = 0;
-        for (int r = 0; r < gridsize; ++r) {
-            for (int c = 0; c < gridsize; ++c) {
-                const int idx = r * gridsize + c + 1;
+        for (int r = 0; r < table.gridsize; ++r) {
+            for (int c = 0; c < table.gridsize; ++c) {
+                const int idx = r * table.gridsize + c + 1;
                 if (!session.isMarked(idx))
                     continue;
                 const QString letter = puzzle.cell(r, c).solution;
                 Solving::reveal(puzzle, attempt, {r, c});
-                showSquare(idx);
+                screen.showSquare(idx);
                 attempt.slotRef(++slot).letter = letter;
-                showSlot(slot);
+                screen.showSlot(slot);
                 word += letter;
             }
         }
@@ -62,8 +62,7 @@ void Crosswords::showanswer()
         return;
     }
     playwave(QStringLiteral("cheer"));
-    for (Control &key : form.lblKey)
-        key.visible = false;  // the letter chooser may be open
+    screen.hideAlphabet();  // the letter chooser may be open
     // Back to the menu the way F12 goes, so the solved grid is saved and the
     // menu counts it; the praise comes before the menu's announcement.
     leave();
@@ -90,8 +89,7 @@ void Crosswords::clearpuzzle()
     if (!inMenu && session.viewmode != 1 && session.viewmode != 2) {
         // From a magnified view or the letter chooser the cleared puzzle is
         // shown in the normal view, where loadpuzzle leaves it.
-        for (Control &key : form.lblKey)
-            key.visible = false;
+        screen.hideAlphabet();
         setnozoom();
     }
     loadpuzzle();
@@ -99,10 +97,10 @@ void Crosswords::clearpuzzle()
     // either. Revealed marks go with their letters, so that a square typed
     // afresh does not count as help.
     attempt.clear();
-    for (int idx = 1; idx <= gridsize * gridsize; ++idx)
-        showSquare(idx);
+    for (int idx = 1; idx <= table.gridsize * table.gridsize; ++idx)
+        screen.showSquare(idx);
     for (int k = 1; k <= attempt.slotCount(); ++k)
-        showSlot(k);
+        screen.showSlot(k);
     session.curdir = 1;
     showclues();
 
@@ -115,9 +113,7 @@ void Crosswords::clearpuzzle()
         puzstatus();
     } else {
         updatedisplay();
-        for (int i = 1; i <= boxCount(); ++i)
-            form.lblIn[i].visible = false;
-        session.answerboxes = 0;
+        screen.hideAnswerLine();
         savefile();
     }
     session.curclue = 0;

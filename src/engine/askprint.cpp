@@ -2,6 +2,25 @@
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 // F5: print the open puzzle on two sheets; with a modifier held, on one.
 #include "engine/crosswords.h"
+#include "print/printjobs.h"
+
+namespace {
+
+// What the solver hears of a print job.
+QString printOutcome(PrintResult result)
+{
+    switch (result) {
+    case PrintResult::Failed:
+        return QStringLiteral("sorry, there was an error with the printing");
+    case PrintResult::SavedToFile:
+        return QStringLiteral("printing the puzzle\tNo printer was found, so the puzzle was saved in your Documents folder.");
+    case PrintResult::Printed:
+        break;
+    }
+    return QStringLiteral("printing the puzzle");
+}
+
+} // namespace
 
 void Crosswords::askprint(int shifted)
 {
@@ -30,4 +49,16 @@ void Crosswords::askprint(int shifted)
         printit1();
     else
         printit();
+}
+
+// The grid on one sheet, the clues on another.
+void Crosswords::printit()
+{
+    announcer.saymsg = printOutcome(printTwoSheets(svc.printer, svc.resources, {session.curpuz, puzzle, attempt, table}));
+}
+
+// Grid and clues on one landscape sheet.
+void Crosswords::printit1()
+{
+    announcer.saymsg = printOutcome(printOneSheet(svc.printer, svc.resources, {session.curpuz, puzzle, attempt, table}));
 }

@@ -33,7 +33,7 @@ Flow Crosswords::clueListPhase(int key, int mods)
                 session.curdir = 2;
             }
             int &kept = session.curdir == 1 ? session.acrossclue : session.downclue;
-            int k = std::min(std::max(kept, 1), clueRows());
+            int k = std::min(std::max(kept, 1), table.clueRows());
             // The end is found on the list shown when the key came.
             while (k > 0 && !onPanelList(*this, k))
                 --k;
@@ -98,11 +98,11 @@ Flow Crosswords::clueListPhase(int key, int mods)
 void Crosswords::repeatClue(int mods)
 {
     if (mods == Mod::None) {
-        if (session.spokenclue >= 1 && session.spokenclue <= clueRows() && !clues[session.spokenclue][2].isEmpty())
+        if (session.spokenclue >= 1 && session.spokenclue <= table.clueRows() && !table.clues[session.spokenclue][2].isEmpty())
             session.clueread = clueReading(session.spokenclue);
         announcer.saymsg = session.clueread;
     } else {
         announcer.saymsg.clear();
-        spellit(clues[session.spokenclue][0]);
+        spellit(table.clues[session.spokenclue][0]);
     }
 }

@@ -4,9 +4,11 @@
 
 #include "engine/services.h"
 #include "engine/session.h"
+#include "puzzle/cluetable.h"
 #include "puzzle/puzzle.h"
 #include "puzzle/puzzlefolder.h"
 #include "screen/form.h"
+#include "screen/gamescreen.h"
 #include "speech/announcer.h"
 #include "store/attempt.h"
 
@@ -74,21 +76,15 @@ public:
     Puzzle puzzle;
     // The solver's letters, revealed squares and answer line for it.
     Attempt attempt;
-    int gridsize = 7;
-    // The tables below have a row per clue and per square (from 1), at least
-    // these many (a 15 x 15 board with 100 clues), more when the open puzzle needs more.
-    static constexpr int MinClueRows = 100, MinSquares = 225;
-    std::vector<std::array<QString, 4>> clues;  // 0 text, 1 label, 2 answer, 3 display line
-    std::vector<std::array<int, 3>> sqclue;     // (idx,1) across number, (idx,2) down number
-    // Rows of the clue table and squares of the board in use; boxes of the answer line.
-    int clueRows() const { return int(clues.size()) - 1; }
-    int squareCount() const { return std::min(gridsize * gridsize, int(form.D.size()) - 1); }
-    int boxCount() const { return std::max(int(Attempt::MinSlots), attempt.slotCount()); }
+    // Its clue rows and the words through each square, as the game walks them.
+    ClueTable table;
     QStringList puzlist;
     // The solver's own puzzles, menu numbers after the built-in ones.
     QList<OwnPuzzle> ownPuzzles;
 
     Form form;
+    // Writes the form from the puzzle, the attempt and the session.
+    GameScreen screen{form, session, puzzle, table, attempt, svc.measure, env};
 
     // ---- Events (engine/startup.cpp, engine/tick.cpp) -----------------------
     void Form_Load();
@@ -151,29 +147,17 @@ public:
     void playwave(const QString &name);
     void boundary();
 
-    // ---- Screen (screen/) -----------------------------------------------------
-    void setscreen();
-    void parse(QString &text, std::array<QString, 11> &lines);
-    void scaleclues();
-    void drawboard();
+    // ---- Screen: the named operations, done by `screen` ----
+    void scaleclues() { screen.scaleclues(); }
+    void drawboard() { screen.drawboard(); }
+    // Fills the answer line from the marked squares and shows it.
     void highlightgrid();
-    void highlightclue(int idx);
-    // Square idx (from 1, row by row) and box k of the answer line show what
-    // the attempt holds.
-    void showSquare(int idx);
-    void showSlot(int k);
-    // Marks or unmarks square idx and paints its background to match.
-    void markSquare(int idx, bool on);
-    void showclues();
-    // When the clue list is longer than the panel holds at the smallest clue
-    // size, shows the run of whole entries around entry `current` and hides
-    // the others; a list that fits is left as it is.
-    void showClueRun(int current);
-    void setnozoom();
-    void setzoom();
+    void highlightclue(int idx) { screen.highlightclue(idx); }
+    void showclues() { screen.showclues(); }
+    void setnozoom() { screen.setnozoom(); }
+    void setzoom() { screen.setzoom(); }
+    // The magnified cursor's square as it is said.
     QString sayzoom();
-    // The selection frame 150 twips outside a control on every side, sent to the back.
-    void frameAround(const Control &c);
 
     // ---- Engine (engine/) ----
     // A key of the engine's own: it goes ahead of any user key not yet taken.
@@ -205,7 +189,6 @@ private:
     // events, the form, the session and the services.
     QString keywaiting;  // a user key that came while the engine's own key was in the mailbox
     QString tempdir;     // progress folder, with a trailing '/'
-    std::vector<std::array<int, 4>> squarepos;
 
     void loadCatalogue();
     // A key of the user's (keyboard or click): it replaces a user key not yet
@@ -223,13 +206,6 @@ private:
     // now on the board), as queued when the clue becomes current. `complete`
     // tells whether every square of the answer holds a letter.
     QString clueReading(int row, bool *complete = nullptr);
-
-    // Screen
-    void resizescreen(double XX, double yy);
-    // Square idx has no word through it: a block (or a square no answer uses).
-    bool isDark(int idx) const;
-    // The menu screen: picture, instruction strip and the two on-screen buttons.
-    void showMenuScreen();
 
     // Key phases of the tick
     void zoomKeys(int key);
@@ -287,13 +263,6 @@ private:
     QList<RejectedPuzzleFile> m_unreadAtStart;  // said after the welcome
     QHash<QString, int> m_loggedOwn;          // file name -> menu number last logged
     QHash<QString, QString> m_loggedRejected;  // file name -> reason last logged
-    // The clue panel's list as scaleclues last laid it out: its entries, and
-    // whether only a run of them around the current clue is shown.
-    struct CluePanelList {
-        int entries = 0;
-        bool windowed = false;
-    };
-    CluePanelList m_clueList;
     bool m_inTick = false;
     bool m_engineKey = false;     // the key in the mailbox is one the engine posted
 };

@@ -50,7 +50,7 @@ void Crosswords::leave()
     for (Control &line : form.lblClue)
         line.visible = false;
 
-    showMenuScreen();
+    screen.showMenuScreen();
 
     announcer.saymsg = QStringLiteral("Returning to the crosswords menu. ")
         + QStringLiteral("Use the cursor keys to choose a puzzle then press the enter key. ") + completedSentence();

@@ -14,7 +14,7 @@ bool boxShown(const Crosswords &g, int k)
 
 void markBox(Crosswords &g, int current)
 {
-    for (int k = 1; k <= g.boxCount(); ++k)
+    for (int k = 1; k <= g.attempt.boxCount(); ++k)
         g.form.lblIn[k].backColor = Colour::White;
     if (current >= 1 && current < int(g.form.lblIn.size()))
         g.form.lblIn[current].backColor = Colour::Yellow;
@@ -24,7 +24,7 @@ void markBox(Crosswords &g, int current)
 int squareUnderBox(const Crosswords &g, int k)
 {
     const int idx = g.session.markedSquare(k);
-    return idx <= g.squareCount() ? idx : 0;
+    return idx <= g.table.squareCount() ? idx : 0;
 }
 
 // Puts a letter (or nothing) into the current box of the answer line.
@@ -33,7 +33,7 @@ void setBoxLetter(Crosswords &g, const QString &letter)
     if (g.session.letterpos < 1)
         return;
     g.attempt.slotRef(g.session.letterpos).letter = letter;
-    g.showSlot(g.session.letterpos);
+    g.screen.showSlot(g.session.letterpos);
 }
 
 QString positionPhrase(const Crosswords &g)
@@ -80,7 +80,7 @@ void openAnswerLine(Crosswords &g, bool refill)
 
 void frameCluePanel(Crosswords &g)
 {
-    g.frameAround(g.form.lblClue[0]);
+    g.screen.frameAround(g.form.lblClue[0]);
 }
 
 Flow Crosswords::letterEntryPhase(int key, int mods)
@@ -177,14 +177,14 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
         announcer.saymsg = QStringLiteral("cancelled\t") + announcer.saymsg;
         return Flow::SpeechStep;
     case Key::Enter: {
-        const int squares = squareCount();
+        const int squares = table.squareCount();
         int k = 0;
         for (int idx = 1; idx <= squares; ++idx) {
             if (!session.isMarked(idx))
                 continue;
             ++k;
             attempt.setLetter(idx - 1, attempt.slot(k).letter);
-            showSquare(idx);
+            screen.showSquare(idx);
         }
         bool someEmpty = false;
         bool someLetter = false;

@@ -46,50 +46,19 @@ void Crosswords::loadpuzzle()
         return;
 
     puzzle = menuPuzzle(session.curpuz);
-    // Room for every square and clue of the puzzle.
-    const int squares = std::max(int(MinSquares), puzzle.width() * puzzle.height());
-    const int clueCount = int(puzzle.clues(Direction::Across).size() + puzzle.clues(Direction::Down).size());
-    const int clueLines = std::max(int(MinClueRows), clueCount);
-    sqclue.assign(squares + 1, {});
-    squarepos.assign(squares + 1, {});
-    clues.resize(clueLines + 1);
-    form.ensureCapacity(squares, clueLines, answerSlotCount(puzzle));
-    session.marked.assign(squares + 1, 0);
-
-    for (int idx = 1; idx <= squares; ++idx) {
-        form.D[idx].caption.clear();
-        form.Dn[idx].caption.clear();
-        form.D[idx].foreColor = Colour::Black;
-    }
-    for (int row = 1; row <= clueLines; ++row) {
-        for (QString &field : clues[row])
-            field.clear();
-        form.lblClue[row].foreColor = Colour::Black;
-    }
-    form.imgBack.visible = false;
-
-    gridsize = puzzle.width();
-    // The clue table holds the across clues, then the down clues.
-    int n = 0;
-    for (const Direction direction : {Direction::Across, Direction::Down}) {
-        for (const PuzzleClue &clue : puzzle.clues(direction)) {
-            ++n;
-            const auto row = makeClueRow(clue.label, clue.answer, clue.text);
-            for (int f = 0; f < 4; ++f)
-                clues[n][f] = row[f];
-        }
-    }
+    table.fill(puzzle);
+    screen.clearBoard();
 
     attempt = decodeProgress(progressBytes(session.curpuz), puzzle);
     for (int k = 1; k <= attempt.slotCount(); ++k)
-        showSlot(k);
+        screen.showSlot(k);
 
     drawboard();
     session.curdir = 1;
     session.acrossclue = 1;
     if (session.viewmode != 0) {
         updatedisplay();
-        frameAround(form.lblClue[0]);
+        screen.frameAround(form.lblClue[0]);
         session.viewmode = 1;
         session.curclue = 1;
     }

@@ -42,23 +42,23 @@ bool isLetter(int key)
 
 void Crosswords::selectClueAtCursor()
 {
-    if (session.currow < 1 || session.curcol < 1 || session.currow > gridsize || session.curcol > gridsize)
+    if (session.currow < 1 || session.curcol < 1 || session.currow > table.gridsize || session.curcol > table.gridsize)
         return;
-    const int idx = (session.currow - 1) * gridsize + session.curcol;
+    const int idx = (session.currow - 1) * table.gridsize + session.curcol;
     int dir = session.curdir;
-    if (sqclue[idx][dir] == 0)
+    if (table.sqclue[idx][dir] == 0)
         dir = dir == 1 ? 2 : 1;
-    if (sqclue[idx][dir] == 0)
+    if (table.sqclue[idx][dir] == 0)
         return;  // a black square: the selection stays as it was
     // The clue's line in its list: lines follow the clue table, one direction each.
-    const QString wanted = (dir == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(sqclue[idx][dir]);
+    const QString wanted = (dir == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(table.sqclue[idx][dir]);
     const QChar letter = wanted[0];
     int line = 0;
-    for (int n = 1; n <= clueRows(); ++n) {
-        if (!clues[n][1].startsWith(letter))
+    for (int n = 1; n <= table.clueRows(); ++n) {
+        if (!table.clues[n][1].startsWith(letter))
             continue;
         ++line;
-        if (clues[n][1] == wanted) {
+        if (table.clues[n][1] == wanted) {
             session.curdir = dir;
             session.curclue = line;
             return;
@@ -97,8 +97,7 @@ void Crosswords::zoomKeys(int key)
         if (session.viewmode < 5) {
             // The chooser's alphabet goes with it.
             if (session.viewmode == 3)
-                for (Control &k : form.lblKey)
-                    k.visible = false;
+                screen.hideAlphabet();
             backToNormal();
         } else {
             --session.viewmode;
@@ -113,12 +112,12 @@ void Crosswords::zoomKeys(int key)
 // clues through it and Enter opens the on-screen alphabet.
 Flow Crosswords::magnifiedPhase(int key, int mods)
 {
-    const int squares = gridsize * gridsize;
+    const int squares = table.gridsize * table.gridsize;
     auto cursor = [&] {
-        const int idx = (session.currow - 1) * gridsize + session.curcol;
+        const int idx = (session.currow - 1) * table.gridsize + session.curcol;
         return session.currow >= 1 && session.curcol >= 1 && idx >= 1 && idx <= squares ? idx : 0;
     };
-    auto onBlack = [&] { return isDark(cursor()); };
+    auto onBlack = [&] { return table.isDark(cursor()); };
 
     if (isArrow(key)) {
         if (mods != Mod::None)
@@ -138,13 +137,13 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
                 ++session.currow;
         }
         for (int *co : {&session.curcol, &session.currow}) {
-            if (*co < 1 || *co > gridsize) {
-                *co = std::clamp(*co, 1, gridsize);
+            if (*co < 1 || *co > table.gridsize) {
+                *co = std::clamp(*co, 1, table.gridsize);
                 boundary();
             }
         }
         for (int i = 1; i <= squares; ++i)
-            markSquare(i, i == cursor());
+            screen.markSquare(i, i == cursor());
         setzoom();
         announcer.saymsg = sayzoom();
         return Flow::SpeechStep;
@@ -157,7 +156,7 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
         }
         const QString letter = QString(QChar(key));
         attempt.setLetter(cursor() - 1, letter);
-        showSquare(cursor());
+        screen.showSquare(cursor());
         announcer.saymsg = letter;
         checkend();
         // A solved puzzle has posted F12: it is left at the next tick.
@@ -173,7 +172,7 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
         } else {
             announcer.saymsg = QStringLiteral("delete ") + attempt.letter(cursor() - 1);
             attempt.setLetter(cursor() - 1, QString());
-            showSquare(cursor());
+            screen.showSquare(cursor());
         }
         return Flow::SpeechStep;
 
@@ -182,13 +181,13 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
             return Flow::SpeechStep;
         const int sq = cursor();
         for (int d = 1; d <= 2; ++d) {
-            const int n = sqclue[sq][d];
+            const int n = table.sqclue[sq][d];
             if (n == 0)
                 continue;
             int total = 0;
             int pos = 0;
-            for (int i = 1; i <= squareCount(); ++i) {
-                if (sqclue[i][d] != n)
+            for (int i = 1; i <= table.squareCount(); ++i) {
+                if (table.sqclue[i][d] != n)
                     continue;
                 ++total;
                 if (i == sq)
@@ -198,8 +197,8 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
                 pos = 0;
             const QString label = (d == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(n);
             int k = 0;
-            for (int row = 1; row <= clueRows() && k == 0; ++row)
-                if (clues[row][1] == label)
+            for (int row = 1; row <= table.clueRows() && k == 0; ++row)
+                if (table.clues[row][1] == label)
                     k = row;
 
             announcer.saymsg += kTab + QString::number(n) + (d == 1 ? QStringLiteral(" across, ") : QStringLiteral(" down, "))
@@ -208,14 +207,14 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
             // The display line without its number in front and its lengths in
             // brackets behind. The lengths are the last bracket: a clue may
             // have brackets of its own, such as "(anagram)".
-            QString text = clues[k][3].trimmed();
+            QString text = table.clues[k][3].trimmed();
             text = text.mid(text.indexOf(QLatin1Char(' ')) + 1);
             const qsizetype bracket = text.lastIndexOf(QLatin1Char('('));
             if (bracket >= 0)
                 text.truncate(bracket);
             announcer.saymsg += kTab + text;
 
-            const QStringList words = clues[k][2].split(QLatin1Char(' '));
+            const QStringList words = table.clues[k][2].split(QLatin1Char(' '));
             if (words.size() <= 1) {
                 announcer.saymsg += kTab + QString::number(total) + QStringLiteral("letters");
             } else {
@@ -238,18 +237,7 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
             + QStringLiteral("Use the cursor keys to choose the letter");
         announcer.voicestate = 0;
         session.alphacode = -1;
-        for (int i = 1; i <= boxCount(); ++i) {
-            form.lblIn[i].visible = false;
-            form.lblInn[i].visible = false;
-        }
-        session.answerboxes = 0;
-        form.lblBack.visible = true;
-        form.bringToFront(form.lblBack);
-        for (Control &k : form.lblKey) {
-            k.backColor = Colour::White;
-            k.visible = true;
-            form.bringToFront(k);
-        }
+        screen.showAlphabet(true);
         session.zoomreturn = session.viewmode;
         session.viewmode = 3;
         return Flow::EndTick;
@@ -315,8 +303,7 @@ Flow Crosswords::chooserPhase(int key, int)
         lblKey_Click(key - Key::A);
         close();
     } else if (key == Key::Escape) {
-        for (Control &k : form.lblKey)
-            k.visible = false;
+        screen.hideAlphabet();
         announcer.saymsg = QStringLiteral("cancelled");
         close();
     }

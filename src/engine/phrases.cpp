@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
-// The spoken description of the current clue, and spelling a text aloud.
+// The spoken description of the current clue and of the magnified cursor's
+// square, and spelling a text aloud.
 #include "engine/crosswords.h"
 #include "base/textnumber.h"
 
@@ -48,7 +49,7 @@ QString spokenSymbol(QChar ch)
 
 void Crosswords::updatedisplay()
 {
-    const int squares = squareCount();
+    const int squares = table.squareCount();
 
     if (session.viewmode != 1) {
         // Magnified views and the chooser: the cursor square decides the clue;
@@ -57,19 +58,18 @@ void Crosswords::updatedisplay()
             // A revealed square keeps its mark.
             if (attempt.revealed(idx - 1))
                 continue;
-            markSquare(idx, false);
+            screen.markSquare(idx, false);
         }
         session.currow = std::max(session.currow, 1);
         session.curcol = std::max(session.curcol, 1);
-        const int idx = (session.currow - 1) * gridsize + session.curcol;
+        const int idx = (session.currow - 1) * table.gridsize + session.curcol;
         if (idx >= 1 && idx <= squares) {
-            markSquare(idx, true);
-            QString label = QStringLiteral("A%1").arg(sqclue[idx][1]);
+            screen.markSquare(idx, true);
+            QString label = QStringLiteral("A%1").arg(table.sqclue[idx][1]);
             if (label == QLatin1String("A0"))
-                label = QStringLiteral("D%1").arg(sqclue[idx][2]);
-            for (int r = 1; r <= clueRows(); ++r)
-                if (clues[r][1] == label)
-                    session.curclue = r;
+                label = QStringLiteral("D%1").arg(table.sqclue[idx][2]);
+            if (const int row = table.rowOf(label))
+                session.curclue = row;
         }
         if (session.viewmode != 3)
             highlightgrid();
@@ -80,21 +80,18 @@ void Crosswords::updatedisplay()
     // label is "A" or "D" and the number, of any length).
     if (session.curclue < 1 || session.curclue > int(session.panelrows.size()))
         return;
-    const QString &shown = clues[session.panelrows[session.curclue - 1]][1];
+    const QString &shown = table.clues[session.panelrows[session.curclue - 1]][1];
     if (shown.isEmpty())
         return;
     const int number = leadingNumber(shown.mid(1));
 
     // Mark the answer's squares.
     for (int idx = 1; idx <= squares; ++idx)
-        markSquare(idx, number != 0 && sqclue[idx][session.curdir] == number);
+        screen.markSquare(idx, number != 0 && table.sqclue[idx][session.curdir] == number);
 
     const QString label = (session.curdir == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(number);
-    int row = 0;
-    for (int r = 1; r <= clueRows(); ++r)
-        if (clues[r][1] == label)
-            row = r;
-    if (clues[row][2].isEmpty())
+    const int row = table.rowOf(label);
+    if (table.clues[row][2].isEmpty())
         return;
     session.spokenclue = row;
     bool complete = false;
@@ -107,16 +104,16 @@ void Crosswords::updatedisplay()
 
 QString Crosswords::clueReading(int row, bool *complete)
 {
-    const QString label = clues[row][1];
+    const QString label = table.clues[row][1];
     const int dir = label.startsWith(QLatin1Char('A')) ? 1 : 2;
     const int number = label.mid(1).toInt();
-    const int squares = squareCount();
+    const int squares = table.squareCount();
 
     // The answer's letters in reading order, a space for an empty square.
-    QString word(boxCount(), QLatin1Char(' '));
+    QString word(attempt.boxCount(), QLatin1Char(' '));
     int count = 0;
     for (int idx = 1; idx <= squares; ++idx) {
-        if (sqclue[idx][dir] != number)
+        if (table.sqclue[idx][dir] != number)
             continue;
         ++count;
         const QString letter = attempt.letter(idx - 1);
@@ -125,7 +122,7 @@ QString Crosswords::clueReading(int row, bool *complete)
     }
 
     const QString head = QString::number(number) + (dir == 1 ? QStringLiteral(" across") : QStringLiteral(" down"));
-    const QStringList words = clues[row][2].split(QLatin1Char(' '));
+    const QStringList words = table.clues[row][2].split(QLatin1Char(' '));
     QString reading;
     if (words.size() == 1) {
         // The count and "letters" are written together here, as always said.
@@ -139,7 +136,7 @@ QString Crosswords::clueReading(int row, bool *complete)
     reading += QStringLiteral(", ");
 
     // The display line without its number in front and its lengths behind.
-    const QString line = clues[row][3].trimmed();
+    const QString line = table.clues[row][3].trimmed();
     const qsizetype first = line.indexOf(QLatin1Char(' '));
     const qsizetype last = line.lastIndexOf(QLatin1Char(' '));
     reading += first >= 0 && first < last ? line.mid(first, last - first) : line;
@@ -182,4 +179,24 @@ void Crosswords::spellit(QString s)
     }
     for (qsizetype i = start; i < s.size(); ++i)
         announcer.saymsg += QStringLiteral(", ") + spokenSymbol(s[i]);
+}
+
+// The magnified cursor's square: its name ("3C"), then its letter, "blank"
+// or nothing, and "circled" for a circled square.
+QString Crosswords::sayzoom()
+{
+    const int idx = (session.currow - 1) * table.gridsize + session.curcol;
+    QString s = QString::number(session.currow) + QChar(64 + session.curcol);
+    announcer.voicestate = 0;
+    if (idx < 1 || idx > table.squareCount())
+        return s;
+    const PuzzleCell &square = puzzle.cell(session.currow - 1, session.curcol - 1);
+    const QString letter = attempt.letter(idx - 1);
+    if (!letter.isEmpty())
+        s += QLatin1Char('\t') + letter;
+    else if (session.isMarked(idx) && !table.isDark(idx))  // the marked cursor on an empty square
+        s += QLatin1Char('\t') + QStringLiteral("blank");
+    if (square.circled)
+        s += QStringLiteral("\tcircled");
+    return s;
 }

@@ -23,25 +23,6 @@ bool puzzleOpen(const Crosswords &game)
     return game.session.viewmode >= 1 && game.session.viewmode <= 8;
 }
 
-void showAlphabet(Crosswords &game)
-{
-    for (int i = 1; i <= game.boxCount(); ++i) {
-        game.form.lblIn[i].visible = false;
-        game.form.lblInn[i].visible = false;
-    }
-    game.session.answerboxes = 0;
-    for (Control &key : game.form.lblKey) {
-        key.backColor = Colour::White;
-        key.visible = true;
-        game.form.bringToFront(key);
-    }
-}
-
-void hideAlphabet(Crosswords &game)
-{
-    for (Control &key : game.form.lblKey)
-        key.visible = false;
-}
 
 // The alphabet closes back to the view it was opened from: a magnified view,
 // or else the clue list.
@@ -85,11 +66,11 @@ void Crosswords::D_Click(int k)
 {
     if (!isActive(*this) || !puzzleOpen(*this))
         return;
-    if (k < 1 || k >= int(form.D.size()) || k > gridsize * gridsize)
+    if (k < 1 || k >= int(form.D.size()) || k > table.gridsize * table.gridsize)
         return;
     // A square without a word takes no letter, even while it is the magnified cursor.
-    if (isDark(k)) {
-        hideAlphabet(*this);
+    if (table.isDark(k)) {
+        screen.hideAlphabet();
         return;
     }
     // The clue panel belongs to the normal view; a magnified board keeps the
@@ -99,19 +80,17 @@ void Crosswords::D_Click(int k)
         highlightclue(k);
     for (int i = 1; i < int(session.marked.size()); ++i)
         if (session.isMarked(i))
-            markSquare(i, false);
-    markSquare(k, true);
+            screen.markSquare(i, false);
+    screen.markSquare(k, true);
 
-    session.currow = (k - 1) / gridsize + 1;
-    session.curcol = (k - 1) % gridsize + 1;
+    session.currow = (k - 1) / table.gridsize + 1;
+    session.curcol = (k - 1) % table.gridsize + 1;
     announcer.saymsg = QString::number(session.currow) + QChar(64 + session.curcol) + QLatin1Char('\t') + kChooseLetter;
     announcer.voicestate = 0;
     openChooser(*this);
 
-    form.lblBack.visible = true;
-    form.bringToFront(form.lblBack);
-    showAlphabet(*this);
-    frameAround(form.board);
+    screen.showAlphabet(true);
+    screen.frameAround(form.board);
 }
 
 void Crosswords::Dn_Click(int k)
@@ -125,14 +104,14 @@ void Crosswords::lblIn_Click(int i)
 {
     if (!isActive(*this) || !puzzleOpen(*this))
         return;
-    if (i < 1 || i > boxCount())
+    if (i < 1 || i > attempt.boxCount())
         return;
     int count = 0;
     for (int idx = 1; idx < int(session.marked.size()); ++idx) {
         if (session.isMarked(idx) && ++count != i)
-            markSquare(idx, false);
+            screen.markSquare(idx, false);
     }
-    showAlphabet(*this);
+    screen.showAlphabet();
     openChooser(*this);
     announcer.saymsg = QString::number(i) + QStringLiteral("letter");
     announcer.voicestate = 0;
@@ -148,13 +127,13 @@ void Crosswords::lblKey_Click(int i)
     const QString letter = i == EmptyingKey ? QString() : alphabetKeyCaption(i);
     QString old;
     for (int idx = 1; idx < int(session.marked.size()); ++idx) {
-        if (!session.isMarked(idx) || isDark(idx))
+        if (!session.isMarked(idx) || table.isDark(idx))
             continue;
         old = attempt.letter(idx - 1);
         attempt.setLetter(idx - 1, letter);
-        showSquare(idx);
+        screen.showSquare(idx);
     }
-    hideAlphabet(*this);
+    screen.hideAlphabet();
     announcer.saymsg = letter;
     if (letter.isEmpty() && !old.isEmpty())
         announcer.saymsg = QStringLiteral("delete\t") + old;
@@ -173,8 +152,8 @@ void Crosswords::lblClue_Click(int k)
         session.curclue = k;
         form.lblClue[k].backColor = Colour::Yellow;
     }
-    hideAlphabet(*this);
-    frameAround(form.lblClue[0]);
+    screen.hideAlphabet();
+    screen.frameAround(form.lblClue[0]);
     session.viewmode = 1;
     updatedisplay();
 }

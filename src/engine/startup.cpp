@@ -6,9 +6,9 @@
 #include <QDir>
 
 Crosswords::Crosswords(Services services, Environment environment)
-    : svc(services), env(std::move(environment)), puzstat(MinClueRows + 1), clues(MinClueRows + 1),
-      sqclue(MinSquares + 1), squarepos(MinSquares + 1),
-      form(Form::design())
+    // A status row for each built-in puzzle and more; the status scan makes
+    // room for the solver's own.
+    : svc(services), env(std::move(environment)), puzstat(101), form(Form::design())
 {
     svc.voice.setVoicesChangedHandler([this] { voicesChanged(); });
 }
@@ -18,9 +18,9 @@ void Crosswords::Form_Load()
 {
     curform = QStringLiteral("Crosswords");
     session.helppage = 0;
-    gridsize = 7;
+    table.gridsize = 7;
     session.viewmode = -1;
-    setscreen();
+    screen.setscreen();
 
     tempdir = env.stateDir;
     if (!tempdir.endsWith(QLatin1Char('/')))
@@ -39,7 +39,7 @@ void Crosswords::Form_Load()
     setnozoom();
     session.viewmode = 0;
     // The first screen is the same menu screen a puzzle returns to.
-    showMenuScreen();
+    screen.showMenuScreen();
 
     voice = 0;
     speed = 2;

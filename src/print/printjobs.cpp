@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
-// The two print jobs: the grid and the clues on two portrait sheets (printit)
-// or both on one landscape sheet (printit1). The sizes come from
+// The two print jobs: the grid and the clues on two portrait sheets, or both
+// on one landscape sheet. The sizes come from
 // printlayout.h; every text is measured by the printer when it is needed, in
 // the font the printer holds at that moment.
-#include "engine/crosswords.h"
+#include "print/printjobs.h"
 #include "base/logging.h"
 #include "print/printer.h"
 #include "print/printlayout.h"
@@ -15,10 +15,6 @@
 using namespace PrintLayout;
 
 namespace {
-
-const QString kPrinting = QStringLiteral("printing the puzzle");
-const QString kPrintError = QStringLiteral("sorry, there was an error with the printing");
-const QString kSavedToFile = QStringLiteral("No printer was found, so the puzzle was saved in your Documents folder.");
 
 // Thrown when the printer reports a failure, or when no clue size fits: the
 // job stops where it is and says so.
@@ -87,12 +83,12 @@ QString footerLine(ResourceStore &resources)
     return text.section(QLatin1Char('\n'), 0, 0).remove(QLatin1Char('\r'));
 }
 
-QList<ClueRow> printedClues(const Crosswords &g)
+QList<ClueRow> printedClues(const ClueTable &table)
 {
     QList<ClueRow> rows;
-    for (int n = 1; n <= g.clueRows(); ++n)
-        if (!g.clues[n][1].isEmpty())
-            rows.append({g.clues[n][1], g.clues[n][3]});
+    for (int n = 1; n <= table.clueRows(); ++n)
+        if (!table.clues[n][1].isEmpty())
+            rows.append({table.clues[n][1], table.clues[n][3]});
     return rows;
 }
 
@@ -125,15 +121,16 @@ void drawGridLines(Sheet &s, const GridGeometry &g, int gridsize)
 // Black squares filled; in the white ones the circle of a circled square,
 // then over it the player's letter, centred and hanging from the top edge,
 // and the clue number at a third of the letter size in the top-left corner.
-void drawSquares(Sheet &s, const GridGeometry &g, const Crosswords &game)
+void drawSquares(Sheet &s, const GridGeometry &g, const PrintedPuzzle &game)
 {
+    const int gridsize = game.table.gridsize;
     s.bold();
     const int letters = letterSize(g.square, s.width(QStringLiteral("W")));
-    for (int row = 0; row < game.gridsize; ++row) {
-        for (int col = 0; col < game.gridsize; ++col) {
+    for (int row = 0; row < gridsize; ++row) {
+        for (int col = 0; col < gridsize; ++col) {
             const double x = kGridLeft + double(col) * g.square;
             const double y = g.topMargin + double(row) * g.square;
-            const int k = row * game.gridsize + col + 1;
+            const int k = row * gridsize + col + 1;
             const PuzzleCell &square = game.puzzle.cell(row, col);
             if (square.block) {
                 s.box(x, y, x + g.square, y + g.square);
@@ -172,15 +169,15 @@ void printFooter(Sheet &s, const GridGeometry &g, const QString &footer)
 
 } // namespace
 
-void Crosswords::printit()
+PrintResult printTwoSheets(Printer &printer, ResourceStore &resources, const PrintedPuzzle &printed)
 {
-    announcer.saymsg = kPrinting;
-    svc.printer.beginJob();
-    Sheet s(svc.printer);
-    const QString caption = QStringLiteral("Puzzle ") + QString::number(session.curpuz);
+    printer.beginJob();
+    Sheet s(printer);
+    const int gridsize = printed.table.gridsize;
+    const QString caption = QStringLiteral("Puzzle ") + QString::number(printed.number);
     try {
         // Sheet 1: title, caption, grid and footer.
-        s.document(documentName(session.curpuz, QStringLiteral("sheet 1")));
+        s.document(documentName(printed.number, QStringLiteral("sheet 1")));
         s.orientation(Printer::Orientation::Portrait);
         s.face(QStringLiteral("arial"));
         s.size(kMeasureSize);
@@ -191,19 +188,19 @@ void Crosswords::printit()
         printFitted(s, g, caption, g.pageWidth, g.topMargin / 2.0);
         s.size(kMeasureSize);
         drawGridLines(s, g, gridsize);
-        drawSquares(s, g, *this);
+        drawSquares(s, g, printed);
         // The caption again, now in bold, over the first print.
         s.size(kMeasureSize);
         printFitted(s, g, caption, g.pageWidth, g.topMargin / 2.0);
-        printFooter(s, g, footerLine(svc.resources));
+        printFooter(s, g, footerLine(resources));
         s.end();
 
         // Sheet 2: every clue, as large as the sheet allows. Face and bold
         // stay as sheet 1 left them.
-        s.document(documentName(session.curpuz, QStringLiteral("sheet 2")));
+        s.document(documentName(printed.number, QStringLiteral("sheet 2")));
         s.orientation(Printer::Orientation::Portrait);
         s.size(kMeasureSize);
-        const ClueSheet sheet = twoSheetClueLines(printedClues(*this), [&s](const QString &t) { return s.width(t); });
+        const ClueSheet sheet = twoSheetClueLines(printedClues(printed.table), [&s](const QString &t) { return s.width(t); });
         const int width = s.pageWidth();
         const double th = s.height(QStringLiteral("Ay"));
         const ClueSheetSize size = twoSheetClueSize(width, s.pageHeight(), int(sheet.lines.size()), th, sheet.widest);
@@ -213,21 +210,19 @@ void Crosswords::printit()
         }
         s.end();
     } catch (const PrintFailed &) {
-        announcer.saymsg = kPrintError;
-        return;
+        return PrintResult::Failed;
     }
-    if (s.savedToFile())
-        announcer.saymsg += QLatin1Char('\t') + kSavedToFile;
+    return s.savedToFile() ? PrintResult::SavedToFile : PrintResult::Printed;
 }
 
-void Crosswords::printit1()
+PrintResult printOneSheet(Printer &printer, ResourceStore &resources, const PrintedPuzzle &printed)
 {
-    announcer.saymsg = kPrinting;
-    svc.printer.beginJob();
-    Sheet s(svc.printer);
+    printer.beginJob();
+    Sheet s(printer);
+    const int gridsize = printed.table.gridsize;
     try {
         // The grid half.
-        s.document(documentName(session.curpuz, QStringLiteral("on one sheet")));
+        s.document(documentName(printed.number, QStringLiteral("on one sheet")));
         s.orientation(Printer::Orientation::Landscape);
         s.face(QStringLiteral("arial"));
         s.size(kMeasureSize);
@@ -235,17 +230,17 @@ void Crosswords::printit1()
         const GridGeometry g = oneSheetGrid(w, s.pageHeight(), gridsize);
         printFitted(s, g, kTitle, g.pageWidth / 2.0, 0);
         s.size(kMeasureSize);
-        printFitted(s, g, QStringLiteral("Puzzle ") + QString::number(session.curpuz), g.pageWidth / 2.0, g.topMargin / 2.0,
+        printFitted(s, g, QStringLiteral("Puzzle ") + QString::number(printed.number), g.pageWidth / 2.0, g.topMargin / 2.0,
                     true);
         s.size(kMeasureSize);
         drawGridLines(s, g, gridsize);
-        drawSquares(s, g, *this);
-        printFooter(s, g, footerLine(svc.resources));
+        drawSquares(s, g, printed);
+        printFooter(s, g, footerLine(resources));
 
         // The clue half: the largest size from 35 points down at which every
         // line, wrapped to the column, fits the page.
         s.size(kMeasureSize);
-        const QList<ClueRow> rows = printedClues(*this);
+        const QList<ClueRow> rows = printedClues(printed.table);
         const auto widthAt18 = [&s](const QString &t) { return s.width(t); };
         int f = kFirstClueSize + 1;
         ClueColumn column;
@@ -263,9 +258,7 @@ void Crosswords::printit1()
         }
         s.end();
     } catch (const PrintFailed &) {
-        announcer.saymsg = kPrintError;
-        return;
+        return PrintResult::Failed;
     }
-    if (s.savedToFile())
-        announcer.saymsg += QLatin1Char('\t') + kSavedToFile;
+    return s.savedToFile() ? PrintResult::SavedToFile : PrintResult::Printed;
 }

@@ -1,16 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 // The board squares, their numbers, the answer line and the selection frame.
-#include "engine/crosswords.h"
+#include "screen/gamescreen.h"
 #include "base/rounding.h"
 #include "screen/textmeasure.h"
 #include "screen/viewlayout.h"
 
 #include <algorithm>
-
-namespace {
-
-} // namespace
 
 // The clue number sits over the top half of its square, its digits about a
 // third of the square high (a point is 20 twips).
@@ -23,7 +19,21 @@ void placeNumberOver(Control &number, const Control &square)
     number.fontSize = square.height * NumberFontShare / 20;
 }
 
-void Crosswords::drawboard()
+void GameScreen::clearBoard()
+{
+    form.ensureCapacity(int(table.sqclue.size()) - 1, table.clueRows(), answerSlotCount(puzzle));
+    session.marked.assign(table.sqclue.size(), 0);
+    for (std::size_t idx = 1; idx < table.sqclue.size(); ++idx) {
+        form.D[idx].caption.clear();
+        form.Dn[idx].caption.clear();
+        form.D[idx].foreColor = Colour::Black;
+    }
+    for (int row = 1; row <= table.clueRows(); ++row)
+        form.lblClue[row].foreColor = Colour::Black;
+    form.imgBack.visible = false;
+}
+
+void GameScreen::drawboard()
 {
     const double sw = env.screenWidth;
     const double sh = env.screenHeight;
@@ -38,7 +48,7 @@ void Crosswords::drawboard()
     title.width = form.board.width;
     title.caption = QStringLiteral("Puzzle ") + QString::number(session.curpuz);
     // A capital letter about 800 twips high.
-    title.fontSize = 800 / svc.measure.textHeight(QStringLiteral("A"), form.fontSize) * form.fontSize;
+    title.fontSize = 800 / measure.textHeight(QStringLiteral("A"), form.fontSize) * form.fontSize;
     // White on the grey backdrop reads at only 4 : 1; on a black band, 21 : 1.
     title.foreColor = Colour::White;
     title.backColor = Colour::Black;
@@ -47,7 +57,7 @@ void Crosswords::drawboard()
 
     // The board holds at most 25 x 25 squares; a puzzle that failed to load
     // has no squares at all. Squares of an earlier, larger board are hidden too.
-    const int n = std::clamp(gridsize, 0, Puzzle::MaxSide);
+    const int n = std::clamp(table.gridsize, 0, Puzzle::MaxSide);
     for (std::size_t i = 1; i < form.D.size(); ++i) {
         form.D[i].visible = false;
         form.Dn[i].visible = false;
@@ -73,8 +83,6 @@ void Crosswords::drawboard()
             d.visible = true;
             // The numbers and the words through each square are the puzzle's.
             const PuzzleCell &square = puzzle.cell(r, c);
-            sqclue[idx][1] = square.acrossWord;
-            sqclue[idx][2] = square.downWord;
             markSquare(idx, false);
             d.circled = square.circled && !square.block;
             showSquare(idx);
@@ -90,37 +98,22 @@ void Crosswords::drawboard()
     }
 }
 
-void Crosswords::highlightgrid()
+void GameScreen::showAnswerLine(int k)
 {
-    // Squares past the last box are left off rather than written beyond the
+    // Boxes past the last one are left off rather than written beyond the
     // end of the box arrays.
-    const int boxes = boxCount();
+    const int boxes = attempt.boxCount();
+    k = std::min(k, boxes);
     for (int i = 0; i <= boxes; ++i) {
         form.lblIn[i].visible = false;
         form.lblInn[i].visible = false;
     }
     session.answerboxes = 0;
-
-    const int n = std::clamp(gridsize, 0, Puzzle::MaxSide);
-    auto whiteAt = [&](int r, int c) { return !puzzle.cell(r, c).block; };
-    int k = 0;
-    for (int idx = 1; idx <= n * n && k < boxes; ++idx) {
-        if (!session.isMarked(idx))
-            continue;
-        ++k;
-        const int r = (idx - 1) / n;
-        const int c = (idx - 1) % n;
-        // A letter is crossed when a word of the other direction runs through it.
-        bool crossed = false;
-        if (session.curdir == 1)
-            crossed = (r > 0 && whiteAt(r - 1, c)) || (r < n - 1 && whiteAt(r + 1, c));
-        else
-            crossed = (c > 0 && whiteAt(r, c - 1)) || (c < n - 1 && whiteAt(r, c + 1));
-        attempt.slotRef(k) = {attempt.letter(idx - 1), crossed ? QStringLiteral("*") : QString()};
-        showSlot(k);
-        form.lblIn[k].backColor = Colour::White;
+    for (int i = 1; i <= k; ++i) {
+        showSlot(i);
+        form.lblIn[i].backColor = Colour::White;
     }
-    if (k == 0)
+    if (k <= 0)
         return;
 
     const double sw = env.screenWidth;
@@ -129,7 +122,7 @@ void Crosswords::highlightgrid()
     const int box = line.box;
     const int left0 = nearest((sw - double(box) * k) / 2);
     // A "W" fills 85 % of a box.
-    const int fs = nearest(box / svc.measure.textWidth(QStringLiteral("W"), form.fontSize) * form.fontSize * 0.85);
+    const int fs = nearest(box / measure.textWidth(QStringLiteral("W"), form.fontSize) * form.fontSize * 0.85);
     for (int i = 1; i <= k; ++i) {
         Control &in = form.lblIn[i];
         in.top = line.top;
@@ -143,26 +136,21 @@ void Crosswords::highlightgrid()
     session.answerboxes = k;
 }
 
-bool Crosswords::isDark(int idx) const
-{
-    return idx < 1 || idx >= int(sqclue.size()) || (sqclue[idx][1] == 0 && sqclue[idx][2] == 0);
-}
-
 // A marked square is yellow; pale yellow where it is dark, so the magnified
 // cursor still shows on a black square.
-void Crosswords::markSquare(int idx, bool on)
+void GameScreen::markSquare(int idx, bool on)
 {
     if (idx < 1 || idx >= int(form.D.size()))
         return;
     if (session.marked.size() < form.D.size())
         session.marked.resize(form.D.size());
     session.marked[idx] = on;
-    const bool dark = isDark(idx);
+    const bool dark = table.isDark(idx);
     form.D[idx].backColor = on ? (dark ? Colour::PaleYellow : Colour::Yellow) : (dark ? Colour::Black : Colour::White);
 }
 
 // A revealed letter is grey, so that the solver sees what was help.
-void Crosswords::showSquare(int idx)
+void GameScreen::showSquare(int idx)
 {
     if (idx < 1 || idx >= int(form.D.size()))
         return;
@@ -171,7 +159,7 @@ void Crosswords::showSquare(int idx)
     square.foreColor = attempt.revealed(idx - 1) ? Colour::Grey : Colour::Black;
 }
 
-void Crosswords::showSlot(int k)
+void GameScreen::showSlot(int k)
 {
     if (k < 1 || k >= int(form.lblIn.size()))
         return;
@@ -180,26 +168,22 @@ void Crosswords::showSlot(int k)
     form.lblInn[k].caption = slot.mark;
 }
 
-void Crosswords::highlightclue(int idx)
+void GameScreen::highlightclue(int idx)
 {
-    int number = sqclue[idx][session.curdir];
+    int number = table.sqclue[idx][session.curdir];
     if (number == 0) {
         session.curdir = session.curdir == 1 ? 2 : 1;
-        number = sqclue[idx][session.curdir];
+        number = table.sqclue[idx][session.curdir];
         if (number == 0)
             return;
     }
     showclues();
 
-    const QString label = (session.curdir == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(number);
-    int row = 0;
-    for (int n = 1; n <= clueRows(); ++n)
-        if (clues[n][1] == label)
-            row = n;
+    const int row = table.rowOf((session.curdir == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(number));
     // Entries are matched by the first ten characters of their display line.
     // A wrapped entry has a line feed and an indent in place of a space; undo
     // that first, or a clue wrapped early in its line would never match.
-    const QString wanted = clues[row][3].left(10);
+    const QString wanted = table.clues[row][3].left(10);
     const QString wrap = QStringLiteral("\n       ");
     int selected = 0;
     for (std::size_t i = 1; i < form.lblClue.size(); ++i) {
@@ -218,7 +202,7 @@ void Crosswords::highlightclue(int idx)
         showClueRun(selected);
 }
 
-void Crosswords::frameAround(const Control &c)
+void GameScreen::frameAround(const Control &c)
 {
     Control &frame = form.shpsel;
     frame.top = c.top - 150;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 // The clue panel: the heading, one entry per clue of the current direction.
-#include "engine/crosswords.h"
+#include "screen/gamescreen.h"
 #include "screen/numbertext.h"
 #include "base/rounding.h"
 #include "screen/textmeasure.h"
@@ -13,7 +13,7 @@ constexpr double HeadingHeight = 500;
 
 } // namespace
 
-void Crosswords::showclues()
+void GameScreen::showclues()
 {
     auto &entries = form.lblClue;
     for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -44,25 +44,25 @@ void Crosswords::showclues()
     heading.width = panel.width;
     heading.caption = session.curdir == 1 ? QStringLiteral("ACROSS") : QStringLiteral("DOWN");
     // A capital letter about as high as the box.
-    heading.fontSize = HeadingHeight / svc.measure.textHeight(QStringLiteral("A"), form.fontSize) * form.fontSize;
+    heading.fontSize = HeadingHeight / measure.textHeight(QStringLiteral("A"), form.fontSize) * form.fontSize;
     box.visible = true;
     heading.visible = true;
 
     form.fontSize = panel.fontSize;
-    const int line = nearest(svc.measure.textHeight(QStringLiteral("Ay"), form.fontSize) * 1.15);
+    const int line = nearest(measure.textHeight(QStringLiteral("Ay"), form.fontSize) * 1.15);
 
     const QChar direction = session.curdir == 1 ? QLatin1Char('A') : QLatin1Char('D');
     int top = 2 * Margin;
     int k = 0;
     session.panelrows.clear();
-    for (int n = 1; n <= clueRows(); ++n) {
-        const QString &label = clues[n][1];
+    for (int n = 1; n <= table.clueRows(); ++n) {
+        const QString &label = table.clues[n][1];
         if (!label.startsWith(direction))
             continue;
         ++k;
         session.panelrows.push_back(n);
         Control &entry = entries[k];
-        entry.caption = clues[n][3];
+        entry.caption = table.clues[n][3];
         entry.top = top;
         entry.width = panel.width;
         entry.left = Margin;
@@ -74,8 +74,8 @@ void Crosswords::showclues()
         const int number = leadingNumber(label.mid(1));
         bool complete = true;
         if (number > 0) {
-            for (int idx = 1; idx <= squareCount() && complete; ++idx)
-                if (sqclue[idx][session.curdir] == number && attempt.letter(idx - 1).isEmpty())
+            for (int idx = 1; idx <= table.squareCount() && complete; ++idx)
+                if (table.sqclue[idx][session.curdir] == number && attempt.letter(idx - 1).isEmpty())
                     complete = false;
         }
         entry.foreColor = complete ? Colour::Grey : Colour::Black;

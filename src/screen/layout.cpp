@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 // Stretching the design layout to the screen, and fitting the clue panel's text.
-#include "engine/crosswords.h"
+#include "screen/gamescreen.h"
 #include "base/rounding.h"
 #include "screen/textmeasure.h"
 
@@ -17,7 +17,7 @@ const QString Indent = QStringLiteral("       ");
 
 } // namespace
 
-void Crosswords::setscreen()
+void GameScreen::setscreen()
 {
     // The layout was drawn on a small window; the factors are kept in single
     // precision, as the scaling has always been done.
@@ -34,7 +34,7 @@ void Crosswords::setscreen()
         array->front().visible = false;
 }
 
-void Crosswords::resizescreen(double XX, double yy)
+void GameScreen::resizescreen(double XX, double yy)
 {
     for (Control *c : form.controls()) {
         if (c->kind == ControlKind::PictureBox)
@@ -51,13 +51,13 @@ void Crosswords::resizescreen(double XX, double yy)
     form.lblTitle.width = form.picbox.width;
 }
 
-void Crosswords::parse(QString &text, std::array<QString, 11> &lines)
+void GameScreen::parse(QString &text, std::array<QString, 11> &lines)
 {
     for (int i = 1; i <= MaxLines; ++i)
         lines[i].clear();
     const double limit = form.lblClue[0].width;
-    auto fits = [&](const QString &s) { return svc.measure.textWidth(s, form.fontSize) * 1.1 < limit; };
-    auto tooWide = [&](const QString &s) { return svc.measure.textWidth(s, form.fontSize) * 1.1 > limit; };
+    auto fits = [&](const QString &s) { return measure.textWidth(s, form.fontSize) * 1.1 < limit; };
+    auto tooWide = [&](const QString &s) { return measure.textWidth(s, form.fontSize) * 1.1 > limit; };
 
     int n = 0;
     while (n < MaxLines - 1) {
@@ -81,7 +81,7 @@ void Crosswords::parse(QString &text, std::array<QString, 11> &lines)
     lines[n] = text;
 }
 
-void Crosswords::scaleclues()
+void GameScreen::scaleclues()
 {
     auto &entries = form.lblClue;
     const auto last = entries.size() - 1;
@@ -98,13 +98,13 @@ void Crosswords::scaleclues()
     const int slot = nearest(panelHeight / count);
     int fs = nearest(entries[0].fontSize * 3);
     form.fontSize = 10;
-    const double h10 = svc.measure.textHeight(QStringLiteral("Ay"), form.fontSize);
+    const double h10 = measure.textHeight(QStringLiteral("Ay"), form.fontSize);
     // First estimate: one line per clue must fit in the clue's share of the panel.
     while (h10 * fs / 9 > slot && fs > MinClueFontSize)
         --fs;
 
     const double width = entries[0].width;
-    auto tooWide = [&](const QString &s) { return svc.measure.textWidth(s, form.fontSize) * 1.1 > width; };
+    auto tooWide = [&](const QString &s) { return measure.textWidth(s, form.fontSize) * 1.1 > width; };
     auto lineCount = [](const std::array<QString, 11> &lines) {
         int nl = 0;
         for (int k = 1; k <= MaxLines; ++k)
@@ -127,7 +127,7 @@ void Crosswords::scaleclues()
             }
             total += nl;
         }
-        if (total * svc.measure.textHeight(QStringLiteral("Ay"), form.fontSize) <= panelHeight)
+        if (total * measure.textHeight(QStringLiteral("Ay"), form.fontSize) <= panelHeight)
             break;
         // Below the smallest readable size the list is not shrunk further: the
         // panel shows the part of it around the current clue.
@@ -142,7 +142,7 @@ void Crosswords::scaleclues()
     // lines of the text's own height, as many as the panel holds.
     int lh = nearest(panelHeight / std::max(total, 1));
     if (m_clueList.windowed) {
-        const double line = svc.measure.textHeight(QStringLiteral("Ay"), form.fontSize);
+        const double line = measure.textHeight(QStringLiteral("Ay"), form.fontSize);
         lh = nearest(panelHeight / std::max(1.0, std::floor(panelHeight / line)));
     }
     int top = nearest(entries[0].top);
@@ -170,7 +170,7 @@ void Crosswords::scaleclues()
         showClueRun(session.curclue);
 }
 
-void Crosswords::showClueRun(int current)
+void GameScreen::showClueRun(int current)
 {
     if (!m_clueList.windowed)
         return;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
-#include "engine/crosswords.h"
+#include "screen/gamescreen.h"
 #include "screen/textmeasure.h"
 
 #include <algorithm>
@@ -8,7 +8,7 @@
 // The menu screen: the picture, the black strip with the yellow two-line
 // instruction, and the two on-screen buttons. Shown at start-up and whenever
 // a puzzle is left.
-void Crosswords::showMenuScreen()
+void GameScreen::showMenuScreen()
 {
     static const QString caption = QStringLiteral("Use the cursor keys to choose a\npuzzle then press the enter key");
     form.imgBack.visible = true;
@@ -24,8 +24,8 @@ void Crosswords::showMenuScreen()
     // Fill 85 % of the strip's width, but never more than its part on screen
     // can hold: on a wide screen the width alone would push the second line
     // off the bottom edge.
-    const double width = svc.measure.textWidth(caption, form.fontSize);
-    const double height = svc.measure.textHeight(caption, form.fontSize);
+    const double width = measure.textWidth(caption, form.fontSize);
+    const double height = measure.textHeight(caption, form.fontSize);
     const double visibleHeight = std::min(back.height, env.screenHeight - back.top);
     if (width > 0) {
         double size = back.width / width * form.fontSize * 0.85;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 // The frame of the normal view and the full-screen and magnified views.
-#include "engine/crosswords.h"
+#include "screen/gamescreen.h"
 #include "base/rounding.h"
 #include "screen/textmeasure.h"
 #include "screen/viewlayout.h"
@@ -31,7 +31,7 @@ double magnification(int mode)
 
 } // namespace
 
-void Crosswords::setnozoom()
+void GameScreen::setnozoom()
 {
     for (Control *c : {&form.lbl1[0], &form.lbl1[1], &form.lbl4[0], &form.lbl4[1], &form.lbl5[0], &form.lbl5[1],
                        &form.lbl2, &form.lblTitle})
@@ -67,8 +67,8 @@ void Crosswords::setnozoom()
     const double buttonfs = [&] {
         // Capitals half the button high, narrowed if the longer caption would
         // not fit across.
-        const double fs = buttonh * 0.5 / svc.measure.textHeight(QStringLiteral("A"), form.fontSize) * form.fontSize;
-        const double wide = svc.measure.textWidth(form.lbl5[1].caption, fs) * 1.1;
+        const double fs = buttonh * 0.5 / measure.textHeight(QStringLiteral("A"), form.fontSize) * form.fontSize;
+        const double wide = measure.textWidth(form.lbl5[1].caption, fs) * 1.1;
         return wide > buttonw ? fs * buttonw / wide : fs;
     }();
     for (auto *button : {&form.lbl4, &form.lbl5}) {
@@ -89,7 +89,7 @@ void Crosswords::setnozoom()
     const int keyh = keys.key;
     const int keytop = keys.top;
     const int fs =
-        nearest(nearest(sh * 0.1) / svc.measure.textHeight(QStringLiteral("A"), form.fontSize) * form.fontSize * 0.85);
+        nearest(nearest(sh * 0.1) / measure.textHeight(QStringLiteral("A"), form.fontSize) * form.fontSize * 0.85);
     int k = 0;
     for (int r = 0; r <= 1; ++r) {
         for (int c = 0; c <= 13; ++c) {
@@ -121,14 +121,14 @@ void Crosswords::setnozoom()
     picture.visible = false;
 }
 
-void Crosswords::setzoom()
+void GameScreen::setzoom()
 {
     if (session.viewmode == 0)
         return;
     for (auto *array : {&form.lblClue, &form.lblIn, &form.lblInn, &form.lblKey})
         for (Control &c : *array)
             c.visible = false;
-    session.answerboxes = 0;
+    session.answerboxes = 0;  // every box hidden, as hideAnswerLine leaves them
     for (Control *c : {&form.lblBack, &form.shpsel, &form.lbl1[0], &form.lbl1[1], &form.lbl2})
         c->visible = false;
 
@@ -152,7 +152,7 @@ void Crosswords::setzoom()
         xoff = nearest((sw - board.width) / 2) - int(Margin);
     board.left = xoff + Margin;
 
-    const int n = std::clamp(gridsize, 1, Puzzle::MaxSide);
+    const int n = std::clamp(table.gridsize, 1, Puzzle::MaxSide);
     const int squares = n * n;
     for (int i = 1; i <= squares; ++i) {
         form.D[i].visible = false;
@@ -171,15 +171,12 @@ void Crosswords::setzoom()
     if (session.currow == 0)
         session.currow = r0 + 1;
 
-    for (int r = 0; r < n; ++r) {
-        for (int c = 0; c < n; ++c) {
-            const int idx = r * n + c + 1;
-            squarepos[idx][0] = c * sq;
-            squarepos[idx][1] = r * sq;
-            squarepos[idx][2] = sq + 15;
-            squarepos[idx][3] = sq + 15;
-        }
-    }
+    // Where square idx lies on the board, before scrolling: left, top and
+    // side (neighbours overlap by one border).
+    struct Place {
+        int left, top, side;
+    };
+    auto place = [&](int idx) { return Place{(idx - 1) % n * sq, (idx - 1) / n * sq, sq + 15}; };
 
     // No step-by-step scrolling: while the cursor square's far edge, as drawn,
     // is on screen the board is drawn from its corner; otherwise the cursor's
@@ -187,17 +184,19 @@ void Crosswords::setzoom()
     const int cidx = std::clamp((session.currow - 1) * n + session.curcol, 1, squares);
     int scrollx = 0;
     int scrolly = 0;
-    if (sw < squarepos[cidx][0] + squarepos[cidx][2] + Margin + xoff)
-        scrollx = squarepos[cidx][0];
-    if (sh < squarepos[cidx][1] + squarepos[cidx][3] + Margin)
-        scrolly = squarepos[cidx][1];
+    const Place cursor = place(cidx);
+    if (sw < cursor.left + cursor.side + Margin + xoff)
+        scrollx = cursor.left;
+    if (sh < cursor.top + cursor.side + Margin)
+        scrolly = cursor.top;
 
     for (int idx = 1; idx <= squares; ++idx) {
         Control &d = form.D[idx];
-        d.top = squarepos[idx][1] + Margin - scrolly;
-        d.left = squarepos[idx][0] + Margin - scrollx + xoff;
-        d.width = squarepos[idx][2];
-        d.height = squarepos[idx][3];
+        const Place at = place(idx);
+        d.top = at.top + Margin - scrolly;
+        d.left = at.left + Margin - scrollx + xoff;
+        d.width = at.side;
+        d.height = at.side;
         d.fontSize = sq / 30;
         if (session.isMarked(idx))
             markSquare(idx, false);
@@ -211,20 +210,22 @@ void Crosswords::setzoom()
     markSquare(marker, true);
 }
 
-QString Crosswords::sayzoom()
+void GameScreen::showAlphabet(bool overStrip)
 {
-    const int idx = (session.currow - 1) * gridsize + session.curcol;
-    QString s = QString::number(session.currow) + QChar(64 + session.curcol);
-    announcer.voicestate = 0;
-    if (idx < 1 || idx > squareCount())
-        return s;
-    const PuzzleCell &square = puzzle.cell(session.currow - 1, session.curcol - 1);
-    const QString letter = attempt.letter(idx - 1);
-    if (!letter.isEmpty())
-        s += QLatin1Char('\t') + letter;
-    else if (session.isMarked(idx) && !isDark(idx))  // the marked cursor on an empty square
-        s += QLatin1Char('\t') + QStringLiteral("blank");
-    if (square.circled)
-        s += QStringLiteral("\tcircled");
-    return s;
+    hideAnswerLine();
+    if (overStrip) {
+        form.lblBack.visible = true;
+        form.bringToFront(form.lblBack);
+    }
+    for (Control &key : form.lblKey) {
+        key.backColor = Colour::White;
+        key.visible = true;
+        form.bringToFront(key);
+    }
+}
+
+void GameScreen::hideAlphabet()
+{
+    for (Control &key : form.lblKey)
+        key.visible = false;
 }

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <algorithm>
 
 // One box of the answer line as it is kept with the progress: the letter in
 // it and its mark ("*" when a word of the other direction crosses the square).
@@ -51,6 +52,8 @@ public:
     AnswerSlot slot(int k) const { return k >= 1 && k <= m_slots.size() ? m_slots[k - 1] : AnswerSlot(); }
     AnswerSlot &slotRef(int k);
     int slotCount() const { return int(m_slots.size()); }
+    // The boxes of the answer line: one per slot, never fewer than MinSlots.
+    int boxCount() const { return std::max(int(MinSlots), slotCount()); }
     void clearSlots();
 
     friend bool operator==(const Attempt &, const Attempt &) = default;

@@ -30,17 +30,17 @@ struct RealFontScreen {
     RealFontScreen(int pixelsWide, int pixelsHigh)
         : g(Services{voice, sound, confirm, measure, resources, printer, app}, environment(pixelsWide, pixelsHigh))
     {
-        g.setscreen();
+        g.screen.setscreen();
         g.form.loadControlArrays();
         g.session.viewmode = 1;
         g.setnozoom();
-        g.gridsize = 13;
         QStringList rows(13, QString(13, QLatin1Char('A')));
         for (int r = 0; r < 13; ++r)
             for (int c = 0; c < 13; ++c)
                 if (r % 2 == 1 && c % 2 == 1)
                     rows[r][c] = QLatin1Char(' ');
         g.puzzle = Puzzle(rows);
+        g.table.fill(g.puzzle);
         g.attempt = Attempt(g.puzzle);
         g.session.curpuz = 70;
         g.drawboard();
@@ -66,8 +66,8 @@ struct RealFontScreen {
         };
         for (int n = 1; n <= count; ++n) {
             const QString text = texts[n % texts.size()];
-            g.clues[n][1] = QStringLiteral("A%1").arg(n);
-            g.clues[n][3] = QStringLiteral("%1 %2 (%3)").arg(n, 3).arg(text).arg(5 + n % 7);
+            g.table.clues[n][1] = QStringLiteral("A%1").arg(n);
+            g.table.clues[n][3] = QStringLiteral("%1 %2 (%3)").arg(n, 3).arg(text).arg(5 + n % 7);
         }
     }
 };
@@ -97,7 +97,7 @@ TEST_P(RealFontSizes, AnswerBoxesHoldAWideLetter)
 {
     RealFontScreen s(GetParam().width(), GetParam().height());
     for (int idx = 1; idx <= 13; ++idx)
-        s.g.markSquare(idx, true);
+        s.g.screen.markSquare(idx, true);
     s.g.highlightgrid();
     const Control &box = s.g.form.lblIn[1];
     const double w = s.measure.textWidth(QStringLiteral("W"), box.fontSize);

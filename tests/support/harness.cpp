@@ -189,5 +189,5 @@ void putLetter(Crosswords &g, int idx, const QString &letter, bool revealed)
 {
     g.attempt.setLetter(idx - 1, letter);
     g.attempt.setRevealed(idx - 1, revealed);
-    g.showSquare(idx);
+    g.screen.showSquare(idx);
 }
