@@ -101,15 +101,21 @@ QByteArray Crosswords::progressBytes(int n)
     // save could not write stands in for the file, so the letters stay.
     const QString path = progressFile(n);
     QFile file(path);
-    if (file.open(QIODevice::Append))
-        file.close();
-    if (unsaved.contains(path))
+    auto makeEmptyFile = [&file] {
+        if (file.open(QIODevice::Append))
+            file.close();
+    };
+    if (unsaved.contains(path)) {
+        if (!file.exists())
+            makeEmptyFile();
         return unsaved.value(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
+    }
     // The progress of a 25 x 25 puzzle is a few kilobytes: a huge file is
     // damage, and only its start is read.
-    return file.read(kMaxProgressBytes);
+    if (file.open(QIODevice::ReadOnly))
+        return file.read(kMaxProgressBytes);
+    makeEmptyFile();
+    return QByteArray();
 }
 
 void Crosswords::puzstatus()

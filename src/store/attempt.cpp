@@ -11,18 +11,20 @@ const QString kCrLf = QStringLiteral("\r\n");
 const QChar kRevealedMark = QLatin1Char('!');
 
 // Hands out the CR LF lines of a progress file one by one; past its end every
-// line is empty, so a short file leaves the rest of the attempt empty.
+// line is empty, so a short file leaves the rest of the attempt empty. The
+// lines are views into the text: most of them are skipped or a single letter,
+// and the status scan reads every puzzle's file.
 class LineReader {
 public:
     explicit LineReader(const QByteArray &bytes) : m_text(fromAnsi(bytes)) {}
-    QString next()
+    QStringView next()
     {
         if (m_pos >= m_text.size())
-            return QString();
-        qsizetype end = m_text.indexOf(kCrLf, m_pos);
+            return {};
+        qsizetype end = QStringView(m_text).indexOf(kCrLf, m_pos);
         if (end < 0)
             end = m_text.size();
-        const QString line = m_text.mid(m_pos, end - m_pos);
+        const QStringView line = QStringView(m_text).sliced(m_pos, end - m_pos);
         m_pos = end + kCrLf.size();
         return line;
     }
@@ -128,7 +130,7 @@ Attempt decodeProgress(const QByteArray &bytes, const Puzzle &puzzle)
     in.next();  // the stored side: the puzzle's own layout is read
     for (int row = 0; row < puzzle.height(); ++row) {
         for (int col = 0; col < puzzle.width(); ++col) {
-            QString entry = in.next();
+            QStringView entry = in.next();
             in.next();  // the number: the puzzle numbers its squares itself
             in.next();  // the solution: the puzzle's own counts
             if (puzzle.cell(row, col).block)
@@ -141,15 +143,15 @@ Attempt decodeProgress(const QByteArray &bytes, const Puzzle &puzzle)
                 attempt.setRevealed(i, true);
             } else {
                 // A typed letter is one character; a revealed rebus square may hold more.
-                entry.truncate(1);
+                entry = entry.left(1);
             }
-            attempt.setLetter(i, entry);
+            attempt.setLetter(i, entry.toString());
         }
     }
     for (int k = 1; k <= attempt.slotCount(); ++k) {
         AnswerSlot &slot = attempt.slotRef(k);
-        slot.letter = in.next();
-        slot.mark = in.next();
+        slot.letter = in.next().toString();
+        slot.mark = in.next().toString();
     }
     return attempt;
 }
