@@ -52,8 +52,8 @@ void BM_LoadPuzzle(benchmark::State &state)
 {
     Harness h;
     h.start();
-    h.g().session.curpuz = 1;
-    h.g().session.viewmode = 0;
+    h.g().session().curpuz = 1;
+    h.g().session().viewmode = 0;
     for (auto _ : state)
         h.g().loadpuzzle();
 }

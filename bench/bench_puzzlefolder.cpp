@@ -149,9 +149,9 @@ void timeStarts(benchmark::State &state, bool firstStart)
     std::optional<Harness> h;
     const auto prepare = [&] {
         h.emplace(puzzles);
-        h->game->env.puzzlesDir = own ? folderOf500Different() : QString();
+        h->game->env().puzzlesDir = own ? folderOf500Different() : QString();
         if (!firstStart)
-            h->game->env.stateDir = keptState.path() + QLatin1Char('/');
+            h->game->env().stateDir = keptState.path() + QLatin1Char('/');
     };
     if (!firstStart) {
         prepare();
@@ -165,7 +165,7 @@ void timeStarts(benchmark::State &state, bool firstStart)
         state.ResumeTiming();
         h->g().Form_Load();
         h->g().Form_Activate();
-        if (h->g().puzcount != (own ? 570 : 70))
+        if (h->g().puzcount() != (own ? 570 : 70))
             state.SkipWithError("the puzzles were not all read");
     }
 }
@@ -191,9 +191,9 @@ void BM_PuzStatus570(benchmark::State &state)
     }
     const QStringList rows = standardRows();
     Harness h(QList<QByteArray>(70, puzzleBytes(rows, numberedClues(rows))));
-    h.game->env.puzzlesDir = folderOf500Different();
+    h.game->env().puzzlesDir = folderOf500Different();
     h.start();
-    for (int n = 1; n <= h.g().puzcount; ++n) {
+    for (int n = 1; n <= h.g().puzcount(); ++n) {
         const Puzzle &p = h.g().menuPuzzle(n);
         Attempt half(p);
         for (int i = 0; i < half.squareCount(); i += 2)
@@ -202,7 +202,7 @@ void BM_PuzStatus570(benchmark::State &state)
     }
     for (auto _ : state)
         h.g().puzstatus();
-    if (h.g().puzcount != 570 || h.g().puzstat[570][2] == 0)
+    if (h.g().puzcount() != 570 || h.g().puzstat()[570][2] == 0)
         state.SkipWithError("the scan did not read the files");
 }
 BENCHMARK(BM_PuzStatus570)->Unit(benchmark::kMillisecond);

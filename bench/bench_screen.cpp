@@ -39,10 +39,10 @@ void BM_ShowCluesAndScale(benchmark::State &state)
 {
     OpenPuzzle p;
     Crosswords &g = p.h.g();
-    g.session.curdir = int(state.range(0));
+    g.session().curdir = int(state.range(0));
     for (auto _ : state) {
         g.showclues();
-        benchmark::DoNotOptimize(g.form.lblClue[1].fontSize);
+        benchmark::DoNotOptimize(g.form().lblClue[1].fontSize);
     }
 }
 BENCHMARK(BM_ShowCluesAndScale)->Arg(1)->Arg(2)->ArgName("direction")->Unit(benchmark::kMicrosecond);
@@ -53,7 +53,7 @@ void BM_DrawBoard(benchmark::State &state)
     Crosswords &g = p.h.g();
     for (auto _ : state) {
         g.drawboard();
-        benchmark::DoNotOptimize(g.table.sqclue[1][1]);
+        benchmark::DoNotOptimize(g.table().sqclue[1][1]);
     }
 }
 BENCHMARK(BM_DrawBoard)->Unit(benchmark::kMicrosecond);
@@ -62,10 +62,10 @@ void BM_SetZoomSixteenTimes(benchmark::State &state)
 {
     OpenPuzzle p;
     Crosswords &g = p.h.g();
-    g.session.viewmode = 8;
+    g.session().viewmode = 8;
     for (auto _ : state) {
         g.setzoom();
-        benchmark::DoNotOptimize(g.form.D[1].left);
+        benchmark::DoNotOptimize(g.form().D[1].left);
     }
 }
 BENCHMARK(BM_SetZoomSixteenTimes)->Unit(benchmark::kMicrosecond);

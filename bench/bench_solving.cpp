@@ -31,7 +31,7 @@ void BM_PuzStatus70(benchmark::State &state)
         writeFile(progressPath(h, name), progressBytes(rows, half));
     for (auto _ : state)
         h.g().puzstatus();
-    if (h.g().puzcount != 70 || h.g().puzstat[70][2] == 0)
+    if (h.g().puzcount() != 70 || h.g().puzstat()[70][2] == 0)
         state.SkipWithError("the scan did not read the files");
 }
 BENCHMARK(BM_PuzStatus70)->Unit(benchmark::kMillisecond);

@@ -53,14 +53,14 @@ Harness &harness()
 // Opens puzzle 1 from the menu and leaves it again; returns the saved file.
 QByteArray visit(Harness &h)
 {
-    h.g().session.curpuz = 1;
+    h.g().session().curpuz = 1;
     h.press(Key::Enter);
     h.drain();
-    if (h.g().session.viewmode != 1)
+    if (h.g().session().viewmode != 1)
         fail("the puzzle did not open");
     h.press(Key::F12);
     h.drain();
-    if (h.g().session.viewmode != 0)
+    if (h.g().session().viewmode != 0)
         fail("F12 did not return to the menu");
     return readAll(h.g().progressFile(1));
 }
@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     writeAll(g.progressFile(1), input);
 
     // The status scan at start-up reads the file as it is.
-    const auto &stat = g.puzstat[1];
+    const auto &stat = g.puzstat()[1];
     g.puzstatus();
     if (stat[1] < 0 || stat[2] < 0 || stat[3] < 0 || stat[3] > stat[2])
         fail("status counts out of order");
@@ -96,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // Walking onto the puzzle in the menu merges the file again and speaks its status.
     h.press(Key::Home);
     h.drain();
-    if (g.session.curpuz != 1)
+    if (g.session().curpuz != 1)
         fail("Home did not select puzzle 1");
 
     const QByteArray second = visit(h);

@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Harness &h = harness();
     Crosswords &g = h.g();
     {
-        QFile file(g.env.settingsFile);
+        QFile file(g.env().settingsFile);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
             || file.write(reinterpret_cast<const char *>(data), qint64(size)) != qint64(size))
             fail("cannot write the settings file");
@@ -56,25 +56,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     g.readSettings();
     g.applyVoiceSettings();
     const int voices = int(h.voice.names.size());
-    if (g.voice >= voices)
+    if (g.voice() >= voices)
         fail("a voice past the installed ones stayed selected");
 
     // Shift+F1, Ctrl+F1 and Alt+F1 step the voice and the speed and write the file.
     h.press(Key::F1, Mod::Shift);
     h.drain();
-    if (g.voice < 0 || g.voice >= voices)
+    if (g.voice() < 0 || g.voice() >= voices)
         fail("the next voice is not an installed one");
     h.press(Key::F1, Mod::Ctrl);
     h.drain();
     h.press(Key::F1, Mod::Alt);
     h.drain();
-    if (g.speed < 0 || g.speed > 4)
+    if (g.speed() < 0 || g.speed() > 4)
         fail("the next speed is not one of the five");
 
-    const int voice = g.voice;
-    const int speed = g.speed;
+    const int voice = g.voice();
+    const int speed = g.speed();
     g.readSettings();
-    if (g.voice != voice || g.speed != speed)
+    if (g.voice() != voice || g.speed() != speed)
         fail("the written settings read back differently");
     h.voice.utterances.clear();
     h.sound.plays.clear();

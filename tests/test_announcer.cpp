@@ -27,13 +27,13 @@ TEST(TextSinks, EverySinkGetsEachPhraseHandedToTheVoiceAndIsStoppedByCtrl)
 {
     Harness h({smallPuzzle()});
     RecordingSink first, second;
-    h.g().announcer.addSink(first);
-    h.g().announcer.addSink(second);
+    h.g().announcer().addSink(first);
+    h.g().announcer().addSink(second);
     LogCapture log("crosswords.speech=true");
     openFirstPuzzle(h);
     h.press(Key::F1);            // a help page goes straight to the voice
-    h.g().announcer.saysync = 1;  // the next phrase is spoken and waited for
-    h.g().announcer.saymsg = QStringLiteral("Not ___ true\tlast");
+    h.g().announcer().saysync = 1;  // the next phrase is spoken and waited for
+    h.g().announcer().saymsg = QStringLiteral("Not ___ true\tlast");
     h.drain();
 
     const QStringList phrases = handedOver(LogCapture::lines());

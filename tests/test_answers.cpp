@@ -68,12 +68,12 @@ TEST_F(Answers, RevealingAClueWritesItsLettersGreyMarksThemAndSpellsThem)
     h.press(Key::F2, Mod::Shift);
     EXPECT_EQ(h.confirm.prompts, QStringList{"Show answer to this clue. Are you sure?"});
     for (int idx = 1; idx <= 4; ++idx) {
-        EXPECT_EQ(g().form.D[idx].caption, standardRows()[0].mid(idx - 1, 1));
-        EXPECT_EQ(g().form.D[idx].foreColor, Colour::Grey);
-        EXPECT_TRUE(g().attempt.revealed(idx - 1));
-        EXPECT_EQ(g().form.lblIn[idx].caption, g().form.D[idx].caption);
+        EXPECT_EQ(g().form().D[idx].caption, standardRows()[0].mid(idx - 1, 1));
+        EXPECT_EQ(g().form().D[idx].foreColor, Colour::Grey);
+        EXPECT_TRUE(g().attempt().revealed(idx - 1));
+        EXPECT_EQ(g().form().lblIn[idx].caption, g().form().D[idx].caption);
     }
-    EXPECT_EQ(g().form.D[6].caption, "");  // the next answer is untouched
+    EXPECT_EQ(g().form().D[6].caption, "");  // the next answer is untouched
     h.drain();
     EXPECT_EQ(h.spoken(), (QStringList{kAskClue, "", "the answer is ADGJ, spelt , A, D, G, J"}));
 }
@@ -81,20 +81,20 @@ TEST_F(Answers, RevealingAClueWritesItsLettersGreyMarksThemAndSpellsThem)
 TEST_F(Answers, DecliningAnAnswerSaysCancelledAndChangesNothing)
 {
     openPuzzle();
-    const Form before = g().form;
+    const Form before = g().form();
     h.confirm.answers = {false};
     h.press(Key::F2, Mod::Ctrl);
     h.drain();
     EXPECT_EQ(h.spoken(), (QStringList{kAskClue, "cancelled"}));
-    EXPECT_EQ(g().form.D, before.D);
-    EXPECT_FALSE(g().attempt.revealed(0));
+    EXPECT_EQ(g().form().D, before.D);
+    EXPECT_FALSE(g().attempt().revealed(0));
 }
 
 TEST_F(Answers, NoAnswerInTheMenuOrWithoutACurrentClue)
 {
     h.press(Key::F2, Mod::Shift);  // the menu
     openPuzzle();
-    g().session.curclue = 0;
+    g().session().curclue = 0;
     h.press(Key::F2, Mod::Shift);
     h.drain();
     EXPECT_TRUE(h.confirm.prompts.isEmpty());
@@ -107,7 +107,7 @@ TEST_F(Answers, RevealingTheLastMissingWordCheersSaysWelldoneAndLeavesToTheMenuS
     fillAllBut({1, 2, 3, 4});
     h.press(Key::F2, Mod::Shift);
     EXPECT_EQ(h.sound.names(), QStringList{"cheer"});
-    EXPECT_EQ(g().session.viewmode, 0);
+    EXPECT_EQ(g().session().viewmode, 0);
     h.drain();
     // The praise takes the place of the answer, then the menu is announced.
     const QStringList said = h.spoken();
@@ -119,7 +119,7 @@ TEST_F(Answers, RevealingTheLastMissingWordCheersSaysWelldoneAndLeavesToTheMenuS
     ASSERT_EQ(letters.size(), 169);
     EXPECT_EQ(letters.mid(0, 5), (QStringList{"A!", "D!", "G!", "J!", ""}));
     EXPECT_EQ(letters[5], "P");
-    EXPECT_EQ(g().puzstat[1][1], g().puzstat[1][2]);  // the menu counts it as complete
+    EXPECT_EQ(g().puzstat()[1][1], g().puzstat()[1][2]);  // the menu counts it as complete
 }
 
 TEST_F(Answers, RevealingTheLastSquareFromTheLetterChooserLeavesAMenuWithoutTheAlphabet)
@@ -129,12 +129,12 @@ TEST_F(Answers, RevealingTheLastSquareFromTheLetterChooserLeavesAMenuWithoutTheA
     h.press(Key::F4);     // the cursor on 1A, the first square of 1 across
     h.press(Key::Right);  // 1B
     h.press(Key::Enter);
-    ASSERT_EQ(g().session.viewmode, 3);
+    ASSERT_EQ(g().session().viewmode, 3);
     h.press(Key::F2, Mod::Shift);
     EXPECT_EQ(h.confirm.prompts, QStringList{"Show answer for this square. Are you sure?"});
     EXPECT_EQ(h.sound.names(), QStringList{"cheer"});
-    EXPECT_EQ(g().session.viewmode, 0);
-    for (const Control &key : g().form.lblKey)
+    EXPECT_EQ(g().session().viewmode, 0);
+    for (const Control &key : g().form().lblKey)
         EXPECT_FALSE(key.visible);
     EXPECT_EQ(letterLines(progress())[1], "D!");
 }
@@ -146,11 +146,11 @@ TEST_F(Answers, RevealingIntoAFullGridWithAMistakeNamesTheMistakeAndStays)
     putLetter(g(), 14, "Z");  // row 2, column A: in D1 (and no across answer)
     h.press(Key::F2, Mod::Shift);
     EXPECT_TRUE(h.sound.plays.empty());
-    EXPECT_EQ(g().session.viewmode, 1);
+    EXPECT_EQ(g().session().viewmode, 1);
     h.drain();
     // The mistake report replaces the answer.
     EXPECT_EQ(h.spoken(), (QStringList{kAskClue, "", "1D", "is wrong"}));
-    EXPECT_EQ(g().form.D[1].caption, "A");
+    EXPECT_EQ(g().form().D[1].caption, "A");
 }
 
 TEST_F(Answers, RevealingWhileSquaresAreStillEmptySaysOnlyTheAnswer)
@@ -161,7 +161,7 @@ TEST_F(Answers, RevealingWhileSquaresAreStillEmptySaysOnlyTheAnswer)
     h.press(Key::F2, Mod::Shift);
     h.drain();
     EXPECT_EQ(h.spoken(), (QStringList{kAskClue, "", "the answer is ADGJ, spelt , A, D, G, J"}));
-    EXPECT_EQ(g().session.viewmode, 1);
+    EXPECT_EQ(g().session().viewmode, 1);
 }
 
 TEST_F(Answers, InAMagnifiedViewOnlyTheCursorSquareIsRevealedAndBlackSquaresAskNothing)
@@ -174,28 +174,28 @@ TEST_F(Answers, InAMagnifiedViewOnlyTheCursorSquareIsRevealedAndBlackSquaresAskN
     h.spoken();
     h.press(Key::F2, Mod::Shift);
     EXPECT_EQ(h.confirm.prompts, QStringList{"Show answer for this square. Are you sure?"});
-    EXPECT_EQ(g().form.D[2].caption, "D");
-    EXPECT_EQ(g().form.D[2].foreColor, Colour::Grey);
-    EXPECT_EQ(g().form.D[1].caption, "");
-    EXPECT_EQ(g().form.D[3].caption, "");
+    EXPECT_EQ(g().form().D[2].caption, "D");
+    EXPECT_EQ(g().form().D[2].foreColor, Colour::Grey);
+    EXPECT_EQ(g().form().D[1].caption, "");
+    EXPECT_EQ(g().form().D[3].caption, "");
     h.drain();
     EXPECT_EQ(h.spoken(), (QStringList{kAskSquare, "", "the answer is", "D"}));
 
     // Back in the normal view the letter is still grey, and it is saved as revealed.
     h.press(Key::NumMinus);
-    EXPECT_EQ(g().form.D[2].foreColor, Colour::Grey);
+    EXPECT_EQ(g().form().D[2].foreColor, Colour::Grey);
     h.confirm.answers.clear();
     h.press(Key::F12);
     EXPECT_EQ(letterLines(progress()).mid(0, 2), (QStringList{"", "D!"}));
 
     openPuzzle();
     h.press(Key::F4);
-    g().session.currow = 0;
-    g().session.curcol = 0;
+    g().session().currow = 0;
+    g().session().curcol = 0;
     h.press(Key::Down);   // placed on 1A
     h.press(Key::Down);
     h.press(Key::Right);  // 2B, black
-    ASSERT_EQ(g().form.D[15].backColor, Colour::PaleYellow);
+    ASSERT_EQ(g().form().D[15].backColor, Colour::PaleYellow);
     h.drain();
     h.spoken();
     h.confirm.prompts.clear();
@@ -220,9 +220,9 @@ TEST_F(Answers, ClearingEmptiesEveryLetterAndSavesAProgressFileWithoutLetters)
     h.press(Key::F9);
     EXPECT_EQ(h.confirm.prompts, QStringList{"Clear this puzzle. Are you sure?"});
     for (int idx = 1; idx <= 225; ++idx)
-        EXPECT_EQ(g().form.D[idx].caption, "") << idx;
-    EXPECT_EQ(g().session.curdir, 1);
-    EXPECT_EQ(g().session.curclue, 0);
+        EXPECT_EQ(g().form().D[idx].caption, "") << idx;
+    EXPECT_EQ(g().session().curdir, 1);
+    EXPECT_EQ(g().session().curclue, 0);
     const QByteArray file = progress();
     const QStringList letters = letterLines(file);
     ASSERT_EQ(letters.size(), 169);
@@ -249,7 +249,7 @@ TEST_F(Answers, DecliningTheClearKeepsEverything)
     h.press(Key::F9);
     h.drain();
     EXPECT_EQ(h.spoken(), (QStringList{kAskClear, "cancelled"}));
-    EXPECT_EQ(g().form.D[2].caption, "D");
+    EXPECT_EQ(g().form().D[2].caption, "D");
 }
 
 TEST_F(Answers, ClearingFromAMagnifiedViewShowsTheClearedPuzzleInTheNormalView)
@@ -260,11 +260,11 @@ TEST_F(Answers, ClearingFromAMagnifiedViewShowsTheClearedPuzzleInTheNormalView)
     h.press(Key::F4);
     h.drain();
     h.press(Key::F9);
-    EXPECT_EQ(g().session.viewmode, 1);
-    EXPECT_EQ(g().form.D[1].caption, "");
-    EXPECT_TRUE(g().form.lblClue[1].visible);
-    EXPECT_TRUE(g().form.D[1].visible);
-    EXPECT_LT(g().form.D[169].left + g().form.D[169].width, g().env.screenWidth);
+    EXPECT_EQ(g().session().viewmode, 1);
+    EXPECT_EQ(g().form().D[1].caption, "");
+    EXPECT_TRUE(g().form().lblClue[1].visible);
+    EXPECT_TRUE(g().form().D[1].visible);
+    EXPECT_LT(g().form().D[169].left + g().form().D[169].width, g().env().screenWidth);
 }
 
 TEST_F(Answers, ClearingInTheMenuWithNoPuzzleShownDoesNothing)
@@ -281,12 +281,12 @@ TEST_F(Answers, ClearingThePuzzleShownInTheMenuClearsItsSavedProgressAndStatus)
     fillAllBut({1});
     h.press(Key::F12);  // saved, back to the menu on puzzle 1
     h.drain();
-    ASSERT_GT(g().puzstat[1][2], 0);
+    ASSERT_GT(g().puzstat()[1][2], 0);
     h.press(Key::F9);
     EXPECT_EQ(h.confirm.prompts.last(), "Clear this puzzle. Are you sure?");
-    EXPECT_EQ(g().session.viewmode, 0);
-    EXPECT_EQ(g().puzstat[1][2], 0);
-    EXPECT_EQ(g().form.D[2].caption, "");
+    EXPECT_EQ(g().session().viewmode, 0);
+    EXPECT_EQ(g().puzstat()[1][2], 0);
+    EXPECT_EQ(g().form().D[2].caption, "");
     h.drain();
     EXPECT_EQ(h.spoken().last(), "puzzle cleared");
     h.press(Key::Right);
@@ -295,7 +295,7 @@ TEST_F(Answers, ClearingThePuzzleShownInTheMenuClearsItsSavedProgressAndStatus)
     EXPECT_EQ(h.spoken().last(), "This puzzle is empty");
     // Opening it again shows an empty grid.
     openPuzzle();
-    EXPECT_EQ(g().form.D[2].caption, "");
+    EXPECT_EQ(g().form().D[2].caption, "");
 }
 
 } // namespace

@@ -15,7 +15,7 @@ protected:
     {
         int found = 0;
         for (int i = 1; i <= 100; ++i)
-            if (h.g().form.lblClue[i].visible && h.g().form.lblClue[i].backColor == Colour::Yellow)
+            if (h.g().form().lblClue[i].visible && h.g().form().lblClue[i].backColor == Colour::Yellow)
                 found = found ? -1 : i;  // -1: more than one
         return found;
     }
@@ -27,23 +27,23 @@ TEST_F(ClueList, ArrowsWalkTheListAndBothEndsLeadToTheFirstClueOfTheOther)
     EXPECT_EQ(h.say(Key::Right), QStringList{"3 across, 3letters,  Hound"});
     EXPECT_EQ(h.say(Key::Down), QStringList{"4 across, 2 words, 2 letters and 2 letters,  As far as"});
     h.say(Key::Down);
-    EXPECT_EQ(h.g().session.curclue, 4);
+    EXPECT_EQ(h.g().session().curclue, 4);
     // Past the last across clue: the first down clue.
     EXPECT_EQ(h.say(Key::Down), QStringList{"1 down, 3letters,  Old French coin"});
-    EXPECT_EQ(h.g().session.curdir, 2);
-    EXPECT_EQ(h.g().session.curclue, 1);
+    EXPECT_EQ(h.g().session().curdir, 2);
+    EXPECT_EQ(h.g().session().curclue, 1);
     EXPECT_EQ(yellowLine(), 1);
-    EXPECT_EQ(h.g().form.lbl1[1].caption, "DOWN");
+    EXPECT_EQ(h.g().form().lbl1[1].caption, "DOWN");
     // Before the first down clue: the first across clue, not the last.
     EXPECT_EQ(h.say(Key::Up), QStringList{"1 across, 4letters,  Of sound mind"});
-    EXPECT_EQ(h.g().session.curdir, 1);
+    EXPECT_EQ(h.g().session().curdir, 1);
     // Before the first across clue: the first down clue.
     h.say(Key::Left);
-    EXPECT_EQ(h.g().session.curdir, 2);
-    EXPECT_EQ(h.g().session.curclue, 1);
+    EXPECT_EQ(h.g().session().curdir, 2);
+    EXPECT_EQ(h.g().session().curclue, 1);
     // The answer of the current clue is yellow on the board, down its column.
-    EXPECT_EQ(h.g().form.D[sq(1, 0)].backColor, Colour::Yellow);
-    EXPECT_EQ(h.g().form.D[sq(0, 1)].backColor, Colour::White);
+    EXPECT_EQ(h.g().form().D[sq(1, 0)].backColor, Colour::Yellow);
+    EXPECT_EQ(h.g().form().D[sq(0, 1)].backColor, Colour::White);
 }
 
 TEST_F(ClueList, TabSwitchesListsKeepingTheLineNumberClampedAndReadsNothing)
@@ -51,14 +51,14 @@ TEST_F(ClueList, TabSwitchesListsKeepingTheLineNumberClampedAndReadsNothing)
     h.say(Key::Down);
     h.say(Key::Down);
     h.say(Key::Down);  // A5, line 4 of 4 across clues
-    const QString reading = h.g().session.clueread;
+    const QString reading = h.g().session().clueread;
     EXPECT_EQ(h.say(Key::Tab), QStringList{"clues down"});
-    EXPECT_EQ(h.g().session.curdir, 2);
+    EXPECT_EQ(h.g().session().curdir, 2);
     EXPECT_EQ(yellowLine(), 3);  // only three down clues
     // Space still repeats the reading of the clue read before Tab.
     EXPECT_EQ(h.say(Key::Space), QStringList{reading});
     EXPECT_EQ(h.say(Key::Tab), QStringList{"clues across"});
-    EXPECT_EQ(h.g().session.curdir, 1);
+    EXPECT_EQ(h.g().session().curdir, 1);
 }
 
 TEST_F(ClueList, CtrlArrowsMoveInOneListWithoutWrapping)
@@ -66,20 +66,20 @@ TEST_F(ClueList, CtrlArrowsMoveInOneListWithoutWrapping)
     // The across list holds 4 clues: Ctrl+Right past the end stays on the last.
     for (int i = 0; i < 6; ++i)
         h.say(Key::Right, Mod::Ctrl);
-    EXPECT_EQ(h.g().session.curdir, 1);
-    EXPECT_EQ(h.g().session.curclue, 4);
-    EXPECT_EQ(h.g().session.acrossclue, 4);
+    EXPECT_EQ(h.g().session().curdir, 1);
+    EXPECT_EQ(h.g().session().curclue, 4);
+    EXPECT_EQ(h.g().session().acrossclue, 4);
     for (int i = 0; i < 6; ++i)
         h.say(Key::Left, Mod::Ctrl);
-    EXPECT_EQ(h.g().session.curclue, 1);
-    EXPECT_EQ(h.g().session.curdir, 1);
+    EXPECT_EQ(h.g().session().curclue, 1);
+    EXPECT_EQ(h.g().session().curdir, 1);
     // Ctrl+Down moves in the down list, from its own kept place.
     EXPECT_EQ(h.say(Key::Down, Mod::Ctrl), QStringList{"1 down, 3letters,  Old French coin"});
     h.say(Key::Down, Mod::Ctrl);
-    EXPECT_EQ(h.g().session.downclue, 2);
+    EXPECT_EQ(h.g().session().downclue, 2);
     h.say(Key::Right, Mod::Ctrl);
-    EXPECT_EQ(h.g().session.curdir, 1);
-    EXPECT_EQ(h.g().session.curclue, 2);  // the across list resumes after its kept clue 1
+    EXPECT_EQ(h.g().session().curdir, 1);
+    EXPECT_EQ(h.g().session().curclue, 2);  // the across list resumes after its kept clue 1
     EXPECT_TRUE(h.sound.plays.empty());
 }
 
@@ -97,17 +97,17 @@ TEST_F(ClueList, SpaceRepeatsAndShiftSpaceSpellsTheClueText)
 TEST_F(ClueList, EscapeSaysCancelledAndEnterWithoutAClueDoesNothing)
 {
     EXPECT_EQ(h.say(Key::Escape), QStringList{"cancelled"});
-    EXPECT_EQ(h.g().session.viewmode, 1);
-    h.g().session.curclue = 0;
-    h.g().announcer.saymsg = "pending";
+    EXPECT_EQ(h.g().session().viewmode, 1);
+    h.g().session().curclue = 0;
+    h.g().announcer().saymsg = "pending";
     h.press(Key::Enter);
-    EXPECT_EQ(h.g().session.viewmode, 1);
-    EXPECT_EQ(h.g().announcer.saymsg, "pending");  // the tick ended before the speech step
+    EXPECT_EQ(h.g().session().viewmode, 1);
+    EXPECT_EQ(h.g().announcer().saymsg, "pending");  // the tick ended before the speech step
     // Keys without a meaning here are taken and dropped.
-    h.g().announcer.saymsg.clear();
+    h.g().announcer().saymsg.clear();
     for (int key : {Key::Backspace, Key::Delete, Key::PageUp, Key::Home, 48})
         EXPECT_TRUE(h.say(key).isEmpty());
-    EXPECT_EQ(h.g().session.viewmode, 1);
+    EXPECT_EQ(h.g().session().viewmode, 1);
 }
 
 // The spoken description of the current clue as the answer fills up.
@@ -117,7 +117,7 @@ TEST_F(ClueList, TheReadingSaysHowMuchOfTheAnswerIsFilled)
         for (int c = 0; c < 4; ++c)
             putLetter(h.g(), sq(0, c), letters.value(c + 1));
         h.g().updatedisplay();
-        return h.g().announcer.saymsg;
+        return h.g().announcer().saymsg;
     };
     EXPECT_EQ(reading({}), "1 across, 4letters,  Of sound mind");
     EXPECT_EQ(reading({{1, "S"}, {4, "E"}}),
@@ -128,27 +128,27 @@ TEST_F(ClueList, TheReadingSaysHowMuchOfTheAnswerIsFilled)
     EXPECT_EQ(reading({{1, "S"}, {2, "A"}, {3, "N"}, {4, "E"}}),
               "1 across, 4letters,  Of sound mind, you filled this in with, SANE");
     EXPECT_EQ(h.sound.names(), QStringList{"ok"});
-    EXPECT_EQ(h.g().session.clueread, h.g().announcer.saymsg);
-    EXPECT_EQ(h.g().session.spokenclue, 1);
+    EXPECT_EQ(h.g().session().clueread, h.g().announcer().saymsg);
+    EXPECT_EQ(h.g().session().spokenclue, 1);
     // The answer line mirrors the yellow squares.
-    EXPECT_EQ(h.g().form.lblIn[3].caption, "N");
-    EXPECT_TRUE(h.g().form.lblIn[4].visible);
-    EXPECT_FALSE(h.g().form.lblIn[5].visible);
+    EXPECT_EQ(h.g().form().lblIn[3].caption, "N");
+    EXPECT_TRUE(h.g().form().lblIn[4].visible);
+    EXPECT_FALSE(h.g().form().lblIn[5].visible);
 
     // An empty panel line says nothing and highlights nothing.
-    h.g().announcer.saymsg = "before";
-    h.g().session.curclue = 7;
+    h.g().announcer().saymsg = "before";
+    h.g().session().curclue = 7;
     h.g().updatedisplay();
-    EXPECT_EQ(h.g().announcer.saymsg, "before");
+    EXPECT_EQ(h.g().announcer().saymsg, "before");
 }
 
 TEST(Spelling, NamesSymbolsAndShortensBlanksAndAmpersands)
 {
     Harness h;
     auto spell = [&](const QString &text) {
-        h.g().announcer.saymsg.clear();
+        h.g().announcer().saymsg.clear();
         h.g().spellit(text);
-        return h.g().announcer.saymsg;
+        return h.g().announcer().saymsg;
     };
     EXPECT_EQ(spell("Ballet ___"), ", B, a, l, l, e, t, space, blank");
     EXPECT_EQ(spell("(anagram) Seal fur"), "\tanagram, S, e, a, l, space, f, u, r");

@@ -41,12 +41,12 @@ TEST_F(Commands, ShiftAndCtrlF1StepThroughTheVoicesBothWaysAndWrap)
     h.press(Key::F1, Mod::Shift);
     h.press(Key::F1, Mod::Shift);  // past the last: back to the first
     h.drain();
-    EXPECT_EQ(h.g().voice, 0);
+    EXPECT_EQ(h.g().voice(), 0);
     EXPECT_EQ(h.spoken().last(), "Voice changed to First voice");
 
     h.press(Key::F1, Mod::Ctrl);  // before the first: the last
     h.drain();
-    EXPECT_EQ(h.g().voice, 2);
+    EXPECT_EQ(h.g().voice(), 2);
     EXPECT_EQ(h.voice.selected, 2);
     EXPECT_EQ(h.spoken(), QStringList{"Voice changed to Third voice"});
     h.press(Key::F1, Mod::Ctrl);
@@ -65,7 +65,7 @@ TEST_F(Commands, EveryF1WithTwoOrMoreModifiersOrAltStepsTheSpeed)
         EXPECT_EQ(h.spoken(), QStringList{"Speed changed to " + names[i]}) << "mask " << masks[i];
         EXPECT_EQ(h.voice.rate, rates[i]);
     }
-    EXPECT_EQ(h.g().voice, 0);  // the voice is left alone
+    EXPECT_EQ(h.g().voice(), 0);  // the voice is left alone
 }
 
 TEST_F(Commands, OnlyF2AloneChecksEveryOtherF2AsksForTheAnswer)
@@ -90,25 +90,25 @@ TEST_F(Commands, OnlyF2AloneChecksEveryOtherF2AsksForTheAnswer)
 TEST_F(Commands, UnusedFunctionKeysOnlyBecomeTheLastKeyAndHideTheHints)
 {
     openPuzzle();
-    const Form before = h.g().form;
-    const int viewmode = h.g().session.viewmode;
-    const int curclue = h.g().session.curclue;
+    const Form before = h.g().form();
+    const int viewmode = h.g().session().viewmode;
+    const int curclue = h.g().session().curclue;
     for (int key : {Key::F3, Key::F6, Key::F7, Key::F8, Key::F10, Key::F11}) {
-        for (Control *hint : {&h.g().form.lbl4[0], &h.g().form.lbl4[1], &h.g().form.lbl5[0], &h.g().form.lbl5[1]})
+        for (Control *hint : {&h.g().form().lbl4[0], &h.g().form().lbl4[1], &h.g().form().lbl5[0], &h.g().form().lbl5[1]})
             hint->visible = true;
         h.press(key, Mod::Shift);
         h.drain();
-        EXPECT_EQ(h.g().session.lastkey, key);
-        for (const Control *hint : {&h.g().form.lbl4[0], &h.g().form.lbl4[1], &h.g().form.lbl5[0], &h.g().form.lbl5[1]})
+        EXPECT_EQ(h.g().session().lastkey, key);
+        for (const Control *hint : {&h.g().form().lbl4[0], &h.g().form().lbl4[1], &h.g().form().lbl5[0], &h.g().form().lbl5[1]})
             EXPECT_FALSE(hint->visible) << "key " << key;
     }
     EXPECT_TRUE(h.spoken().isEmpty());
     EXPECT_TRUE(h.confirm.prompts.isEmpty());
     EXPECT_TRUE(h.sound.plays.empty());
-    EXPECT_EQ(h.g().session.viewmode, viewmode);
-    EXPECT_EQ(h.g().session.curclue, curclue);
-    EXPECT_EQ(h.g().form.D, before.D);
-    EXPECT_EQ(h.g().form.lblClue, before.lblClue);
+    EXPECT_EQ(h.g().session().viewmode, viewmode);
+    EXPECT_EQ(h.g().session().curclue, curclue);
+    EXPECT_EQ(h.g().form().D, before.D);
+    EXPECT_EQ(h.g().form().lblClue, before.lblClue);
 }
 
 TEST_F(Commands, ZoomKeysDoNothingInTheMenu)
@@ -116,7 +116,7 @@ TEST_F(Commands, ZoomKeysDoNothingInTheMenu)
     for (int key : {Key::F4, Key::NumPlus, Key::NumMinus}) {
         h.press(key);
         h.drain();
-        EXPECT_EQ(h.g().session.viewmode, 0);
+        EXPECT_EQ(h.g().session().viewmode, 0);
     }
     EXPECT_TRUE(h.spoken().isEmpty());
 }
@@ -124,7 +124,7 @@ TEST_F(Commands, ZoomKeysDoNothingInTheMenu)
 TEST_F(Commands, HelpReadsTheIntroductionOnceThenCyclesPagesOneToFourWholeAndAtOnce)
 {
     openPuzzle();
-    const int viewmode = h.g().session.viewmode, puzzle = h.g().session.curpuz, clue = h.g().session.curclue;
+    const int viewmode = h.g().session().viewmode, puzzle = h.g().session().curpuz, clue = h.g().session().curclue;
     QStringList pages;
     for (int press = 0; press < 6; ++press) {
         h.press(Key::F1);
@@ -137,9 +137,9 @@ TEST_F(Commands, HelpReadsTheIntroductionOnceThenCyclesPagesOneToFourWholeAndAtO
     EXPECT_EQ(pages, (QStringList{"Help page 0.\r\nSecond line.", "Help page 1.\r\nSecond line.",
                                   "Help page 2.\r\nSecond line.", "Help page 3.\r\nSecond line.",
                                   "Help page 4.\r\nSecond line.", "Help page 1.\r\nSecond line."}));
-    EXPECT_EQ(h.g().session.viewmode, viewmode);
-    EXPECT_EQ(h.g().session.curpuz, puzzle);
-    EXPECT_EQ(h.g().session.curclue, clue);
+    EXPECT_EQ(h.g().session().viewmode, viewmode);
+    EXPECT_EQ(h.g().session().curpuz, puzzle);
+    EXPECT_EQ(h.g().session().curclue, clue);
 }
 
 TEST_F(Commands, HelpTextIsWindows1252AndAMissingPageIsSkippedButCounted)
@@ -157,10 +157,10 @@ TEST_F(Commands, HelpTextIsWindows1252AndAMissingPageIsSkippedButCounted)
 TEST_F(Commands, ClipsPlayFromTheResourcesAsynchronouslyOrToTheEndWhileSpeechWaits)
 {
     LogCapture log("crosswords.sound=true");
-    h.g().announcer.saysync = 0;
+    h.g().announcer().saysync = 0;
     h.g().playwave("");
     h.g().playwave("cheer");
-    h.g().announcer.saysync = 2;
+    h.g().announcer().saysync = 2;
     h.g().playwave("no");
     h.g().playwave("missing");  // not shipped: nothing happens
     ASSERT_EQ(h.sound.plays.size(), 2u);
@@ -169,24 +169,24 @@ TEST_F(Commands, ClipsPlayFromTheResourcesAsynchronouslyOrToTheEndWhileSpeechWai
     EXPECT_EQ(h.sound.plays[0].wave, QByteArray("RIFFCHEER"));
     EXPECT_EQ(h.sound.plays[1].name, "no");
     EXPECT_TRUE(h.sound.plays[1].waited);
-    EXPECT_EQ(h.g().announcer.saysync, 2);  // playing does not touch it
+    EXPECT_EQ(h.g().announcer().saysync, 2);  // playing does not touch it
     EXPECT_EQ(LogCapture::lines(), (QStringList{"crosswords.sound: play: cheer", "crosswords.sound: playwait: no"}));
 }
 
 TEST_F(Commands, BoundaryPlaysTheWallToItsEndAndTheNextPhraseIsSpokenAndWaitedFor)
 {
-    h.g().announcer.saysync = 0;
+    h.g().announcer().saysync = 0;
     h.g().boundary();
     ASSERT_EQ(h.sound.names(), QStringList{"wall"});
     EXPECT_TRUE(h.sound.plays[0].waited);
-    EXPECT_EQ(h.g().announcer.saysync, 1);
-    h.g().announcer.saymsg = "1A";
+    EXPECT_EQ(h.g().announcer().saysync, 1);
+    h.g().announcer().saymsg = "1A";
     h.tick();
     ASSERT_EQ(h.voice.utterances.size(), 2u);  // the welcome, then this
     EXPECT_TRUE(h.voice.utterances.back().waited);
-    EXPECT_EQ(h.g().announcer.saysync, 1);  // only sayit lowers it
+    EXPECT_EQ(h.g().announcer().saysync, 1);  // only sayit lowers it
     h.g().sayit("x");
-    EXPECT_EQ(h.g().announcer.saysync, 0);
+    EXPECT_EQ(h.g().announcer().saysync, 0);
 }
 
 } // namespace

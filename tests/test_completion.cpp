@@ -28,11 +28,11 @@ protected:
         const int number = label.mid(1).toInt();
         int seen = 0;
         for (int idx = 1; idx <= 169; ++idx)
-            if (g().table.sqclue[idx][column] == number && ++seen == k)
+            if (g().table().sqclue[idx][column] == number && ++seen == k)
                 return idx;
         return 0;
     }
-    QString answerAt(int idx) { return g().puzzle.cell((idx - 1) / 13, (idx - 1) % 13).solution; }
+    QString answerAt(int idx) { return g().puzzle().cell((idx - 1) / 13, (idx - 1) % 13).solution; }
     void fillAll()
     {
         for (int idx = 1; idx <= 169; ++idx)
@@ -59,7 +59,7 @@ TEST_F(Checking, F2NamesTheFirstWrongClueInClueOrder)
     ASSERT_NE(across, 0);
     putLetter(g(), across, wrong(across));
     h.press(Key::F2);
-    EXPECT_EQ(g().announcer.saymsg, "12A\tis wrong");
+    EXPECT_EQ(g().announcer().saymsg, "12A\tis wrong");
     h.tick();
     EXPECT_EQ(h.spoken(), QStringList{"12A"});  // two utterances, two ticks
     h.voice.finish();
@@ -70,7 +70,7 @@ TEST_F(Checking, F2NamesTheFirstWrongClueInClueOrder)
     putLetter(g(), across, QString());
     putLetter(g(), down, answerAt(down));
     g().checkwork();
-    EXPECT_EQ(g().announcer.saymsg, "there are no mistakes in the crossword so far");
+    EXPECT_EQ(g().announcer().saymsg, "there are no mistakes in the crossword so far");
 }
 
 TEST_F(Checking, AGridWithAnEmptySquareGetsNoVerdict)
@@ -78,11 +78,11 @@ TEST_F(Checking, AGridWithAnEmptySquareGetsNoVerdict)
     fillAll();
     putLetter(g(), squareOf("A1", 3), "");
     putLetter(g(), squareOf("A12", 1), wrong(squareOf("A12", 1)));
-    g().announcer.saymsg.clear();
+    g().announcer().saymsg.clear();
     g().checkend();
-    EXPECT_TRUE(g().announcer.saymsg.isEmpty());
+    EXPECT_TRUE(g().announcer().saymsg.isEmpty());
     EXPECT_TRUE(h.spoken().isEmpty());
-    EXPECT_TRUE(g().keycode.isEmpty());
+    EXPECT_TRUE(g().keycode().isEmpty());
 }
 
 TEST_F(Checking, TheLastSquareWrongGivesTheMistakeReportAndTheRightOneTheCheer)
@@ -99,7 +99,7 @@ TEST_F(Checking, TheLastSquareWrongGivesTheMistakeReportAndTheRightOneTheCheer)
     h.press(Key::Enter);
     h.drain();
     EXPECT_EQ(h.spoken(), (QStringList{"1A", "is wrong"}));
-    EXPECT_EQ(g().session.viewmode, 1);  // the puzzle stays open
+    EXPECT_EQ(g().session().viewmode, 1);  // the puzzle stays open
     EXPECT_FALSE(h.sound.names().contains("cheer"));
 
     h.press(Key::Enter);
@@ -108,16 +108,16 @@ TEST_F(Checking, TheLastSquareWrongGivesTheMistakeReportAndTheRightOneTheCheer)
     h.drain();
     h.spoken();
     h.press(Key::Enter);
-    EXPECT_EQ(g().keycode, QString(QChar(Key::F12)) + QChar('0'));  // posted: the next tick leaves
-    EXPECT_FALSE(g().form.shpsel.visible);
+    EXPECT_EQ(g().keycode(), QString(QChar(Key::F12)) + QChar('0'));  // posted: the next tick leaves
+    EXPECT_FALSE(g().form().shpsel.visible);
     ASSERT_FALSE(h.sound.plays.empty());
     EXPECT_EQ(h.sound.plays.back().name, "cheer");
     EXPECT_TRUE(h.sound.plays.back().waited);
     EXPECT_EQ(h.spoken(), QStringList{"Well done, you've solved the puzzle without needing any hints at all."});
-    EXPECT_EQ(g().session.viewmode, 1);
+    EXPECT_EQ(g().session().viewmode, 1);
 
     h.tick();  // no key pressed: the posted F12 leaves the puzzle
-    EXPECT_EQ(g().session.viewmode, 0);
+    EXPECT_EQ(g().session().viewmode, 0);
     h.drain();
     EXPECT_EQ(h.spoken(), QStringList{"Returning to the crosswords menu. Use the cursor keys to choose a puzzle then "
                                       "press the enter key. You have successfully completed 1 puzzle"});
@@ -135,7 +135,7 @@ TEST_F(Checking, TheHintSentenceCountsRevealedSquares)
         fillAll();
         int shown = 0;
         for (int idx = 1; idx <= 169; ++idx) {
-            const QString letter = g().attempt.letter(idx - 1);
+            const QString letter = g().attempt().letter(idx - 1);
             const bool revealed = !letter.isEmpty() && shown < hints;
             putLetter(g(), idx, letter, revealed);
             if (revealed)
@@ -143,9 +143,9 @@ TEST_F(Checking, TheHintSentenceCountsRevealedSquares)
         }
         EXPECT_EQ(shown, hints);
         h.spoken();
-        g().keycode.clear();
+        g().keycode().clear();
         g().checkend();
-        EXPECT_EQ(g().keycode, QString(QChar(Key::F12)) + QChar('0'));
+        EXPECT_EQ(g().keycode(), QString(QChar(Key::F12)) + QChar('0'));
         return h.spoken();
     };
     const QString little = "Well done, you've solved the puzzle with just a little bit of help on";
@@ -157,7 +157,7 @@ TEST_F(Checking, TheHintSentenceCountsRevealedSquares)
     EXPECT_EQ(verdict(100), (QStringList{bit, "100", "squares"}));
     EXPECT_EQ(verdict(105), (QStringList{bit, "100and", "5", "squares"}));
     // Each piece is spoken straight away, each with the wait switch raised first.
-    EXPECT_EQ(g().announcer.saysync, 0);
+    EXPECT_EQ(g().announcer().saysync, 0);
 }
 
 } // namespace

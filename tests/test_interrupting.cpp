@@ -22,7 +22,7 @@ protected:
 
 TEST_F(Interrupting, CtrlCutsThePhraseAndTheClipAndEmptiesTheQueueButTheNextStepIsHeardAtOnce)
 {
-    g().announcer.saymsg = QStringLiteral("first\tsecond\tthird");
+    g().announcer().saymsg = QStringLiteral("first\tsecond\tthird");
     h.tick();
     ASSERT_EQ(h.spoken(), QStringList{"first"});
     ASSERT_FALSE(h.voice.isIdle());
@@ -34,7 +34,7 @@ TEST_F(Interrupting, CtrlCutsThePhraseAndTheClipAndEmptiesTheQueueButTheNextStep
     EXPECT_TRUE(h.voice.isIdle());
     EXPECT_EQ(h.voice.stops, 1);
     EXPECT_EQ(h.sound.stops, 1);
-    EXPECT_TRUE(g().announcer.saymsg.isEmpty());
+    EXPECT_TRUE(g().announcer().saymsg.isEmpty());
     h.tick(3);
     EXPECT_TRUE(h.spoken().isEmpty());  // "second" and "third" are gone
 
@@ -81,7 +81,7 @@ TEST_F(Interrupting, KeysTypedIntoAConfirmationBoxCutTheSpeechAndRepeatHowToAnsw
 {
     h.confirm.strayKeys = 2;
     h.confirm.answers = {false};
-    h.g().session.viewmode = 1;
+    h.g().session().viewmode = 1;
     LogCapture log("crosswords.speech=true");
     h.press(Key::F9);  // clear the puzzle?
     EXPECT_EQ(h.spoken(), (QStringList{"Are you sure you want to clear this puzzle? " + kHowToAnswer, kHowToAnswer,

@@ -12,8 +12,8 @@ class LetterEntry : public ::testing::Test {
 protected:
     LetterEntry() : h({smallPuzzle()}) {}
     void SetUp() override { openFirstPuzzle(h); }  // on A1 SANE
-    QString box(int k) { return h.g().form.lblIn[k].caption; }
-    QString square(int row, int col) { return h.g().form.D[sq(row, col)].caption; }
+    QString box(int k) { return h.g().form().lblIn[k].caption; }
+    QString square(int row, int col) { return h.g().form().D[sq(row, col)].caption; }
     // Types a word from the clue list and writes it with Enter.
     void fill(const QString &word)
     {
@@ -27,13 +27,13 @@ protected:
 TEST_F(LetterEntry, TypingSpeaksEachLetterAtOnceAndTheNextTickMovesOn)
 {
     h.press('S');  // from the clue list: opens the line and types into box 1
-    EXPECT_EQ(h.g().session.viewmode, 2);
+    EXPECT_EQ(h.g().session().viewmode, 2);
     EXPECT_EQ(h.spoken(), QStringList{"S"});
     EXPECT_EQ(box(1), "S");
-    EXPECT_EQ(h.g().keycode, QString(QChar(Key::Right)) + QChar('7'));
+    EXPECT_EQ(h.g().keycode(), QString(QChar(Key::Right)) + QChar('7'));
     h.tick();  // the engine's Right: the voice is still busy with "S"
-    EXPECT_EQ(h.g().session.letterpos, 2);
-    EXPECT_EQ(h.g().announcer.saymsg, ", second letter blank");
+    EXPECT_EQ(h.g().session().letterpos, 2);
+    EXPECT_EQ(h.g().announcer().saymsg, ", second letter blank");
     h.voice.finish();
     h.tick();
     EXPECT_EQ(h.spoken(), QStringList{", second letter blank"});
@@ -42,12 +42,12 @@ TEST_F(LetterEntry, TypingSpeaksEachLetterAtOnceAndTheNextTickMovesOn)
     EXPECT_EQ(h.say('N'), (QStringList{"N", ", last letter blank"}));
     // The last box: the letter is said and nothing moves.
     h.press('E');
-    EXPECT_TRUE(h.g().keycode.isEmpty());
+    EXPECT_TRUE(h.g().keycode().isEmpty());
     h.drain();
     EXPECT_EQ(h.spoken(), QStringList{"E"});
-    EXPECT_EQ(h.g().session.letterpos, 4);
-    EXPECT_EQ(h.g().form.lblIn[4].backColor, Colour::Yellow);
-    EXPECT_EQ(h.g().form.lblIn[3].backColor, Colour::White);
+    EXPECT_EQ(h.g().session().letterpos, 4);
+    EXPECT_EQ(h.g().form().lblIn[4].backColor, Colour::Yellow);
+    EXPECT_EQ(h.g().form().lblIn[3].backColor, Colour::White);
     // Nothing reaches the board before Enter.
     EXPECT_TRUE(square(0, 0).isEmpty());
 }
@@ -57,24 +57,24 @@ TEST_F(LetterEntry, ALetterTypedBeforeTheEnginesMoveWaitsBehindItAndNothingOverw
     h.press('S');
     h.g().Form_KeyDown('T', Mod::None);  // the engine's Right is still in the mailbox
     h.g().Form_KeyDown('A', Mod::None);  // a user key still replaces a user key not taken
-    EXPECT_EQ(h.g().keycode, QString(QChar(Key::Right)) + QChar('7'));
+    EXPECT_EQ(h.g().keycode(), QString(QChar(Key::Right)) + QChar('7'));
     EXPECT_TRUE(h.g().keyWaiting());
     h.tick();  // the engine's move first
-    EXPECT_EQ(h.g().session.letterpos, 2);
+    EXPECT_EQ(h.g().session().letterpos, 2);
     h.tick();  // then the letter, in the next box
     EXPECT_EQ(box(1), "S");
     EXPECT_EQ(box(2), "A");
     h.tick();  // and its own move
-    EXPECT_EQ(h.g().session.letterpos, 3);
+    EXPECT_EQ(h.g().session().letterpos, 3);
     EXPECT_FALSE(h.g().keyWaiting());
 
     // A key the engine posts while a user key waits goes ahead of it too.
     h.g().Form_KeyDown(Key::Left, Mod::None);
     h.g().postKey(Key::Right, Mod::Engine);
     h.tick();
-    EXPECT_EQ(h.g().session.letterpos, 4);
+    EXPECT_EQ(h.g().session().letterpos, 4);
     h.tick();
-    EXPECT_EQ(h.g().session.letterpos, 3);
+    EXPECT_EQ(h.g().session().letterpos, 3);
 }
 
 // Keys typed `gapMs` apart, ticked as the shell ticks: at once for every key,
@@ -131,17 +131,17 @@ TEST_F(LetterEntry, SpaceAfterASaveReadsTheLettersNowInTheGrid)
 TEST_F(LetterEntry, EnterOpensTheLineAndArrowsMoveWithoutWrapping)
 {
     EXPECT_EQ(h.say(Key::Enter), QStringList{"First letter blank"});
-    EXPECT_EQ(h.g().session.viewmode, 2);
-    EXPECT_EQ(h.g().form.lblIn[1].backColor, Colour::Yellow);
-    EXPECT_GT(h.g().form.shpsel.z, h.g().form.lblBack.z);  // frame in front of the backdrop
+    EXPECT_EQ(h.g().session().viewmode, 2);
+    EXPECT_EQ(h.g().form().lblIn[1].backColor, Colour::Yellow);
+    EXPECT_GT(h.g().form().shpsel.z, h.g().form().lblBack.z);  // frame in front of the backdrop
     EXPECT_EQ(h.say(Key::Right), QStringList{", second letter blank"});
     h.say(Key::Right);
     h.say(Key::Right);
     EXPECT_EQ(h.say(Key::Right), QStringList{", last letter blank"});  // stays on box 4
-    EXPECT_EQ(h.g().session.letterpos, 4);
+    EXPECT_EQ(h.g().session().letterpos, 4);
     for (int i = 0; i < 5; ++i)
         h.say(Key::Left);
-    EXPECT_EQ(h.g().session.letterpos, 1);
+    EXPECT_EQ(h.g().session().letterpos, 1);
     EXPECT_TRUE(h.sound.plays.empty());  // no sound at either end
 }
 
@@ -163,17 +163,17 @@ TEST_F(LetterEntry, BackspaceAndDeleteEmptyBoxes)
     h.say(Key::Enter);
     h.say(Key::Backspace);
     EXPECT_EQ(h.sound.names(), QStringList{"wall"});  // box 1: the wall
-    EXPECT_EQ(h.g().session.letterpos, 1);
+    EXPECT_EQ(h.g().session().letterpos, 1);
     h.say('S');
     h.say('A');
     EXPECT_EQ(h.say(Key::Backspace), QStringList{"delete A"});
-    EXPECT_EQ(h.g().session.letterpos, 2);
+    EXPECT_EQ(h.g().session().letterpos, 2);
     EXPECT_TRUE(box(2).isEmpty());
-    EXPECT_EQ(h.g().form.lblIn[2].backColor, Colour::Yellow);
-    EXPECT_EQ(h.g().form.lblIn[3].backColor, Colour::White);
+    EXPECT_EQ(h.g().form().lblIn[2].backColor, Colour::Yellow);
+    EXPECT_EQ(h.g().form().lblIn[3].backColor, Colour::White);
     h.say(Key::Left);
     EXPECT_EQ(h.say(Key::Delete), QStringList{"delete S"});
-    EXPECT_EQ(h.g().session.letterpos, 1);
+    EXPECT_EQ(h.g().session().letterpos, 1);
     EXPECT_EQ(h.say(Key::Delete), QStringList{"delete "});
 }
 
@@ -182,10 +182,10 @@ TEST_F(LetterEntry, EnterWritesTheLineIntoTheGridAndReadsItBack)
     h.say('S');
     h.say('A');
     EXPECT_EQ(h.say(Key::Enter), QStringList{"so far you have typed, S, A, blank, blank"});
-    EXPECT_EQ(h.g().session.viewmode, 1);
+    EXPECT_EQ(h.g().session().viewmode, 1);
     EXPECT_EQ(square(0, 0), "S");
     EXPECT_EQ(square(0, 1), "A");
-    EXPECT_EQ(h.g().form.lblClue[1].foreColor, Colour::Black);
+    EXPECT_EQ(h.g().form().lblClue[1].foreColor, Colour::Black);
 
     h.say(Key::Enter);
     h.say(Key::Right);
@@ -193,9 +193,9 @@ TEST_F(LetterEntry, EnterWritesTheLineIntoTheGridAndReadsItBack)
     h.say('N');
     h.say('E');
     EXPECT_EQ(h.say(Key::Enter), QStringList{"you filled this in with, S, A, N, E"});
-    EXPECT_EQ(h.g().form.lblClue[1].foreColor, Colour::Grey);
+    EXPECT_EQ(h.g().form().lblClue[1].foreColor, Colour::Grey);
     EXPECT_EQ(square(0, 3), "E");
-    EXPECT_FALSE(h.g().form.shpsel.z > h.g().form.lblBack.z);  // frame back behind the panel
+    EXPECT_FALSE(h.g().form().shpsel.z > h.g().form().lblBack.z);  // frame back behind the panel
 }
 
 TEST_F(LetterEntry, EnterWithEveryBoxEmptySaysCancelledAndEmptiesTheSquares)
@@ -203,7 +203,7 @@ TEST_F(LetterEntry, EnterWithEveryBoxEmptySaysCancelledAndEmptiesTheSquares)
     fill("SANE");
     h.say(Key::Enter);
     for (int k = 1; k <= 4; ++k) {
-        h.g().session.letterpos = k;
+        h.g().session().letterpos = k;
         h.say(Key::Delete);
     }
     EXPECT_EQ(h.say(Key::Enter), QStringList{"cancelled"});
@@ -221,7 +221,7 @@ TEST_F(LetterEntry, EscapeDropsTheLineAndReadsTheClueAgain)
     h.say('X');
     EXPECT_EQ(h.say(Key::Escape),
               (QStringList{"cancelled", "1 across, 4letters,  Of sound mind, first letter, S, second letter, A"}));
-    EXPECT_EQ(h.g().session.viewmode, 1);
+    EXPECT_EQ(h.g().session().viewmode, 1);
     EXPECT_TRUE(square(0, 2).isEmpty());
     EXPECT_EQ(box(3), "");  // refilled from the board
 }
@@ -240,7 +240,7 @@ TEST_F(LetterEntry, TheOverwriteGuardAsksOnlyForADifferentLetterInASharedSquare)
                                        "cancelled"}));
     EXPECT_EQ(h.confirm.prompts, QStringList{"Overwrite square. Are you sure?"});
     EXPECT_EQ(box(1), "S");
-    EXPECT_TRUE(h.g().keycode.isEmpty());
+    EXPECT_TRUE(h.g().keycode().isEmpty());
 
     // The same letter: no question.
     h.drain();

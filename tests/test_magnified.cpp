@@ -37,13 +37,13 @@ protected:
     {
         h.press(Key::F4);
         h.drain();
-        while (g().session.currow < row)
+        while (g().session().currow < row)
             h.press(Key::Down);
-        while (g().session.currow > row)
+        while (g().session().currow > row)
             h.press(Key::Up);
-        while (g().session.curcol < col)
+        while (g().session().curcol < col)
             h.press(Key::Right);
-        while (g().session.curcol > col)
+        while (g().session().curcol > col)
             h.press(Key::Left);
         h.drain();
         h.spoken();
@@ -58,16 +58,16 @@ TEST_F(Magnified, F4NamesTheFiveLevelsAndTheSixthReturnsToNormalViewAtOnce)
     const QStringList levels{"Full screen", "2 times zoom", "4 times zoom", "8 times zoom", "16 times zoom"};
     for (int i = 0; i < levels.size(); ++i) {
         h.press(Key::F4);
-        EXPECT_EQ(g().session.viewmode, 4 + i);
+        EXPECT_EQ(g().session().viewmode, 4 + i);
         EXPECT_TRUE(h.spoken().isEmpty());  // a function key's message waits for the next tick
         h.drain();
         // The cursor starts on the first square of the current answer, which is empty.
         EXPECT_EQ(h.spoken(), (QStringList{levels[i], "1A", "blank"}));
     }
     h.press(Key::F4);
-    EXPECT_EQ(g().session.viewmode, 1);
+    EXPECT_EQ(g().session().viewmode, 1);
     EXPECT_EQ(h.spoken(), QStringList{"Normal view"});  // in the same tick, not queued
-    EXPECT_TRUE(g().form.lblClue[1].visible);
+    EXPECT_TRUE(g().form().lblClue[1].visible);
 }
 
 TEST_F(Magnified, NumericPlusZoomsInAndMinusStepsOutToNormalView)
@@ -75,36 +75,36 @@ TEST_F(Magnified, NumericPlusZoomsInAndMinusStepsOutToNormalView)
     h.press(Key::NumPlus);
     h.press(Key::NumPlus);
     h.drain();
-    EXPECT_EQ(g().session.viewmode, 5);
+    EXPECT_EQ(g().session().viewmode, 5);
     EXPECT_EQ(h.spoken().first(), "Full screen");
     h.press(Key::NumMinus);
-    EXPECT_EQ(g().session.viewmode, 4);
+    EXPECT_EQ(g().session().viewmode, 4);
     h.drain();
     EXPECT_EQ(h.spoken(), (QStringList{"Full screen", "1A", "blank"}));
     h.press(Key::NumMinus);
-    EXPECT_EQ(g().session.viewmode, 1);
+    EXPECT_EQ(g().session().viewmode, 1);
     EXPECT_EQ(h.spoken().first(), "Normal view");
     // The normal view is whole again: clue panel, board and the current answer.
     h.drain();
-    EXPECT_TRUE(g().form.lblClue[1].visible);
-    EXPECT_TRUE(g().form.D[1].visible);
-    EXPECT_LT(g().form.D[169].left + g().form.D[169].width, g().env.screenWidth);
+    EXPECT_TRUE(g().form().lblClue[1].visible);
+    EXPECT_TRUE(g().form().D[1].visible);
+    EXPECT_LT(g().form().D[169].left + g().form().D[169].width, g().env().screenWidth);
 }
 
 TEST_F(Magnified, NumericMinusInTheClueListAndOnTheAnswerLineSaysNormalView)
 {
     h.press(Key::NumMinus);
-    EXPECT_EQ(g().session.viewmode, 1);
+    EXPECT_EQ(g().session().viewmode, 1);
     EXPECT_EQ(h.spoken().first(), "Normal view");
     h.drain();
     h.spoken();
 
     h.press(Key::Enter);  // to the answer line
-    ASSERT_EQ(g().session.viewmode, 2);
+    ASSERT_EQ(g().session().viewmode, 2);
     h.drain();
     h.spoken();
     h.press(Key::NumMinus);
-    EXPECT_EQ(g().session.viewmode, 1);
+    EXPECT_EQ(g().session().viewmode, 1);
     EXPECT_EQ(h.spoken().first(), "Normal view");
 }
 
@@ -119,26 +119,26 @@ TEST_F(Magnified, LeavingAnyMagnifiedViewReadsTheClueThroughTheCursorSquare)
     };
     // (5, 3) lies on an across answer; (2, 1) only on a down answer.
     for (const auto &[row, col] : {std::pair{5, 3}, std::pair{2, 1}}) {
-        const int across = g().table.sqclue[square(row, col)][1];
-        const int down = g().table.sqclue[square(row, col)][2];
+        const int across = g().table().sqclue[square(row, col)][1];
+        const int down = g().table().sqclue[square(row, col)][2];
         const QString expected = across != 0 ? QString::number(across) + " across" : QString::number(down) + " down";
         for (int way = 0; way < ways.size(); ++way) {
             SCOPED_TRACE(QStringLiteral("square %1,%2 way %3").arg(row).arg(col).arg(way).toStdString());
-            g().session.curdir = 1;
+            g().session().curdir = 1;
             fullScreenAt(row, col);
             ways[way]();
-            ASSERT_EQ(g().session.viewmode, 1);
+            ASSERT_EQ(g().session().viewmode, 1);
             h.drain();
             const QStringList heard = h.spoken();
             ASSERT_GE(heard.size(), 2);
             EXPECT_EQ(heard.first(), "Normal view");
             EXPECT_TRUE(heard[1].startsWith(expected + ",")) << heard[1].toStdString();
-            EXPECT_EQ(g().session.curdir, across != 0 ? 1 : 2);
-            const Control &line = g().form.lblClue[g().session.curclue];
+            EXPECT_EQ(g().session().curdir, across != 0 ? 1 : 2);
+            const Control &line = g().form().lblClue[g().session().curclue];
             EXPECT_EQ(line.backColor, Colour::Yellow);
             EXPECT_TRUE(line.caption.trimmed().startsWith(QString::number(across != 0 ? across : down) + " "))
                 << line.caption.toStdString();
-            EXPECT_TRUE(g().keycode.isEmpty());  // nothing is left to move the selection
+            EXPECT_TRUE(g().keycode().isEmpty());  // nothing is left to move the selection
         }
     }
 }
@@ -155,7 +155,7 @@ TEST_F(Magnified, ArrowsWalkTheCursorAndTheEdgePlaysTheWallAndReadsTheSquareAgai
     h.drain();
     h.spoken();
     h.press(Key::Left);  // at column A already
-    EXPECT_EQ(g().session.curcol, 1);
+    EXPECT_EQ(g().session().curcol, 1);
     EXPECT_EQ(h.sound.names(), QStringList{"wall"});
     EXPECT_TRUE(h.sound.plays[0].waited);
     h.drain();
@@ -163,17 +163,17 @@ TEST_F(Magnified, ArrowsWalkTheCursorAndTheEdgePlaysTheWallAndReadsTheSquareAgai
     EXPECT_TRUE(h.voice.utterances.back().waited);  // the wall first, then the words
 
     h.press(Key::Up);
-    EXPECT_EQ(g().session.currow, 1);
+    EXPECT_EQ(g().session().currow, 1);
     EXPECT_EQ(h.sound.names().size(), 2);
 
     // The cursor on a black square is pale yellow; it is the only marked square.
     h.press(Key::Down);
     h.press(Key::Right);
     const int black = square(2, 2);
-    EXPECT_EQ(g().form.D[black].backColor, Colour::PaleYellow);
+    EXPECT_EQ(g().form().D[black].backColor, Colour::PaleYellow);
     int marked = 0;
     for (int i = 1; i <= 169; ++i)
-        marked += g().form.D[i].backColor == Colour::Yellow || g().form.D[i].backColor == Colour::PaleYellow;
+        marked += g().form().D[i].backColor == Colour::Yellow || g().form().D[i].backColor == Colour::PaleYellow;
     EXPECT_EQ(marked, 1);
     h.drain();
     EXPECT_EQ(h.spoken().last(), "2B");  // a black square: the position alone
@@ -184,14 +184,14 @@ TEST_F(Magnified, TheFirstArrowPlacesAnUnplacedCursorTopLeftAndArrowsWithModifie
     fullScreenAt(3, 3);
     h.press(Key::Right, Mod::Ctrl);
     h.press(Key::Down, Mod::Shift);
-    EXPECT_EQ(g().session.currow, 3);
-    EXPECT_EQ(g().session.curcol, 3);
+    EXPECT_EQ(g().session().currow, 3);
+    EXPECT_EQ(g().session().curcol, 3);
 
-    g().session.currow = 0;
-    g().session.curcol = 0;
+    g().session().currow = 0;
+    g().session().curcol = 0;
     h.press(Key::Down);
-    EXPECT_EQ(g().session.currow, 1);
-    EXPECT_EQ(g().session.curcol, 1);
+    EXPECT_EQ(g().session().currow, 1);
+    EXPECT_EQ(g().session().curcol, 1);
     EXPECT_TRUE(h.sound.plays.empty());
 }
 
@@ -202,7 +202,7 @@ TEST_F(Magnified, LettersGoStraightIntoWhiteSquaresAndBlackSquaresRefuseWithNo)
     // A white square that already holds a crossing letter takes the new one without asking.
     putLetter(g(), square(2, 1), "Q");
     h.press('E', Mod::Shift);
-    EXPECT_EQ(g().form.D[square(2, 1)].caption, "E");
+    EXPECT_EQ(g().form().D[square(2, 1)].caption, "E");
     h.drain();
     EXPECT_EQ(h.spoken(), QStringList{"E"});
     EXPECT_TRUE(h.confirm.prompts.isEmpty());
@@ -211,12 +211,12 @@ TEST_F(Magnified, LettersGoStraightIntoWhiteSquaresAndBlackSquaresRefuseWithNo)
     h.drain();
     h.spoken();
     h.press('X');
-    EXPECT_EQ(g().form.D[black].caption, "");
+    EXPECT_EQ(g().form().D[black].caption, "");
     EXPECT_EQ(h.sound.names(), QStringList{"no"});
     h.press(Key::Backspace);
     EXPECT_EQ(h.sound.names(), (QStringList{"no", "no"}));
     h.press(Key::Enter);  // no alphabet for a black square either
-    EXPECT_EQ(g().session.viewmode, 4);
+    EXPECT_EQ(g().session().viewmode, 4);
     EXPECT_EQ(h.sound.names().size(), 3);
     h.press(Key::Space);  // and nothing to read
     h.drain();
@@ -226,7 +226,7 @@ TEST_F(Magnified, LettersGoStraightIntoWhiteSquaresAndBlackSquaresRefuseWithNo)
     h.drain();
     EXPECT_EQ(h.spoken(), (QStringList{"2A", "E"}));
     h.press(Key::Backspace);
-    EXPECT_EQ(g().form.D[square(2, 1)].caption, "");
+    EXPECT_EQ(g().form().D[square(2, 1)].caption, "");
     h.drain();
     EXPECT_EQ(h.spoken(), QStringList{"delete E"});
     h.press(Key::Delete);  // does nothing here
@@ -245,10 +245,10 @@ TEST_F(Magnified, TheLastLetterOfAPuzzleTypedInAMagnifiedViewLeavesItAtTheNextTi
     putLetter(g(), 1, QString());
     fullScreenAt(1, 1);
     h.press(Key::A);
-    EXPECT_EQ(g().keycode, QString(QChar(Key::F12)) + "0");
-    EXPECT_EQ(g().session.viewmode, 4);
+    EXPECT_EQ(g().keycode(), QString(QChar(Key::F12)) + "0");
+    EXPECT_EQ(g().session().viewmode, 4);
     h.tick();
-    EXPECT_EQ(g().session.viewmode, 0);
+    EXPECT_EQ(g().session().viewmode, 0);
     EXPECT_TRUE(h.sound.names().contains("cheer"));
 }
 
@@ -315,30 +315,30 @@ TEST_F(MagnifiedTwoWords, TwoWordAnswersAreReadWordByWordAndTheClueKeepsItsOwnBr
 TEST_F(Magnified, EnterOpensTheAlphabetForTheSquareAndALetterKeyClosesItBack)
 {
     fullScreenAt(1, 2);
-    g().form.lblIn[1].visible = true;
+    g().form().lblIn[1].visible = true;
     h.press(Key::F4);  // 2 times
     h.drain();
     h.spoken();
     h.press(Key::Enter);
-    EXPECT_EQ(g().session.viewmode, 3);
-    EXPECT_EQ(g().session.zoomreturn, 5);
-    EXPECT_EQ(g().session.alphacode, -1);
-    EXPECT_TRUE(g().form.lblBack.visible);
-    EXPECT_FALSE(g().form.lblIn[1].visible);
-    for (const Control &key : g().form.lblKey) {
+    EXPECT_EQ(g().session().viewmode, 3);
+    EXPECT_EQ(g().session().zoomreturn, 5);
+    EXPECT_EQ(g().session().alphacode, -1);
+    EXPECT_TRUE(g().form().lblBack.visible);
+    EXPECT_FALSE(g().form().lblIn[1].visible);
+    for (const Control &key : g().form().lblKey) {
         EXPECT_TRUE(key.visible);
         EXPECT_EQ(key.backColor, Colour::White);
-        EXPECT_GT(key.z, g().form.D[square(1, 2)].z);
+        EXPECT_GT(key.z, g().form().D[square(1, 2)].z);
     }
     EXPECT_TRUE(h.spoken().isEmpty());  // from the next tick on
     h.drain();
     EXPECT_EQ(h.spoken(), (QStringList{"1B", "Use the cursor keys to choose the letter"}));
 
     h.press('K');
-    EXPECT_EQ(g().session.viewmode, 5);
-    EXPECT_EQ(g().form.D[square(1, 2)].caption, "K");
-    EXPECT_FALSE(g().form.lblBack.visible);
-    for (const Control &key : g().form.lblKey)
+    EXPECT_EQ(g().session().viewmode, 5);
+    EXPECT_EQ(g().form().D[square(1, 2)].caption, "K");
+    EXPECT_FALSE(g().form().lblBack.visible);
+    for (const Control &key : g().form().lblKey)
         EXPECT_FALSE(key.visible);
     h.drain();
     EXPECT_EQ(h.spoken(), QStringList{"K"});
@@ -352,37 +352,37 @@ TEST_F(Magnified, ChooserArrowsSelectKeysWithWallsAtTheEnds)
     h.spoken();
 
     h.press(Key::Up);  // nothing selected: A, against the wall
-    EXPECT_EQ(g().session.alphacode, 0);
+    EXPECT_EQ(g().session().alphacode, 0);
     EXPECT_EQ(h.sound.names(), QStringList{"wall"});
-    EXPECT_EQ(g().form.lblKey[0].backColor, Colour::Red);
+    EXPECT_EQ(g().form().lblKey[0].backColor, Colour::Red);
     h.drain();
     EXPECT_EQ(h.spoken(), QStringList{"A"});
 
-    g().session.alphacode = -1;
+    g().session().alphacode = -1;
     h.press(Key::Down);  // nothing selected: M, no wall
-    EXPECT_EQ(g().session.alphacode, 12);
+    EXPECT_EQ(g().session().alphacode, 12);
     EXPECT_EQ(h.sound.names().size(), 1);
-    EXPECT_EQ(g().form.lblKey[0].backColor, Colour::White);
-    EXPECT_EQ(g().form.lblKey[12].backColor, Colour::Red);
+    EXPECT_EQ(g().form().lblKey[0].backColor, Colour::White);
+    EXPECT_EQ(g().form().lblKey[12].backColor, Colour::Red);
     h.press(Key::Right);
     h.press(Key::Down);  // N + 13: the delete key
-    EXPECT_EQ(g().session.alphacode, 26);
+    EXPECT_EQ(g().session().alphacode, 26);
     h.drain();
     EXPECT_EQ(h.spoken().last(), "delete");
     h.press(Key::Down);  // stays on the bottom row
-    EXPECT_EQ(g().session.alphacode, 26);
+    EXPECT_EQ(g().session().alphacode, 26);
     h.press(Key::Right);
-    EXPECT_EQ(g().session.alphacode, 26);
+    EXPECT_EQ(g().session().alphacode, 26);
     EXPECT_EQ(h.sound.names(), (QStringList{"wall", "wall"}));
     h.press(Key::Up);
-    EXPECT_EQ(g().session.alphacode, 13);
+    EXPECT_EQ(g().session().alphacode, 13);
     h.press(Key::Up);
-    EXPECT_EQ(g().session.alphacode, 0);
+    EXPECT_EQ(g().session().alphacode, 0);
     h.press(Key::Up);  // on the top row Up does nothing, not even the wall
-    EXPECT_EQ(g().session.alphacode, 0);
+    EXPECT_EQ(g().session().alphacode, 0);
     EXPECT_EQ(h.sound.names().size(), 2);
     h.press(Key::Left);
-    EXPECT_EQ(g().session.alphacode, 0);
+    EXPECT_EQ(g().session().alphacode, 0);
     EXPECT_EQ(h.sound.names().size(), 3);
 }
 
@@ -394,24 +394,24 @@ TEST_F(Magnified, ChooserEnterPutsTheSelectedKeyAndIgnoresEnterWithNothingSelect
     h.drain();
     h.spoken();
     h.press(Key::Enter);  // nothing selected yet
-    EXPECT_EQ(g().session.viewmode, 3);
-    EXPECT_EQ(g().form.D[square(1, 2)].caption, "Z");
+    EXPECT_EQ(g().session().viewmode, 3);
+    EXPECT_EQ(g().form().D[square(1, 2)].caption, "Z");
 
     h.press(Key::Left);  // A
     h.press(Key::Left);  // wall
     h.press(Key::Down);  // N
     h.press(Key::Enter);
-    EXPECT_EQ(g().session.viewmode, 4);
-    EXPECT_EQ(g().form.D[square(1, 2)].caption, "N");
+    EXPECT_EQ(g().session().viewmode, 4);
+    EXPECT_EQ(g().form().D[square(1, 2)].caption, "N");
 
     // "#" empties the square and says what was deleted.
     h.press(Key::Enter);
-    g().session.alphacode = 13;
+    g().session().alphacode = 13;
     h.press(Key::Down);
     h.drain();
     h.spoken();
     h.press(Key::Enter);
-    EXPECT_EQ(g().form.D[square(1, 2)].caption, "");
+    EXPECT_EQ(g().form().D[square(1, 2)].caption, "");
     h.drain();
     EXPECT_EQ(h.spoken(), (QStringList{"delete", "N"}));
 }
@@ -422,10 +422,10 @@ TEST_F(Magnified, ChooserEscapeClosesItWithoutWriting)
     h.press(Key::Enter);
     h.press(Key::Right);
     h.press(Key::Escape);
-    EXPECT_EQ(g().session.viewmode, 4);
-    EXPECT_EQ(g().form.D[square(1, 2)].caption, "");
-    EXPECT_FALSE(g().form.lblBack.visible);
-    for (const Control &key : g().form.lblKey)
+    EXPECT_EQ(g().session().viewmode, 4);
+    EXPECT_EQ(g().form().D[square(1, 2)].caption, "");
+    EXPECT_FALSE(g().form().lblBack.visible);
+    for (const Control &key : g().form().lblKey)
         EXPECT_FALSE(key.visible);
     h.drain();
     EXPECT_EQ(h.spoken().last(), "cancelled");
@@ -433,8 +433,8 @@ TEST_F(Magnified, ChooserEscapeClosesItWithoutWriting)
     // Numeric minus from the chooser goes to the normal view and takes the alphabet away.
     h.press(Key::Enter);
     h.press(Key::NumMinus);
-    EXPECT_EQ(g().session.viewmode, 1);
-    for (const Control &key : g().form.lblKey)
+    EXPECT_EQ(g().session().viewmode, 1);
+    for (const Control &key : g().form().lblKey)
         EXPECT_FALSE(key.visible);
 }
 

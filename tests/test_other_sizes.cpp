@@ -63,7 +63,7 @@ protected:
     QStringList board()
     {
         QStringList squares;
-        const Attempt &a = h.g().attempt;
+        const Attempt &a = h.g().attempt();
         for (int i = 0; i < a.squareCount(); ++i)
             squares.append(a.letter(i) + (a.revealed(i) ? QStringLiteral("!") : QString()));
         return squares;
@@ -78,30 +78,30 @@ TEST_P(OtherSizes, APuzzlePlaysFromOpeningToPrintingAndKeepsItsLetters)
     const int n = side();
     openFirstPuzzle(h);
     Crosswords &g = h.g();
-    ASSERT_EQ(g.puzzle.width(), n);
-    EXPECT_GE(g.table.clueRows(), GetParam().clues);
-    EXPECT_EQ(int(g.puzzle.clues(Direction::Across).size() + g.puzzle.clues(Direction::Down).size()),
+    ASSERT_EQ(g.puzzle().width(), n);
+    EXPECT_GE(g.table().clueRows(), GetParam().clues);
+    EXPECT_EQ(int(g.puzzle().clues(Direction::Across).size() + g.puzzle().clues(Direction::Down).size()),
               GetParam().clues);
 
     // 1 across is the whole top row: every letter goes into its own box.
     EXPECT_EQ(h.say(Key::Space).value(0), QStringLiteral("1 across, %1letters,  Clue A1").arg(n));
     for (const QChar ch : rows[0])
         h.say(ch.unicode());
-    EXPECT_TRUE(g.form.lblIn[n].visible);
+    EXPECT_TRUE(g.form().lblIn[n].visible);
     const QStringList filled = h.say(Key::Enter);
     EXPECT_TRUE(filled.value(0).startsWith(QStringLiteral("you filled this in with, ") + rows[0][0]));
     for (int c = 0; c < n; ++c)
-        EXPECT_EQ(g.form.D[c + 1].caption, QString(rows[0][c]));
+        EXPECT_EQ(g.form().D[c + 1].caption, QString(rows[0][c]));
     EXPECT_EQ(h.say(Key::F2), QStringList{"there are no mistakes in the crossword so far"});
 
     // The next clue revealed, then a wrong letter in the last square of the grid.
     h.say(Key::Down);
     h.press(Key::F2, Mod::Shift);
     h.drain();
-    const PuzzleClue &second = g.puzzle.clues(Direction::Across).at(1);
+    const PuzzleClue &second = g.puzzle().clues(Direction::Across).at(1);
     EXPECT_TRUE(h.spoken().last().startsWith(QStringLiteral("the answer is ") + second.answer));
     const CellPos revealed = second.cells.first();
-    EXPECT_TRUE(g.attempt.revealed(g.attempt.index(revealed.row, revealed.column)));
+    EXPECT_TRUE(g.attempt().revealed(g.attempt().index(revealed.row, revealed.column)));
     const int last = n * n;
     putLetter(g, last, QStringLiteral("Q"));
     const QStringList check = h.say(Key::F2);
@@ -123,30 +123,30 @@ TEST_P(OtherSizes, APuzzlePlaysFromOpeningToPrintingAndKeepsItsLetters)
     const QStringList before = board();
     h.say(Key::Enter);
     EXPECT_EQ(board(), before);
-    EXPECT_EQ(g.form.D[last].caption, QStringLiteral("Q"));
+    EXPECT_EQ(g.form().D[last].caption, QStringLiteral("Q"));
 
     // Magnified 16 times, the cursor walks to the far corner and is on screen there.
     for (int i = 0; i < 5; ++i)
         h.say(Key::F4);
-    ASSERT_EQ(g.session.viewmode, 8);
+    ASSERT_EQ(g.session().viewmode, 8);
     for (int i = 0; i < n; ++i) {
         h.say(Key::Right);
         h.say(Key::Down);
     }
-    EXPECT_EQ(g.session.currow, n);
-    EXPECT_EQ(g.session.curcol, n);
+    EXPECT_EQ(g.session().currow, n);
+    EXPECT_EQ(g.session().curcol, n);
     EXPECT_TRUE(g.sayzoom().startsWith(QString::number(n) + QChar(64 + n)));
-    const Control &corner = g.form.D[last];
+    const Control &corner = g.form().D[last];
     EXPECT_TRUE(corner.visible);
     EXPECT_GE(corner.left, 0);
     EXPECT_GE(corner.top, 0);
-    EXPECT_LE(corner.left + corner.width, g.env.screenWidth);
-    EXPECT_LE(corner.top + corner.height, g.env.screenHeight);
+    EXPECT_LE(corner.left + corner.width, g.env().screenWidth);
+    EXPECT_LE(corner.top + corner.height, g.env().screenHeight);
     h.say(Key::F4);  // on past 16 times: the normal view
-    ASSERT_EQ(g.session.viewmode, 1);
+    ASSERT_EQ(g.session().viewmode, 1);
 
     // Both printed layouts show the last clue and the letters of the grid.
-    const QString lastClue = QStringLiteral("Clue ") + g.table.clues[GetParam().clues][1];
+    const QString lastClue = QStringLiteral("Clue ") + g.table().clues[GetParam().clues][1];
     for (int mods : {Mod::None, Mod::Shift}) {
         h.printer.calls.clear();
         h.press(Key::Right);
@@ -207,7 +207,7 @@ protected:
         const QString folder = h.dir.path() + QStringLiteral("/puzzles/");
         QDir().mkpath(folder);
         writeFile(folder + QStringLiteral("circles.ipuz"), writeIpuz(circledLattice(rows)));
-        h.g().env.puzzlesDir = folder;
+        h.g().env().puzzlesDir = folder;
         // The menu holds the two built-in puzzles, then the file.
         h.start();
         h.drain();
@@ -223,16 +223,16 @@ protected:
         return r == c && rows[r][c] != QLatin1Char('#');
     }
     // Entry k of the panel, unwrapped: the display line of the k-th clue of the list.
-    QString unwrapped(int k) { return h.g().form.lblClue[k].caption.replace(QStringLiteral("\n       "), " "); }
+    QString unwrapped(int k) { return h.g().form().lblClue[k].caption.replace(QStringLiteral("\n       "), " "); }
     // The panel at a font no smaller than the floor, its shown entries one
     // unbroken run inside the panel that holds the current clue, in yellow,
     // and its neighbours; every entry the clue of its place in the list.
     void expectCurrentClueShown()
     {
         Crosswords &g = h.g();
-        const Form &f = g.form;
-        const int current = g.session.curclue;
-        const int count = int(g.puzzle.clues(g.session.curdir == 1 ? Direction::Across : Direction::Down).size());
+        const Form &f = g.form();
+        const int current = g.session().curclue;
+        const int count = int(g.puzzle().clues(g.session().curdir == 1 ? Direction::Across : Direction::Down).size());
         ASSERT_GE(current, 1);
         ASSERT_LE(current, count);
         EXPECT_TRUE(f.lblClue[current].visible) << current;
@@ -243,7 +243,7 @@ protected:
         bool runEnded = false;
         for (int k = 1; k <= count; ++k) {
             const Control &e = f.lblClue[k];
-            EXPECT_EQ(unwrapped(k), g.table.clues[g.session.panelrows[k - 1]][3]) << k;
+            EXPECT_EQ(unwrapped(k), g.table().clues[g.session().panelrows[k - 1]][3]) << k;
             EXPECT_GE(e.fontSize, MinClueFontSize) << k;
             if (!e.visible) {
                 runEnded = runEnded || top > f.lblClue[0].top;
@@ -263,12 +263,12 @@ protected:
 TEST_P(OwnFileBoards, CircledSquaresShowACircleOnEveryBoardAndOnBothPrints)
 {
     Crosswords &g = h.g();
-    ASSERT_EQ(g.puzzle.width(), side());
+    ASSERT_EQ(g.puzzle().width(), side());
     const int squares = side() * side();
     int circles = 0;
     auto expectCircles = [&](const char *view) {
-        for (int idx = 1; idx < int(g.form.D.size()); ++idx)
-            EXPECT_EQ(g.form.D[idx].circled, idx <= squares && circled(idx)) << view << " square " << idx;
+        for (int idx = 1; idx < int(g.form().D.size()); ++idx)
+            EXPECT_EQ(g.form().D[idx].circled, idx <= squares && circled(idx)) << view << " square " << idx;
     };
     for (int idx = 1; idx <= squares; ++idx)
         circles += circled(idx) ? 1 : 0;
@@ -278,7 +278,7 @@ TEST_P(OwnFileBoards, CircledSquaresShowACircleOnEveryBoardAndOnBothPrints)
     expectCircles("full screen");
     for (int i = 0; i < 4; ++i)
         h.say(Key::F4);
-    ASSERT_EQ(g.session.viewmode, 8);
+    ASSERT_EQ(g.session().viewmode, 8);
     expectCircles("16 times");
     h.say(Key::F4);
     expectCircles("normal again");
@@ -306,7 +306,7 @@ TEST_P(OwnFileBoards, CircledSquaresShowACircleOnEveryBoardAndOnBothPrints)
 TEST_P(OwnFileBoards, TheCurrentClueStaysInViewWalkingClickingAndReturningFromAMagnifiedView)
 {
     Crosswords &g = h.g();
-    const int across = int(g.puzzle.clues(Direction::Across).size());
+    const int across = int(g.puzzle().clues(Direction::Across).size());
     expectCurrentClueShown();
     // Down the across list to its end, on into the down list and back up;
     // each clue is read under its own number, past 99 too.
@@ -314,26 +314,26 @@ TEST_P(OwnFileBoards, TheCurrentClueStaysInViewWalkingClickingAndReturningFromAM
     for (int i = 1; i < across + 3; ++i) {
         const QStringList heard = h.say(Key::Down);
         expectCurrentClueShown();
-        const Direction direction = g.session.curdir == 1 ? Direction::Across : Direction::Down;
-        const PuzzleClue &clue = g.puzzle.clues(direction)[g.session.curclue - 1];
-        const QString head = QString::number(clue.number) + (g.session.curdir == 1 ? " across, " : " down, ");
+        const Direction direction = g.session().curdir == 1 ? Direction::Across : Direction::Down;
+        const PuzzleClue &clue = g.puzzle().clues(direction)[g.session().curclue - 1];
+        const QString head = QString::number(clue.number) + (g.session().curdir == 1 ? " across, " : " down, ");
         ASSERT_FALSE(heard.isEmpty()) << i;
         EXPECT_TRUE(heard.first().startsWith(head)) << heard.first().toStdString();
         highest = std::max(highest, clue.number);
     }
     EXPECT_GT(highest, side() == 21 ? 99 : 0);
-    EXPECT_EQ(g.session.curdir, 2);
-    EXPECT_EQ(g.session.curclue, 3);
+    EXPECT_EQ(g.session().curdir, 2);
+    EXPECT_EQ(g.session().curclue, 3);
     for (int i = 0; i < 3; ++i)
         h.say(Key::Up);
-    EXPECT_EQ(g.session.curdir, 1);
+    EXPECT_EQ(g.session().curdir, 1);
     expectCurrentClueShown();
 
     // Both lists are longer than the panel holds at the smallest size: it
     // shows a part of them.
     int hidden = 0;
     for (int k = 1; k <= across; ++k)
-        hidden += g.form.lblClue[k].visible ? 0 : 1;
+        hidden += g.form().lblClue[k].visible ? 0 : 1;
     EXPECT_GT(hidden, 0);
 
     // Back from a magnified view with the cursor in the far corner: the
@@ -345,21 +345,21 @@ TEST_P(OwnFileBoards, TheCurrentClueStaysInViewWalkingClickingAndReturningFromAM
     }
     for (int i = 0; i < 5; ++i)
         h.say(Key::F4);
-    ASSERT_EQ(g.session.viewmode, 1);
-    EXPECT_EQ(g.session.curdir, 1);
-    EXPECT_EQ(g.session.curclue, across);
+    ASSERT_EQ(g.session().viewmode, 1);
+    EXPECT_EQ(g.session().curdir, 1);
+    EXPECT_EQ(g.session().curclue, across);
     expectCurrentClueShown();
 
     // A click on the first square selects 1 across, at the start of the list.
     g.D_Click(1);
     h.drain();
     int selected = 0;
-    for (int k = 1; k < int(g.form.lblClue.size()); ++k)
-        if (g.form.lblClue[k].backColor == Colour::Yellow)
+    for (int k = 1; k < int(g.form().lblClue.size()); ++k)
+        if (g.form().lblClue[k].backColor == Colour::Yellow)
             selected = k;
     EXPECT_EQ(selected, 1);
-    EXPECT_TRUE(g.form.lblClue[1].visible);
-    EXPECT_TRUE(g.form.lblClue[2].visible);
+    EXPECT_TRUE(g.form().lblClue[1].visible);
+    EXPECT_TRUE(g.form().lblClue[2].visible);
 }
 
 INSTANTIATE_TEST_SUITE_P(Boards, OwnFileBoards, ::testing::Values(Size{15, false, 64}, Size{21, true, 150}),

@@ -23,7 +23,7 @@ protected:
     OwnPuzzles() : folder(h.dir.path() + QStringLiteral("/puzzles/"))
     {
         QDir().mkpath(folder);
-        h.g().env.puzzlesDir = folder;
+        h.g().env().puzzlesDir = folder;
     }
     void put(const QString &name, const QByteArray &bytes)
     {
@@ -67,9 +67,9 @@ TEST_F(OwnPuzzles, TheyFollowTheBuiltInPuzzlesInTheOrderOfTheirNamesAndBadFilesA
 
     // Played like a built-in one; its progress is named after its content.
     h.say(Key::Enter);
-    EXPECT_EQ(h.g().puzzle.width(), 21);
+    EXPECT_EQ(h.g().puzzle().width(), 21);
     for (int i = 0; i < 5; ++i)
-        h.say(h.g().puzzle.clues(Direction::Across).first().answer.at(i).unicode());
+        h.say(h.g().puzzle().clues(Direction::Across).first().answer.at(i).unicode());
     h.say(Key::Enter);
     h.say(Key::F12);
     EXPECT_TRUE(h.g().progressFile(3).contains("quoreltamriva3-own-"));
@@ -88,7 +88,7 @@ TEST_F(OwnPuzzles, TheyFollowTheBuiltInPuzzlesInTheOrderOfTheirNamesAndBadFilesA
                                   .replace("Test puzzle, 15 by 15", "Another")
                                   .replace("Wicked deeds", "Evil deeds"));
     h.say(Key::F12);  // back in the menu: the folder is read again
-    EXPECT_EQ(h.g().session.curpuz, 5);
+    EXPECT_EQ(h.g().session().curpuz, 5);
     EXPECT_EQ(h.say(Key::Left), (QStringList{"Puzzle 4, " + kTwentyOne, percent}));
     EXPECT_EQ(h.say(Key::Left), (QStringList{"Puzzle 3, Another", "This puzzle is empty"}));
     EXPECT_EQ(h.say(Key::End), (QStringList{"Puzzle 5, " + kFifteen, "This puzzle is empty"}));
@@ -110,8 +110,8 @@ TEST_F(OwnPuzzles, AFileHandedOverIsNamedWithItsNumberAndCountsInTheCompletedSen
     EXPECT_EQ(h.spoken(), (QStringList{"Puzzle already added: " + kTwentyOne, "Puzzle 4"}));
     // Enter opens it; a solved own puzzle counts as completed.
     h.say(Key::Enter);
-    EXPECT_EQ(h.g().puzzle.width(), 21);
-    const Puzzle &p = h.g().puzzle;
+    EXPECT_EQ(h.g().puzzle().width(), 21);
+    const Puzzle &p = h.g().puzzle();
     for (int r = 0; r < p.height(); ++r)
         for (int c = 0; c < p.width(); ++c)
             if (!p.cell(r, c).block)
@@ -126,12 +126,12 @@ TEST_F(OwnPuzzles, TheNextStartStillNamesTheFilesThatCouldNotBeRead)
     put("notes.jpz", "not a crossword");
     startInMenu();
     const QStringList firstWelcome = h.spoken();
-    ASSERT_TRUE(QFileInfo::exists(h.g().env.stateDir + "puzzle-index"));
+    ASSERT_TRUE(QFileInfo::exists(h.g().env().stateDir + "puzzle-index"));
 
     LogCapture log("crosswords.puzzles=true");
     Harness next;
-    next.g().env.puzzlesDir = folder;
-    next.g().env.stateDir = h.g().env.stateDir;
+    next.g().env().puzzlesDir = folder;
+    next.g().env().stateDir = h.g().env().stateDir;
     next.start();
     next.drain();
     EXPECT_EQ(next.spoken(), firstWelcome);
@@ -156,7 +156,7 @@ TEST_F(OwnPuzzles, AFileGoneSinceTheScanIsNamedInsteadOfOpenedButAnOpenPuzzleSta
     h.say(Key::End);
     EXPECT_EQ(h.say(Key::Left), QStringList{"Puzzle 3, " + kFifteen} + unread);
     EXPECT_EQ(h.say(Key::Enter), unread);
-    EXPECT_EQ(h.g().session.viewmode, 0);
+    EXPECT_EQ(h.g().session().viewmode, 0);
 
     // b.puz goes while it is open: it is solved and saved all the same, and
     // listed until the game is back in the menu again.
@@ -164,16 +164,16 @@ TEST_F(OwnPuzzles, AFileGoneSinceTheScanIsNamedInsteadOfOpenedButAnOpenPuzzleSta
     h.say(Key::Enter);
     ASSERT_TRUE(QFile::remove(folder + "b.puz"));
     for (int i = 0; i < 5; ++i)
-        h.say(h.g().puzzle.clues(Direction::Across).first().answer.at(i).unicode());
+        h.say(h.g().puzzle().clues(Direction::Across).first().answer.at(i).unicode());
     h.say(Key::Enter);
     h.say(Key::F12);
-    EXPECT_EQ(h.g().session.curpuz, 3);
+    EXPECT_EQ(h.g().session().curpuz, 3);
     h.say(Key::Left);
     EXPECT_EQ(h.say(Key::Right), (QStringList{"Puzzle 3, " + kTwentyOne, "This puzzle is 2 percent done"}));
     h.say(Key::Home);
     h.say(Key::Enter);
     h.say(Key::F12);
-    EXPECT_EQ(h.g().puzcount, 2);
+    EXPECT_EQ(h.g().puzcount(), 2);
 }
 
 TEST_F(OwnPuzzles, APuzzleWithoutItsSolutionSaysSoAndNeitherChecksNorReveals)
@@ -198,7 +198,7 @@ TEST_F(OwnPuzzles, APuzzleWithoutItsSolutionSaysSoAndNeitherChecksNorReveals)
     h.say(Key::F12);
     h.say(Key::Right);
     h.say(Key::Enter);
-    EXPECT_TRUE(h.g().puzzle.hasSolution());
+    EXPECT_TRUE(h.g().puzzle().hasSolution());
     EXPECT_EQ(h.say(Key::F2), QStringList{"there are no mistakes in the crossword so far"});
     // Its circled squares (all of 1 across) are named in a magnified view.
     h.say(Key::F4);

@@ -36,16 +36,16 @@ void useSmallPuzzle(Crosswords &g, const QList<SmallClue> &clues = {{"A1", "ON",
                                                                      {"D2", "AT", "In the place of"}})
 {
     const QStringList rows{"ON#", "N#A", "#AT"};
-    g.puzzle = Puzzle(QStringList(rows).replaceInStrings(QStringLiteral("#"), QStringLiteral(" ")));
-    g.attempt = Attempt(g.puzzle);
-    g.table.fill(g.puzzle);
+    g.puzzle() = Puzzle(QStringList(rows).replaceInStrings(QStringLiteral("#"), QStringLiteral(" ")));
+    g.attempt() = Attempt(g.puzzle());
+    g.table().fill(g.puzzle());
     for (int n = 1; n <= 100; ++n)
-        for (QString &field : g.table.clues[n])
+        for (QString &field : g.table().clues[n])
             field.clear();
     for (int i = 0; i < clues.size(); ++i) {
         const auto row = makeClueRow(clues[i].label, clues[i].answer, clues[i].text);
         for (int f = 0; f < 4; ++f)
-            g.table.clues[i + 1][f] = row[f];
+            g.table().clues[i + 1][f] = row[f];
     }
 }
 
@@ -98,7 +98,7 @@ TEST_F(Printing, F5AsksAboutTwoPagesAndPrintsAfterOkThenSaysSo)
                                  "Press the enter key to confirm or the escape key to cancel.",
                                  "", kPrinting}));
     EXPECT_EQ(h.printer.calls.count("end"), 2);
-    EXPECT_EQ(h.g().session.viewmode, 1);  // still in the puzzle
+    EXPECT_EQ(h.g().session().viewmode, 1);  // still in the puzzle
 }
 
 TEST_F(Printing, EveryModifierMeansOnePage)
@@ -204,7 +204,7 @@ TEST_F(Printing, APrinterFailingMidJobGivesTheErrorInBothLayouts)
 
     // The game goes on, and the next job (with a working printer) prints.
     h.printer.failAt.clear();
-    const int direction = h.g().session.curdir;
+    const int direction = h.g().session().curdir;
     h.press(Key::Tab);
     h.drain();
     EXPECT_EQ(h.spoken(), QStringList{direction == 1 ? "clues down" : "clues across"});
@@ -458,8 +458,8 @@ TEST_F(PrintingManyClues, OneSheetTakesTheLargestSizeAtWhichTheWrappedColumnFits
     // One point larger, the same clues wrapped to the column would not fit.
     QList<PrintLayout::ClueRow> rows;
     for (int n = 1; n <= 100; ++n)
-        if (!h.g().table.clues[n][1].isEmpty())
-            rows.append({h.g().table.clues[n][1], h.g().table.clues[n][3]});
+        if (!h.g().table().clues[n][1].isEmpty())
+            rows.append({h.g().table().clues[n][1], h.g().table().clues[n][3]});
     const auto width = [](const QString &t) { return t.size() * 180.0; };
     const int larger = nearest(360 * (f + 1) / 18);
     EXPECT_GT(PrintLayout::oneSheetClueLines(rows, f + 1, 7419, width).size() + 1, nearest(10406.0 / larger));

@@ -24,7 +24,7 @@ protected:
     // A second run of the game on the same folders.
     void restart()
     {
-        const Environment env = h.g().env;
+        const Environment env = h.g().env();
         h.game = std::make_unique<Crosswords>(
             Services{h.voice, h.sound, h.confirm, h.measure, h.resources, h.printer, h.app}, env);
         h.start();
@@ -40,15 +40,15 @@ TEST_F(Progress, F12WritesTheFileByteForByteAndReturnsToTheMenu)
     type("SANE");
     putLetter(h.g(), sq(2, 0), "U", true);  // a revealed letter
     EXPECT_EQ(h.say(Key::F12), QStringList{kBackToMenu});
-    EXPECT_EQ(h.g().session.viewmode, 0);
-    EXPECT_EQ(h.g().session.curclue, 0);
-    EXPECT_EQ(h.g().session.curpuz, 1);
-    EXPECT_TRUE(h.g().form.imgBack.visible);
-    EXPECT_EQ(h.g().form.lblBack.caption, "Use the cursor keys to choose a\npuzzle then press the enter key");
-    EXPECT_EQ(h.g().form.lblBack.foreColor, Colour::Yellow);
-    EXPECT_FALSE(h.g().form.D[sq(0, 0)].visible);
-    EXPECT_FALSE(h.g().form.lblClue[1].visible);
-    EXPECT_TRUE(h.g().form.lbl4[0].visible);
+    EXPECT_EQ(h.g().session().viewmode, 0);
+    EXPECT_EQ(h.g().session().curclue, 0);
+    EXPECT_EQ(h.g().session().curpuz, 1);
+    EXPECT_TRUE(h.g().form().imgBack.visible);
+    EXPECT_EQ(h.g().form().lblBack.caption, "Use the cursor keys to choose a\npuzzle then press the enter key");
+    EXPECT_EQ(h.g().form().lblBack.foreColor, Colour::Yellow);
+    EXPECT_FALSE(h.g().form().D[sq(0, 0)].visible);
+    EXPECT_FALSE(h.g().form().lblClue[1].visible);
+    EXPECT_TRUE(h.g().form().lbl4[0].visible);
 
     const QByteArray bytes = readFile(file());
     ASSERT_TRUE(bytes.endsWith("\r\n"));
@@ -84,11 +84,11 @@ TEST_F(Progress, APuzzleReopensAsItWasLeftAfterARestart)
     // 5 of 18 letters.
     EXPECT_EQ(h.say(Key::Right), (QStringList{"Puzzle 1", "This puzzle is 28 percent done"}));
     h.say(Key::Down);  // the other axis opens it
-    EXPECT_EQ(h.g().session.viewmode, 1);
-    EXPECT_EQ(h.g().form.D[sq(0, 2)].caption, "N");
-    EXPECT_EQ(h.g().form.D[sq(2, 0)].caption, "U");
-    EXPECT_EQ(h.g().form.D[sq(2, 0)].foreColor, Colour::Grey);
-    EXPECT_EQ(h.g().form.D[sq(0, 0)].foreColor, Colour::Black);
+    EXPECT_EQ(h.g().session().viewmode, 1);
+    EXPECT_EQ(h.g().form().D[sq(0, 2)].caption, "N");
+    EXPECT_EQ(h.g().form().D[sq(2, 0)].caption, "U");
+    EXPECT_EQ(h.g().form().D[sq(2, 0)].foreColor, Colour::Grey);
+    EXPECT_EQ(h.g().form().D[sq(0, 0)].foreColor, Colour::Black);
 }
 
 TEST_F(Progress, AProgressFileThatCannotBeWrittenIsReported)
@@ -97,13 +97,13 @@ TEST_F(Progress, AProgressFileThatCannotBeWrittenIsReported)
     QFile::remove(file());
     QDir().mkpath(file());  // a folder in the file's place
     EXPECT_EQ(h.say(Key::F12), (QStringList{kBackToMenu, "sorry, your progress could not be saved"}));
-    EXPECT_TRUE(h.g().savefailed);
-    EXPECT_EQ(h.g().session.viewmode, 0);
+    EXPECT_TRUE(h.g().savefailed());
+    EXPECT_EQ(h.g().session().viewmode, 0);
 
     QDir().rmdir(file());
     h.say(Key::Enter);
     EXPECT_EQ(h.say(Key::F12), QStringList{kBackToMenu});
-    EXPECT_FALSE(h.g().savefailed);
+    EXPECT_FALSE(h.g().savefailed());
 }
 
 TEST_F(Progress, ClosingTheWindowKeepsTheLettersButLeavesTheMenuUntouched)
@@ -111,7 +111,7 @@ TEST_F(Progress, ClosingTheWindowKeepsTheLettersButLeavesTheMenuUntouched)
     type("SAN");
     h.say('E');  // typed on the line but never written into the grid
     h.g().Form_Unload();
-    EXPECT_TRUE(h.g().curform.isEmpty());
+    EXPECT_TRUE(h.g().curform().isEmpty());
     const QList<QByteArray> lines = readFile(file()).split('\n');
     EXPECT_EQ(lines.value(2 + 3 * (sq(0, 2) - 1) - 1), "N\r");
     EXPECT_EQ(lines.value(2 + 3 * (sq(0, 3) - 1) - 1), "\r");
@@ -137,7 +137,7 @@ TEST_F(Progress, F12InTheMenuAsksAndEscapeKeepsTheProgramRunning)
                            "cancelled"}));
     EXPECT_EQ(h.confirm.prompts, QStringList{"Leave Quorel Crosswords. Are you sure?"});
     EXPECT_EQ(h.app.quits, 0);
-    EXPECT_EQ(h.g().curform, "Crosswords");
+    EXPECT_EQ(h.g().curform(), "Crosswords");
     EXPECT_EQ(readFile(file()), saved);
     EXPECT_FALSE(QFileInfo::exists(h.dir.filePath("state/quoreltamrivo3.tmp")));
     EXPECT_EQ(h.say(Key::Space), QStringList{"You have successfully completed 0 puzzles"});
@@ -146,8 +146,8 @@ TEST_F(Progress, F12InTheMenuAsksAndEscapeKeepsTheProgramRunning)
 TEST_F(Progress, ConfirmedLeavingWritesTheResumeFileSaysGoodbyeAndStops)
 {
     h.say(Key::F12);
-    h.g().voice = 1;
-    h.g().speed = 3;
+    h.g().voice() = 1;
+    h.g().speed() = 3;
     h.press(Key::F12);
     EXPECT_EQ(h.app.quits, 1);
     ASSERT_GE(h.voice.utterances.size(), 2u);
@@ -156,11 +156,11 @@ TEST_F(Progress, ConfirmedLeavingWritesTheResumeFileSaysGoodbyeAndStops)
     EXPECT_EQ(readFile(h.dir.filePath("state/quoreltamrivo3.tmp")), "0\r\n1\r\n1\r\n3\r\n");
     // No further tick or key is acted on.
     const auto said = h.voice.utterances.size();
-    h.g().announcer.saymsg = "anything";
+    h.g().announcer().saymsg = "anything";
     h.press(Key::Right);
     h.tick(3);
     EXPECT_EQ(h.voice.utterances.size(), said);
-    EXPECT_EQ(h.g().session.viewmode, 0);
+    EXPECT_EQ(h.g().session().viewmode, 0);
 }
 
 TEST(ProgressStatus, AStoredSizeLargerThanTheFileStopsAtItsEnd)
@@ -169,9 +169,9 @@ TEST(ProgressStatus, AStoredSizeLargerThanTheFileStopsAtItsEnd)
     h.start();
     writeFile(progressPath(h, "PUZ0101"), "99\r\nS\r\n\r\nS\r\nX\r\n\r\nA\r\n");
     h.g().puzstatus();
-    EXPECT_EQ(h.g().puzstat[1][1], 18);
-    EXPECT_EQ(h.g().puzstat[1][2], 2);
-    EXPECT_EQ(h.g().puzstat[1][3], 1);
+    EXPECT_EQ(h.g().puzstat()[1][1], 18);
+    EXPECT_EQ(h.g().puzstat()[1][2], 2);
+    EXPECT_EQ(h.g().puzstat()[1][3], 1);
 }
 
 TEST(ProgressStatus, ADamagedFileCountsOnlyTheSquaresThePuzzleHas)
@@ -204,8 +204,8 @@ TEST(ProgressStatus, ADamagedFileCountsOnlyTheSquaresThePuzzleHas)
     // opening the puzzle reads it: only its letter squares count.
     writeFile(progressPath(h, "PUZ0101"), file(20, ""));
     h.g().puzstatus();
-    EXPECT_EQ(h.g().puzstat[1][2], 18);
-    EXPECT_EQ(h.g().puzstat[1][3], 0);
+    EXPECT_EQ(h.g().puzstat()[1][2], 18);
+    EXPECT_EQ(h.g().puzstat()[1][3], 0);
 }
 
 } // namespace

@@ -95,7 +95,7 @@ protected:
     void SetUp() override
     {
         h.g().Form_Load();
-        h.g().session.viewmode = 0;
+        h.g().session().viewmode = 0;
     }
     QString progressPath() { return h.g().progressFile(1); }
     void writeProgress(const QByteArray &bytes)
@@ -109,33 +109,33 @@ protected:
 
 TEST_F(Loading, NumbersOutsideTheCatalogueLoadNothing)
 {
-    h.g().session.curpuz = 1;
+    h.g().session().curpuz = 1;
     h.g().loadpuzzle();
-    const QString firstClue = h.g().table.clues[1][1];
+    const QString firstClue = h.g().table().clues[1][1];
     EXPECT_EQ(firstClue, "A1");
     for (int n : {0, 3, -1}) {  // the harness ships two puzzles: 1 and 2
-        h.g().session.curpuz = n;
-        h.g().table.clues[1][1] = "kept";
+        h.g().session().curpuz = n;
+        h.g().table().clues[1][1] = "kept";
         h.g().loadpuzzle();
-        EXPECT_EQ(h.g().table.clues[1][1], "kept");
+        EXPECT_EQ(h.g().table().clues[1][1], "kept");
     }
 }
 
 TEST_F(Loading, BuildsGridSolutionAndClueTableAndCreatesAnEmptyProgressFile)
 {
-    h.g().session.curpuz = 1;
+    h.g().session().curpuz = 1;
     h.g().loadpuzzle();
     const QStringList rows = standardRows();
-    EXPECT_EQ(h.g().table.gridsize, 13);
-    EXPECT_TRUE(h.g().puzzle.cell(0, 4).block);
-    EXPECT_FALSE(h.g().puzzle.cell(0, 0).block);
-    EXPECT_EQ(h.g().puzzle.cell(0, 0).solution, QString(rows[0][0]));
+    EXPECT_EQ(h.g().table().gridsize, 13);
+    EXPECT_TRUE(h.g().puzzle().cell(0, 4).block);
+    EXPECT_FALSE(h.g().puzzle().cell(0, 0).block);
+    EXPECT_EQ(h.g().puzzle().cell(0, 0).solution, QString(rows[0][0]));
     const auto expected = numberedClues(rows);
     for (int n = 1; n <= expected.size(); ++n)
-        EXPECT_EQ(h.g().table.clues[n][2], expected[n - 1].answer);
-    EXPECT_TRUE(h.g().table.clues[expected.size() + 1][1].isEmpty());
-    EXPECT_FALSE(h.g().form.imgBack.visible);
-    EXPECT_EQ(h.g().session.viewmode, 0);  // a preview stays in the menu
+        EXPECT_EQ(h.g().table().clues[n][2], expected[n - 1].answer);
+    EXPECT_TRUE(h.g().table().clues[expected.size() + 1][1].isEmpty());
+    EXPECT_FALSE(h.g().form().imgBack.visible);
+    EXPECT_EQ(h.g().session().viewmode, 0);  // a preview stays in the menu
     QFile f(progressPath());
     ASSERT_TRUE(f.exists());
     EXPECT_EQ(f.size(), 0);
@@ -151,41 +151,41 @@ TEST_F(Loading, MergesSavedLettersRevealedMarksAndTheAnswerLine)
     for (int i = 1; i <= 15; ++i)
         saved += (i == 1 ? "Z" : "") + QByteArray("\r\n") + (i == 1 ? "*" : "") + "\r\n";
     writeProgress(saved);
-    h.g().session.curpuz = 1;
+    h.g().session().curpuz = 1;
     h.g().loadpuzzle();
-    EXPECT_EQ(h.g().form.D[1].caption, "E");
-    EXPECT_TRUE(h.g().attempt.revealed(0));
-    EXPECT_EQ(h.g().form.D[1].foreColor, Colour::Grey);
-    EXPECT_EQ(h.g().form.D[2].caption, "Q");
-    EXPECT_FALSE(h.g().attempt.revealed(1));
-    EXPECT_EQ(h.g().form.D[3].caption, "");
-    EXPECT_EQ(h.g().form.lblIn[1].caption, "Z");
-    EXPECT_EQ(h.g().form.lblInn[1].caption, "*");
+    EXPECT_EQ(h.g().form().D[1].caption, "E");
+    EXPECT_TRUE(h.g().attempt().revealed(0));
+    EXPECT_EQ(h.g().form().D[1].foreColor, Colour::Grey);
+    EXPECT_EQ(h.g().form().D[2].caption, "Q");
+    EXPECT_FALSE(h.g().attempt().revealed(1));
+    EXPECT_EQ(h.g().form().D[3].caption, "");
+    EXPECT_EQ(h.g().form().lblIn[1].caption, "Z");
+    EXPECT_EQ(h.g().form().lblInn[1].caption, "*");
 }
 
 TEST_F(Loading, DamagedShortOrHugeProgressFilesNeverCrashOrInventLetters)
 {
-    h.g().session.curpuz = 1;
+    h.g().session().curpuz = 1;
     for (const QByteArray &bad : {QByteArray("13\r\nA\r\n"), QByteArray("\0\0\xff\xfe garbage", 13),
                                   QByteArray(3 * 1024 * 1024, 'A'), QByteArray("13\n\n\nB\n")}) {
         writeProgress(bad);
         h.g().loadpuzzle();
-        EXPECT_EQ(h.g().table.gridsize, 13);
+        EXPECT_EQ(h.g().table().gridsize, 13);
         // Nothing past the damage is made up: the last squares stay empty.
-        EXPECT_EQ(h.g().form.D[169].caption, "");
+        EXPECT_EQ(h.g().form().D[169].caption, "");
     }
     writeProgress("13\r\nA\r\n");
     h.g().loadpuzzle();
-    EXPECT_EQ(h.g().form.D[1].caption, "A");
+    EXPECT_EQ(h.g().form().D[1].caption, "A");
 }
 
 TEST_F(Loading, UnreadableProgressIsTakenAsEmpty)
 {
     QDir().mkpath(progressPath());  // a folder where the file should be
-    h.g().session.curpuz = 1;
+    h.g().session().curpuz = 1;
     h.g().loadpuzzle();
-    EXPECT_EQ(h.g().table.clues[1][1], "A1");
-    EXPECT_EQ(h.g().form.D[1].caption, "");
+    EXPECT_EQ(h.g().table().clues[1][1], "A1");
+    EXPECT_EQ(h.g().form().D[1].caption, "");
 }
 
 // A text whose clue does not fit its squares is refused as a whole: the
@@ -196,15 +196,15 @@ TEST(LoadingRefused, AClueThatDoesNotFitLeavesAnEmptyBoardThatKeysCannotBreak)
     clues[0].answer = "SAN";  // 3 letters for the 4 squares of 1 across
     Harness h({puzzleBytes(smallRows(), clues)});
     openFirstPuzzle(h);
-    EXPECT_EQ(h.g().session.viewmode, 1);
-    EXPECT_EQ(h.g().table.gridsize, 0);
-    EXPECT_TRUE(h.g().puzzle.isEmpty());
-    EXPECT_TRUE(h.g().table.clues[1][1].isEmpty());
+    EXPECT_EQ(h.g().session().viewmode, 1);
+    EXPECT_EQ(h.g().table().gridsize, 0);
+    EXPECT_TRUE(h.g().puzzle().isEmpty());
+    EXPECT_TRUE(h.g().table().clues[1][1].isEmpty());
     for (int key : {Key::Down, Key::Tab, Key::Space, Key::Enter, Key::A, Key::F2, Key::F4, Key::Right})
         h.say(key);
     EXPECT_EQ(h.say(Key::NumMinus), QStringList{"Normal view"});
-    EXPECT_EQ(h.g().table.gridsize, 0);
-    EXPECT_TRUE(h.g().table.clues[1][1].isEmpty());
+    EXPECT_EQ(h.g().table().gridsize, 0);
+    EXPECT_TRUE(h.g().table().clues[1][1].isEmpty());
 }
 
 } // namespace

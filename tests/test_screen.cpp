@@ -24,8 +24,8 @@ struct Screen {
 
     explicit Screen(double width = ScreenW, double height = ScreenH) : g(h.g())
     {
-        g.env.screenWidth = width;
-        g.env.screenHeight = height;
+        g.env().screenWidth = width;
+        g.env().screenHeight = height;
         h.start();
     }
 
@@ -34,11 +34,11 @@ struct Screen {
         QStringList spaced = rows;
         for (QString &row : spaced)
             row.replace(QLatin1Char('#'), QLatin1Char(' '));
-        g.puzzle = Puzzle(spaced);
-        g.attempt = Attempt(g.puzzle);
-        g.table.fill(g.puzzle);
+        g.puzzle() = Puzzle(spaced);
+        g.attempt() = Attempt(g.puzzle());
+        g.table().fill(g.puzzle());
         for (int idx = 0; idx <= 225; ++idx) {
-            g.form.Dn[idx].caption.clear();
+            g.form().Dn[idx].caption.clear();
             putLetter(g, idx, QString());
         }
         g.drawboard();
@@ -48,11 +48,11 @@ struct Screen {
     void setClues(const QList<QPair<QString, QString>> &rows)
     {
         for (int n = 1; n <= 100; ++n)
-            for (QString &field : g.table.clues[n])
+            for (QString &field : g.table().clues[n])
                 field.clear();
         for (int n = 1; n <= rows.size(); ++n) {
-            g.table.clues[n][1] = rows[n - 1].first;
-            g.table.clues[n][3] = rows[n - 1].second;
+            g.table().clues[n][1] = rows[n - 1].first;
+            g.table().clues[n][3] = rows[n - 1].second;
         }
     }
 
@@ -60,7 +60,7 @@ struct Screen {
     {
         std::vector<int> out;
         for (int i = 1; i <= 100; ++i)
-            if (g.form.lblClue[i].visible)
+            if (g.form().lblClue[i].visible)
                 out.push_back(i);
         return out;
     }
@@ -88,14 +88,14 @@ TEST(ScreenStretch, DesignLayoutIsScaledToTheScreenAndTheBackdropCoversIt)
 {
     // Start-up stretches the design window before it makes the array copies.
     Harness h;
-    h.g().env.screenWidth = 1920 * 15.0;
-    h.g().env.screenHeight = 1080 * 15.0;
-    h.g().screen.setscreen();
-    h.g().form.loadControlArrays();
+    h.g().env().screenWidth = 1920 * 15.0;
+    h.g().env().screenHeight = 1080 * 15.0;
+    h.g().screen().setscreen();
+    h.g().form().loadControlArrays();
     const Form design = Form::design();
     const float XX = float(28800 / Form::DesignWidth);
     const float yy = float(16200 / Form::DesignHeight);
-    const Form &f = h.g().form;
+    const Form &f = h.g().form();
 
     EXPECT_EQ(f.picbox.left, 0);
     EXPECT_EQ(f.picbox.top, 0);
@@ -122,7 +122,7 @@ TEST(ScreenBoard, NumberingStartsAtTheFirstSquareThatStartsAWord)
 {
     Screen s;
     s.setGrid(Nine);
-    const Form &f = s.g.form;
+    const Form &f = s.g.form();
     EXPECT_FALSE(f.Dn[1].visible);
     EXPECT_EQ(f.Dn[1].caption, QString());
     // Square index -> number, row by row.
@@ -144,28 +144,28 @@ TEST(ScreenBoard, NumberingStartsAtTheFirstSquareThatStartsAWord)
 
     // Squares to clues: words run to the next black square.
     for (int idx = 2; idx <= 5; ++idx)
-        EXPECT_EQ(s.g.table.sqclue[idx][1], 1) << idx;
-    EXPECT_EQ(s.g.table.sqclue[6][1], 0);
-    EXPECT_EQ(s.g.table.sqclue[2][2], 0);  // black below: no down word
+        EXPECT_EQ(s.g.table().sqclue[idx][1], 1) << idx;
+    EXPECT_EQ(s.g.table().sqclue[6][1], 0);
+    EXPECT_EQ(s.g.table().sqclue[2][2], 0);  // black below: no down word
     for (int r = 0; r < 9; ++r) {
-        EXPECT_EQ(s.g.table.sqclue[r * 9 + 3][2], 2) << r;
-        EXPECT_EQ(s.g.table.sqclue[r * 9 + 5][2], r < 4 ? 3 : r == 4 ? 0 : 10) << r;
+        EXPECT_EQ(s.g.table().sqclue[r * 9 + 3][2], 2) << r;
+        EXPECT_EQ(s.g.table().sqclue[r * 9 + 5][2], r < 4 ? 3 : r == 4 ? 0 : 10) << r;
     }
-    EXPECT_EQ(s.g.table.sqclue[10][1], 0);  // (1,0) lies in no across word
-    EXPECT_EQ(s.g.table.sqclue[10][2], 6);
-    EXPECT_EQ(s.g.table.sqclue[81][1], 0);  // black
-    EXPECT_EQ(s.g.table.sqclue[80][1], 13);
+    EXPECT_EQ(s.g.table().sqclue[10][1], 0);  // (1,0) lies in no across word
+    EXPECT_EQ(s.g.table().sqclue[10][2], 6);
+    EXPECT_EQ(s.g.table().sqclue[81][1], 0);  // black
+    EXPECT_EQ(s.g.table().sqclue[80][1], 13);
 }
 
 TEST(ScreenBoard, SquaresAreLaidOutAndColouredFromTheGrid)
 {
     Screen s;
-    s.g.session.curpuz = 7;
+    s.g.session().curpuz = 7;
     s.setGrid(Nine);
     putLetter(s.g, 19, QStringLiteral("K"), true);
     putLetter(s.g, 20, QStringLiteral("L"));
     s.g.drawboard();
-    const Form &f = s.g.form;
+    const Form &f = s.g.form();
 
     const int sq = nearest(ScreenH * 0.7 / 9);  // 896
     EXPECT_EQ(sq, 896);
@@ -195,10 +195,10 @@ TEST(ScreenBoard, SquaresAreLaidOutAndColouredFromTheGrid)
 // Marks the squares of one answer, as the update step does.
 void markAnswer(Crosswords &g, const std::vector<int> &squares)
 {
-    for (int idx = 1; idx <= g.table.squareCount(); ++idx)
-        g.screen.markSquare(idx, false);
+    for (int idx = 1; idx <= g.table().squareCount(); ++idx)
+        g.screen().markSquare(idx, false);
     for (int idx : squares)
-        g.screen.markSquare(idx, true);
+        g.screen().markSquare(idx, true);
 }
 
 TEST(ScreenAnswerLine, FifteenBoxesFitA1024PixelScreen)
@@ -211,7 +211,7 @@ TEST(ScreenAnswerLine, FifteenBoxesFitA1024PixelScreen)
     putLetter(s.g, 3, QStringLiteral("Q"));
     markAnswer(s.g, squares);
     s.g.highlightgrid();
-    const Form &f = s.g.form;
+    const Form &f = s.g.form();
 
     // 15360 * 0.95 / 15 = 972.8; 20 % of the height (2304) is larger.
     const int box = 973;
@@ -237,12 +237,12 @@ TEST(ScreenAnswerLine, ShortAnswersOnAWideScreenRiseAndShrinkToFitBelowTheBoard)
     // 28800 * 0.95 / 3 = 9120 and 20 % of 16200 (3240) would run off the
     // bottom; between the board (its bottom at 800 + 12010) and the bottom
     // edge, each 300 away for the frame, there is room for 2790.
-    const Control &first = s.g.form.lblIn[1];
+    const Control &first = s.g.form().lblIn[1];
     EXPECT_EQ(first.width, 2790);
     EXPECT_EQ(first.top, 800 + 12010 + 300);
     EXPECT_EQ(first.top + first.height, 16200 - 300);
     EXPECT_EQ(first.left, (28800 - 3 * 2790) / 2);
-    EXPECT_EQ(s.g.form.lblIn[3].left, (28800 - 3 * 2790) / 2 + 2 * 2790);
+    EXPECT_EQ(s.g.form().lblIn[3].left, (28800 - 3 * 2790) / 2 + 2 * 2790);
 }
 
 TEST(ScreenAnswerLine, MoreThanFifteenSquaresStopAtTheLastBox)
@@ -253,10 +253,10 @@ TEST(ScreenAnswerLine, MoreThanFifteenSquaresStopAtTheLastBox)
     for (int idx = 1; idx <= 20; ++idx)
         squares.push_back(idx);
     putLetter(s.g, 16, QStringLiteral("X"));
-    s.g.form.lblIn[16].caption = QStringLiteral("keep");
+    s.g.form().lblIn[16].caption = QStringLiteral("keep");
     markAnswer(s.g, squares);
     s.g.highlightgrid();
-    const Form &f = s.g.form;
+    const Form &f = s.g.form();
     EXPECT_TRUE(f.lblIn[15].visible);
     EXPECT_FALSE(f.lblIn[16].visible);
     EXPECT_EQ(f.lblIn[16].caption, QStringLiteral("keep"));
@@ -268,7 +268,7 @@ TEST(ScreenAnswerLine, CrossingMarksFollowTheDirection)
     Screen s;
     s.setGrid(Nine);
     // Across word of row 2, squares 19..27: every other square has white above and below.
-    s.g.session.curdir = 1;
+    s.g.session().curdir = 1;
     std::vector<int> row2;
     for (int idx = 19; idx <= 27; ++idx)
         row2.push_back(idx);
@@ -276,57 +276,57 @@ TEST(ScreenAnswerLine, CrossingMarksFollowTheDirection)
     s.g.highlightgrid();
     QStringList marks;
     for (int i = 1; i <= 9; ++i)
-        marks << s.g.form.lblInn[i].caption;
+        marks << s.g.form().lblInn[i].caption;
     EXPECT_EQ(marks.join(QLatin1Char(',')), QStringLiteral("*,,*,,*,,*,,*"));
-    EXPECT_FALSE(s.g.form.lblInn[1].visible);  // the marks are never shown
+    EXPECT_FALSE(s.g.form().lblInn[1].visible);  // the marks are never shown
 
     // A one-letter answer with a white square beside it (down direction) is crossed.
-    s.g.session.curdir = 2;
+    s.g.session().curdir = 2;
     markAnswer(s.g, {20});
     s.g.highlightgrid();
-    EXPECT_EQ(s.g.form.lblInn[1].caption, QStringLiteral("*"));
-    EXPECT_FALSE(s.g.form.lblIn[2].visible);
+    EXPECT_EQ(s.g.form().lblInn[1].caption, QStringLiteral("*"));
+    EXPECT_FALSE(s.g.form().lblIn[2].visible);
 
     // Column 1 of row 1 is white with black on both sides: no crossing.
     markAnswer(s.g, {10});
     s.g.highlightgrid();
-    EXPECT_EQ(s.g.form.lblInn[1].caption, QString());
+    EXPECT_EQ(s.g.form().lblInn[1].caption, QString());
 }
 
 TEST(ScreenParse, BreaksAtTheLastSpaceThatFitsStrictlyWithinThePanel)
 {
     Screen s;
     Crosswords &g = s.g;
-    g.form.fontSize = 1;
+    g.form().fontSize = 1;
     auto width = [&](const QString &t) { return s.h.measure.textWidth(t, 1) * 1.1; };
     const QString clue = QStringLiteral("  1 Abc Defgh Ijk Lmnop");
     std::array<QString, 11> lines;
 
     // The remainder "       Ijk Lmnop" exactly at the limit is not wrapped again.
-    g.form.lblClue[0].width = width(QStringLiteral("       Ijk Lmnop"));
+    g.form().lblClue[0].width = width(QStringLiteral("       Ijk Lmnop"));
     QString text = clue;
-    g.screen.parse(text, lines);
+    g.screen().parse(text, lines);
     EXPECT_EQ(lines[1], QStringLiteral("  1 Abc Defgh"));
     EXPECT_EQ(lines[2], QStringLiteral("       Ijk Lmnop"));
     EXPECT_EQ(lines[3], QString());
     EXPECT_EQ(text, QStringLiteral("       Ijk Lmnop"));  // the last piece comes back
 
     // A hair narrower, and it is.
-    g.form.lblClue[0].width = std::nextafter(width(QStringLiteral("       Ijk Lmnop")), 0.0);
+    g.form().lblClue[0].width = std::nextafter(width(QStringLiteral("       Ijk Lmnop")), 0.0);
     text = clue;
-    g.screen.parse(text, lines);
+    g.screen().parse(text, lines);
     EXPECT_EQ(lines[1], QStringLiteral("  1 Abc Defgh"));
     EXPECT_EQ(lines[2], QStringLiteral("       Ijk"));
     EXPECT_EQ(lines[3], QStringLiteral("       Lmnop"));
 
     // A prefix exactly at the limit is no break point; the space before it is.
-    g.form.lblClue[0].width = width(QStringLiteral("  1 Abc Defgh Ijk"));
+    g.form().lblClue[0].width = width(QStringLiteral("  1 Abc Defgh Ijk"));
     text = clue;
-    g.screen.parse(text, lines);
+    g.screen().parse(text, lines);
     EXPECT_EQ(lines[1], QStringLiteral("  1 Abc Defgh"));
-    g.form.lblClue[0].width = std::nextafter(width(QStringLiteral("  1 Abc Defgh Ijk")), 1e9);
+    g.form().lblClue[0].width = std::nextafter(width(QStringLiteral("  1 Abc Defgh Ijk")), 1e9);
     text = clue;
-    g.screen.parse(text, lines);
+    g.screen().parse(text, lines);
     EXPECT_EQ(lines[1], QStringLiteral("  1 Abc Defgh Ijk"));
     EXPECT_EQ(lines[2], QStringLiteral("       Lmnop"));
 }
@@ -335,16 +335,16 @@ TEST(ScreenParse, TheIndentIsNeverABreakAndUnbreakableTextStaysWhole)
 {
     Screen s;
     Crosswords &g = s.g;
-    g.form.fontSize = 1;
-    g.form.lblClue[0].width = 100;
+    g.form().fontSize = 1;
+    g.form().lblClue[0].width = 100;
     std::array<QString, 11> lines;
     QString text = QStringLiteral("  1 Abc Defghijklmnopqrstuvwxyz");
-    g.screen.parse(text, lines);
+    g.screen().parse(text, lines);
     EXPECT_EQ(lines[1], QStringLiteral("  1 Abc"));
     EXPECT_EQ(lines[2], QStringLiteral("       Defghijklmnopqrstuvwxyz"));
 
     text = QStringLiteral(" 12 Abcdefghijklmnopqrstuvwxyz");  // only spaces before the 8th character
-    g.screen.parse(text, lines);
+    g.screen().parse(text, lines);
     EXPECT_EQ(lines[1], QStringLiteral(" 12 Abcdefghijklmnopqrstuvwxyz"));
     EXPECT_EQ(lines[2], QString());
 }
@@ -353,15 +353,15 @@ TEST(ScreenParse, AClueNeedingMoreThanTenLinesKeepsTheRestOnTheTenth)
 {
     Screen s;
     Crosswords &g = s.g;
-    g.form.fontSize = 1;
-    g.form.lblClue[0].width = 150;  // room for 13 characters
+    g.form().fontSize = 1;
+    g.form().lblClue[0].width = 150;  // room for 13 characters
     QStringList words;
     for (int i = 0; i < 30; ++i)
         words << QStringLiteral("w%1").arg(i, 2, 10, QLatin1Char('0'));
     const QString clue = QStringLiteral("  1 ") + words.join(QLatin1Char(' '));
     QString text = clue;
     std::array<QString, 11> lines;
-    g.screen.parse(text, lines);
+    g.screen().parse(text, lines);
     for (int k = 1; k <= 10; ++k)
         EXPECT_FALSE(lines[k].isEmpty()) << k;
     EXPECT_GT(s.h.measure.textWidth(lines[10], 1) * 1.1, 150);  // the overflow is on line 10
@@ -387,10 +387,10 @@ TEST(ScreenClues, EntriesAreWrappedAndStackedWithoutGapsOverThePanel)
     }
     rows << qMakePair(QStringLiteral("D1"), QStringLiteral("  1 Down clue (3)"));
     s.setClues(rows);
-    s.g.session.curdir = 1;
-    s.g.session.curclue = 2;
+    s.g.session().curdir = 1;
+    s.g.session().curclue = 2;
     s.g.showclues();
-    const Form &f = s.g.form;
+    const Form &f = s.g.form();
 
     const auto shown = s.visibleEntries();
     ASSERT_EQ(shown.size(), 12u);
@@ -403,7 +403,7 @@ TEST(ScreenClues, EntriesAreWrappedAndStackedWithoutGapsOverThePanel)
     const double fs = f.lblClue[1].fontSize;
     EXPECT_GE(fs, 1);
     EXPECT_LE(total * s.h.measure.textHeight(QStringLiteral("Ay"), fs), f.board.height);
-    EXPECT_EQ(s.g.form.fontSize, fs);  // the window's font stays where the fitting left it
+    EXPECT_EQ(s.g.form().fontSize, fs);  // the window's font stays where the fitting left it
     for (int i : shown) {
         const Control &e = f.lblClue[i];
         const int nl = int(e.caption.count(QLatin1Char('\n'))) + 1;
@@ -423,27 +423,27 @@ TEST(ScreenClues, NoVisibleEntryLeavesEverythingAsItWasAndTheSizeNeverDropsBelow
 {
     Screen s;
     for (int i = 1; i <= 100; ++i)
-        s.g.form.lblClue[i].visible = false;
-    s.g.form.fontSize = 7;
-    const Form before = s.g.form;
+        s.g.form().lblClue[i].visible = false;
+    s.g.form().fontSize = 7;
+    const Form before = s.g.form();
     s.g.scaleclues();
-    EXPECT_EQ(s.g.form, before);
+    EXPECT_EQ(s.g.form(), before);
 
     // A tiny panel with many clues: the size stops at the floor, and the
     // panel shows what it has room for, the current clue alone.
-    s.g.form.board.height = 30;
-    s.g.form.lblClue[0].width = 100000;
+    s.g.form().board.height = 30;
+    s.g.form().lblClue[0].width = 100000;
     for (int i = 1; i <= 40; ++i) {
-        s.g.form.lblClue[i].visible = true;
-        s.g.form.lblClue[i].caption = QStringLiteral("  %1 Clue").arg(i);
+        s.g.form().lblClue[i].visible = true;
+        s.g.form().lblClue[i].caption = QStringLiteral("  %1 Clue").arg(i);
     }
-    s.g.session.curclue = 5;
+    s.g.session().curclue = 5;
     s.g.scaleclues();
-    EXPECT_EQ(s.g.form.lblClue[1].fontSize, MinClueFontSize);
-    EXPECT_EQ(s.g.form.fontSize, MinClueFontSize);
+    EXPECT_EQ(s.g.form().lblClue[1].fontSize, MinClueFontSize);
+    EXPECT_EQ(s.g.form().fontSize, MinClueFontSize);
     for (int i = 1; i <= 40; ++i)
-        EXPECT_EQ(s.g.form.lblClue[i].visible, i == 5) << i;
-    EXPECT_EQ(s.g.form.lblClue[5].top, nearest(s.g.form.lblClue[0].top));
+        EXPECT_EQ(s.g.form().lblClue[i].visible, i == 5) << i;
+    EXPECT_EQ(s.g.form().lblClue[5].top, nearest(s.g.form().lblClue[0].top));
 }
 
 TEST(ScreenClues, PanelHeadingCompletionAndSelection)
@@ -459,10 +459,10 @@ TEST(ScreenClues, PanelHeadingCompletionAndSelection)
                 {QStringLiteral("D2"), QStringLiteral("  2 Down (9)")}});
     for (int idx = 2; idx <= 5; ++idx)
         putLetter(s.g, idx, QStringLiteral("Z"));  // all of 1 across
-    s.g.session.curdir = 1;
-    s.g.session.curclue = 9;
+    s.g.session().curdir = 1;
+    s.g.session().curclue = 9;
     s.g.showclues();
-    const Form &f = s.g.form;
+    const Form &f = s.g.form();
 
     EXPECT_EQ(f.lbl1[1].caption, QStringLiteral("ACROSS"));
     EXPECT_EQ(f.lbl1[1].foreColor, Colour::White);
@@ -482,15 +482,15 @@ TEST(ScreenClues, PanelHeadingCompletionAndSelection)
     EXPECT_EQ(f.lblClue[3].foreColor, Colour::Grey);   // number 0 matches no square
     EXPECT_EQ(f.lblClue[4].foreColor, Colour::Grey);   // nor does an unreadable one
     EXPECT_FALSE(f.lblClue[5].visible);                // the down clue is not listed
-    EXPECT_EQ(s.g.session.curclue, 4);                         // clamped to the last entry
+    EXPECT_EQ(s.g.session().curclue, 4);                         // clamped to the last entry
     EXPECT_EQ(f.lblClue[4].backColor, Colour::Yellow);
     EXPECT_EQ(f.lblClue[1].backColor, Colour::White);
 
-    s.g.session.curdir = 2;
-    s.g.session.curclue = 0;
+    s.g.session().curdir = 2;
+    s.g.session().curclue = 0;
     s.g.showclues();
     EXPECT_EQ(f.lbl1[1].caption, QStringLiteral("DOWN"));
-    EXPECT_EQ(s.g.session.curclue, 1);
+    EXPECT_EQ(s.g.session().curclue, 1);
     EXPECT_TRUE(f.lblClue[1].caption.startsWith(QStringLiteral("  2 Down")));
     EXPECT_EQ(f.lblClue[1].backColor, Colour::Yellow);
     EXPECT_EQ(s.visibleEntries().size(), 1u);
@@ -503,11 +503,11 @@ TEST(ScreenClues, ADirectionWithoutCluesSelectsThePanelItself)
     s.g.setnozoom();
     s.g.drawboard();
     s.setClues({{QStringLiteral("A1"), QStringLiteral("  1 Only across (4)")}});
-    s.g.session.curdir = 2;
-    s.g.session.curclue = 3;
+    s.g.session().curdir = 2;
+    s.g.session().curclue = 3;
     s.g.showclues();
-    EXPECT_EQ(s.g.session.curclue, 0);
-    EXPECT_EQ(s.g.form.lblClue[0].backColor, Colour::Yellow);
+    EXPECT_EQ(s.g.session().curclue, 0);
+    EXPECT_EQ(s.g.form().lblClue[0].backColor, Colour::Yellow);
     EXPECT_TRUE(s.visibleEntries().empty());
 }
 
@@ -522,39 +522,39 @@ TEST(ScreenClues, HighlightClueFollowsTheSquareAndSwitchesDirection)
                 {QStringLiteral("D2"), QStringLiteral("  2 First down (9)")},
                 {QStringLiteral("D3"), QStringLiteral("  3 Second down (4)")},
                 {QStringLiteral("D6"), QStringLiteral("  6 Third down (8)")}});
-    s.g.session.curdir = 1;
-    s.g.session.curclue = 1;
+    s.g.session().curdir = 1;
+    s.g.session().curclue = 1;
     s.g.showclues();
 
     // Square (1,0) lies only in 6 down.
     s.g.highlightclue(10);
-    EXPECT_EQ(s.g.session.curdir, 2);
-    EXPECT_EQ(s.g.form.lbl1[1].caption, QStringLiteral("DOWN"));
-    EXPECT_EQ(s.g.form.lblClue[3].backColor, Colour::Yellow);
-    EXPECT_EQ(s.g.form.lblClue[1].backColor, Colour::White);  // the clamped selection moved
-    EXPECT_EQ(s.g.session.curclue, 1);  // the selection index is left alone
+    EXPECT_EQ(s.g.session().curdir, 2);
+    EXPECT_EQ(s.g.form().lbl1[1].caption, QStringLiteral("DOWN"));
+    EXPECT_EQ(s.g.form().lblClue[3].backColor, Colour::Yellow);
+    EXPECT_EQ(s.g.form().lblClue[1].backColor, Colour::White);  // the clamped selection moved
+    EXPECT_EQ(s.g.session().curclue, 1);  // the selection index is left alone
 
     // A square of both words keeps the direction: (2,4) is in 7 across and 3 down.
     s.g.highlightclue(23);
-    EXPECT_EQ(s.g.session.curdir, 2);
-    EXPECT_EQ(s.g.form.lblClue[2].backColor, Colour::Yellow);
-    EXPECT_EQ(s.g.form.lblClue[3].backColor, Colour::White);
+    EXPECT_EQ(s.g.session().curdir, 2);
+    EXPECT_EQ(s.g.form().lblClue[2].backColor, Colour::Yellow);
+    EXPECT_EQ(s.g.form().lblClue[3].backColor, Colour::White);
 
     // A black square only turns the direction round.
-    const Form before = s.g.form;
+    const Form before = s.g.form();
     s.g.highlightclue(11);
-    EXPECT_EQ(s.g.session.curdir, 1);
-    EXPECT_EQ(s.g.form, before);
+    EXPECT_EQ(s.g.session().curdir, 1);
+    EXPECT_EQ(s.g.form(), before);
 }
 
 TEST(ScreenNormalView, FrameKeyboardAndPicture)
 {
     Screen s;
-    s.g.session.viewmode = 1;
-    s.g.keycode.clear();
-    s.g.form.shpsel.visible = false;
+    s.g.session().viewmode = 1;
+    s.g.keycode().clear();
+    s.g.form().shpsel.visible = false;
     s.g.setnozoom();
-    const Form &f = s.g.form;
+    const Form &f = s.g.form();
 
     EXPECT_EQ(f.picbox.backColor, Colour::MidGrey);
     EXPECT_DOUBLE_EQ(f.board.height, ScreenH * 0.75);
@@ -565,7 +565,7 @@ TEST(ScreenNormalView, FrameKeyboardAndPicture)
     EXPECT_EQ(f.lblBack.backColor, Colour::Black);
     EXPECT_TRUE(f.lblBack.visible);
     EXPECT_TRUE(f.shpsel.visible);
-    EXPECT_TRUE(s.g.keycode.isEmpty());  // nothing moves the selection; the engine reads it
+    EXPECT_TRUE(s.g.keycode().isEmpty());  // nothing moves the selection; the engine reads it
 
     // keyh 1152; keyw (15360 - 600) / 14 = 1054.3 -> 1054 would put the second
     // row below the bottom edge (9516 + 2 * 1054 > 11520). The rows rise to
@@ -610,15 +610,15 @@ TEST(ScreenNormalView, FrameKeyboardAndPicture)
 TEST(ScreenNormalView, WideScreenKeysFitTheStripAndOutsideTheClueListNothingIsPosted)
 {
     Screen s(1920 * 15.0, 1080 * 15.0);
-    s.g.session.viewmode = 2;
-    s.g.keycode.clear();
+    s.g.session().viewmode = 2;
+    s.g.keycode().clear();
     s.g.setnozoom();
     // Not (28800 - 600) / 14, nor the tenth of the height (1620): two rows
     // of that would end below the screen.
-    EXPECT_EQ(s.g.form.lblKey[0].width, (16200 - 150 - 13110) / 2);
-    EXPECT_EQ(s.g.form.lblKey[0].height, 1470);
-    EXPECT_EQ(s.g.form.lblKey[0].top, 13110);
-    EXPECT_EQ(s.g.keycode, QString());
+    EXPECT_EQ(s.g.form().lblKey[0].width, (16200 - 150 - 13110) / 2);
+    EXPECT_EQ(s.g.form().lblKey[0].height, 1470);
+    EXPECT_EQ(s.g.form().lblKey[0].top, 13110);
+    EXPECT_EQ(s.g.keycode(), QString());
 }
 
 TEST(ScreenNormalView, SelectionFrameSurroundsAControlFromBehind)
@@ -629,14 +629,14 @@ TEST(ScreenNormalView, SelectionFrameSurroundsAControlFromBehind)
     target.top = 2000;
     target.width = 3000;
     target.height = 4000;
-    s.g.screen.frameAround(target);
-    const Control &frame = s.g.form.shpsel;
+    s.g.screen().frameAround(target);
+    const Control &frame = s.g.form().shpsel;
     EXPECT_EQ(frame.left, 850);
     EXPECT_EQ(frame.top, 1850);
     EXPECT_EQ(frame.width, 3300);
     EXPECT_EQ(frame.height, 4300);
-    for (const Control *c : s.g.form.controls())
-        if (c != &frame && c != &s.g.form.picbox)
+    for (const Control *c : s.g.form().controls())
+        if (c != &frame && c != &s.g.form().picbox)
             EXPECT_LT(frame.z, c->z);
 }
 
@@ -647,7 +647,7 @@ struct Zoomed : Screen {
         setGrid(standardRows());
         g.setnozoom();
         g.drawboard();
-        g.session.viewmode = level;
+        g.session().viewmode = level;
     }
 };
 
@@ -655,7 +655,7 @@ TEST(ScreenZoom, FullScreenOnA43ScreenIsCentredWithItsLastRowOnScreen)
 {
     Zoomed z(4);
     z.g.setzoom();
-    const Form &f = z.g.form;
+    const Form &f = z.g.form();
     // The margin all round: the board is the screen height less 600.
     const double side = ScreenH - 600;
     EXPECT_EQ(f.board.width, side);
@@ -675,8 +675,8 @@ TEST(ScreenZoom, FullScreenOnA43ScreenIsCentredWithItsLastRowOnScreen)
     EXPECT_FALSE(f.lblKey[0].visible || f.lblBack.visible || f.shpsel.visible || f.lbl2.visible);
     EXPECT_FALSE(f.lblClue[0].visible);
     // With nothing marked the cursor goes to the first square.
-    EXPECT_EQ(z.g.session.currow, 1);
-    EXPECT_EQ(z.g.session.curcol, 1);
+    EXPECT_EQ(z.g.session().currow, 1);
+    EXPECT_EQ(z.g.session().curcol, 1);
     EXPECT_EQ(f.D[1].backColor, Colour::Yellow);
 }
 
@@ -684,21 +684,21 @@ TEST(ScreenZoom, SixteenTimesScrollsOnlyWhenTheCursorSquareLeavesTheWindow)
 {
     Zoomed z(8);
     const int sq = nearest(ScreenH * 6.4 / 13);  // 5671
-    z.g.session.currow = 1;
-    z.g.session.curcol = 2;
+    z.g.session().currow = 1;
+    z.g.session().curcol = 2;
     z.g.setzoom();
-    const Form &f = z.g.form;
+    const Form &f = z.g.form();
     EXPECT_EQ(f.picbox.width, ScreenW * 6.4);
     EXPECT_EQ(f.D[1].left, 300);        // second column still ends inside the window
     EXPECT_EQ(f.D[2].left, 300 + sq);
 
-    z.g.session.curcol = 3;  // its far edge 2 * 5671 + 5686 is past 15360
+    z.g.session().curcol = 3;  // its far edge 2 * 5671 + 5686 is past 15360
     z.g.setzoom();
     EXPECT_EQ(f.D[3].left, 300);
     EXPECT_EQ(f.D[1].left, 300 - 2 * sq);
     EXPECT_EQ(f.D[3].top, 300);
 
-    z.g.session.currow = 3;
+    z.g.session().currow = 3;
     z.g.setzoom();
     EXPECT_EQ(f.D[2 * 13 + 3].top, 300);
     EXPECT_EQ(f.D[2 * 13 + 3].left, 300);
@@ -708,54 +708,54 @@ TEST(ScreenZoom, TheMarkerPlacesTheCursorAndStaysTheOnlyMarkedSquare)
 {
     Zoomed z(5);
     markAnswer(z.g, {28, 29, 30});  // row 2, columns 1 to 3: the current answer
-    z.g.session.currow = 0;
-    z.g.session.curcol = 0;
+    z.g.session().currow = 0;
+    z.g.session().curcol = 0;
     z.g.setzoom();
-    EXPECT_EQ(z.g.session.currow, 3);
-    EXPECT_EQ(z.g.session.curcol, 2);
+    EXPECT_EQ(z.g.session().currow, 3);
+    EXPECT_EQ(z.g.session().curcol, 2);
     auto marked = [&z] {
         std::vector<int> out;
         for (int idx = 1; idx <= 169; ++idx)
-            if (z.g.form.D[idx].backColor == Colour::Yellow || z.g.form.D[idx].backColor == Colour::PaleYellow)
+            if (z.g.form().D[idx].backColor == Colour::Yellow || z.g.form().D[idx].backColor == Colour::PaleYellow)
                 out.push_back(idx);
         return out;
     };
     EXPECT_EQ(marked(), std::vector<int>{28});
     // 2 times: the board (1.6 screen heights) is wider than the screen, so not centred.
-    EXPECT_EQ(z.g.form.D[1].left, 300);
+    EXPECT_EQ(z.g.form().D[1].left, 300);
 
     // The engine marks a black cursor square pale; it is found and stays pale,
     // and a placed cursor is not moved.
     markAnswer(z.g, {15});  // (1,1) is black
     z.g.setzoom();
     EXPECT_EQ(marked(), std::vector<int>{15});
-    EXPECT_EQ(z.g.form.D[15].backColor, Colour::PaleYellow);
-    EXPECT_EQ(z.g.session.currow, 3);
-    EXPECT_EQ(z.g.session.curcol, 2);
+    EXPECT_EQ(z.g.form().D[15].backColor, Colour::PaleYellow);
+    EXPECT_EQ(z.g.session().currow, 3);
+    EXPECT_EQ(z.g.session().curcol, 2);
 }
 
 TEST(ScreenZoom, CoordinatesPhraseNamesTheSquareAndItsContent)
 {
     Zoomed z(4);
     putLetter(z.g, 1, QStringLiteral("E"));
-    z.g.session.currow = 1;
-    z.g.session.curcol = 1;
+    z.g.session().currow = 1;
+    z.g.session().curcol = 1;
     z.g.setzoom();
-    z.g.announcer.voicestate = 1;
+    z.g.announcer().voicestate = 1;
     EXPECT_EQ(z.g.sayzoom(), QStringLiteral("1A\tE"));
-    EXPECT_EQ(z.g.announcer.voicestate, 0);
+    EXPECT_EQ(z.g.announcer().voicestate, 0);
 
     putLetter(z.g, 1, QString());
     EXPECT_EQ(z.g.sayzoom(), QStringLiteral("1A\tblank"));
 
     // (1,1) is black: the engine marks it pale and only the position is said.
     markAnswer(z.g, {15});
-    z.g.session.currow = 2;
-    z.g.session.curcol = 2;
+    z.g.session().currow = 2;
+    z.g.session().curcol = 2;
     z.g.setzoom();
     EXPECT_EQ(z.g.sayzoom(), QStringLiteral("2B"));
-    z.g.session.currow = 5;
-    z.g.session.curcol = 3;
+    z.g.session().currow = 5;
+    z.g.session().curcol = 3;
     EXPECT_TRUE(z.g.sayzoom().startsWith(QStringLiteral("5C")));
 }
 
@@ -768,11 +768,11 @@ TEST_P(ScreenShapes, EveryControlOfTheNormalAndFullScreenViewsIsWhollyOnScreen)
     const double w = GetParam().first * 15.0;
     const double h = GetParam().second * 15.0;
     Screen s(w, h);
-    s.g.session.viewmode = 1;
+    s.g.session().viewmode = 1;
     s.setGrid(standardRows());
     s.g.setnozoom();
     s.g.drawboard();
-    const Form &f = s.g.form;
+    const Form &f = s.g.form();
     const Control &corner = f.D[169];
     const double boardRight = corner.left + corner.width;
     const double boardBottom = corner.top + corner.height;
@@ -806,7 +806,7 @@ TEST_P(ScreenShapes, EveryControlOfTheNormalAndFullScreenViewsIsWhollyOnScreen)
     EXPECT_LE(f.lblKey[26].left + f.lblKey[26].width, w);
 
     // Full screen shows every square whole.
-    s.g.session.viewmode = 4;
+    s.g.session().viewmode = 4;
     s.g.setzoom();
     for (int idx = 1; idx <= 169; ++idx) {
         const Control &d = f.D[idx];
@@ -828,10 +828,10 @@ TEST(ScreenZoom, TheCursorSquareIsWhollyOnScreenAtEveryLevel)
         Zoomed z(level);
         for (int row = 1; row <= 13; ++row) {
             for (int col = 1; col <= 13; ++col) {
-                z.g.session.currow = row;
-                z.g.session.curcol = col;
+                z.g.session().currow = row;
+                z.g.session().curcol = col;
                 z.g.setzoom();
-                const Control &d = z.g.form.D[(row - 1) * 13 + col];
+                const Control &d = z.g.form().D[(row - 1) * 13 + col];
                 EXPECT_TRUE(d.left >= 0 && d.top >= 0 && d.left + d.width <= ScreenW && d.top + d.height <= ScreenH)
                     << level << " " << row << " " << col;
             }

@@ -18,7 +18,7 @@ namespace {
 
 class Settings : public ::testing::Test {
 protected:
-    QString path() { return h.g().env.settingsFile; }
+    QString path() { return h.g().env().settingsFile; }
     void write(const QByteArray &bytes)
     {
         QDir().mkpath(QFileInfo(path()).absolutePath());
@@ -36,7 +36,7 @@ protected:
     {
         write(bytes);
         h.start();
-        return {h.g().voice, h.g().speed};
+        return {h.g().voice(), h.g().speed()};
     }
     Harness h;
 };
@@ -45,8 +45,8 @@ TEST_F(Settings, AMissingFileIsCreatedEmptyInItsOwnFolderAndGivesTheDefaults)
 {
     ASSERT_FALSE(QFileInfo::exists(QFileInfo(path()).absolutePath()));
     h.start();
-    EXPECT_EQ(h.g().voice, 0);
-    EXPECT_EQ(h.g().speed, 2);
+    EXPECT_EQ(h.g().voice(), 0);
+    EXPECT_EQ(h.g().speed(), 2);
     EXPECT_EQ(stored(), QByteArray());
     EXPECT_EQ(h.voice.rate, 0);
     EXPECT_EQ(h.voice.selected, 0);
@@ -67,7 +67,7 @@ TEST_F(Settings, StoredSpeedAndVoiceReachTheSpeechAtStartUp)
 TEST_F(Settings, AStoredVoiceBeyondTheInstalledOnesFallsBackToTheFirst)
 {
     EXPECT_EQ(startWith("Voice\t7\r\n").second, 2);
-    EXPECT_EQ(h.g().voice, 0);
+    EXPECT_EQ(h.g().voice(), 0);
     EXPECT_EQ(h.voice.selected, 0);
 }
 
@@ -103,8 +103,8 @@ TEST_F(Settings, HugeNegativeAndOddlyEndedValuesAreHarmless)
 {
     // Lone LF and lone CR line ends, a huge speed and a negative voice.
     startWith("Speed\t99999999999999999999\nVoice\t-1\rVoice\t-3");
-    EXPECT_EQ(h.g().voice, -3);
-    EXPECT_EQ(h.g().speed, 32767);
+    EXPECT_EQ(h.g().voice(), -3);
+    EXPECT_EQ(h.g().speed(), 32767);
     EXPECT_EQ(h.voice.selected, -1);  // a negative voice selects nothing
     h.drain();
     h.spoken();
@@ -126,9 +126,9 @@ TEST_F(Settings, ChangingVoiceOrSpeedRewritesTheFileWhole)
 
     // The next run starts where this one left off.
     h.g().readSettings();
-    EXPECT_EQ(h.g().voice, 1);
-    EXPECT_EQ(h.g().speed, 3);
-    EXPECT_EQ(h.g().voicename, "English (America)");
+    EXPECT_EQ(h.g().voice(), 1);
+    EXPECT_EQ(h.g().speed(), 3);
+    EXPECT_EQ(h.g().voicename(), "English (America)");
 }
 
 TEST_F(Settings, AVoiceKeptByNameIsFoundByNameWhereverTheListNowPutsIt)
@@ -165,12 +165,12 @@ TEST_F(Settings, AVoiceKeptByNameIsChosenWhenItJoinsTheListAfterStartUp)
     startWith("Voice\t2\r\nVoiceName\t" + service.toLatin1() + "\r\n");
     EXPECT_EQ(h.voice.selected, 0);
     h.voice.offer({"Bea (pico) through the speech service", service});
-    EXPECT_EQ(h.g().voice, 3);
+    EXPECT_EQ(h.g().voice(), 3);
     EXPECT_EQ(h.voice.selected, 3);
     // A voice chosen meanwhile by the solver is not taken away again.
     h.drain();
     h.press(Key::F1, Mod::Shift);
-    EXPECT_EQ(h.g().voice, 0);
+    EXPECT_EQ(h.g().voice(), 0);
     h.voice.offer({"Cat (pico) through the speech service"});
     EXPECT_EQ(h.voice.selected, 0);
 }
@@ -181,7 +181,7 @@ TEST_F(Settings, OnlyAnExactVoiceNameLineIsTheName)
     // "VoiceName" itself is not part of "Voice", so it never sets the index.
     EXPECT_EQ(startWith("voicename\tEnglish (America)\r\nVoiceNam\tEnglish (America)\r\nVoiceName\t1\r\n"),
               std::make_pair(0, 2));
-    EXPECT_EQ(h.g().voicename, "1");
+    EXPECT_EQ(h.g().voicename(), "1");
 }
 
 TEST_F(Settings, WritingCreatesTheFolderAndAnUnwritableFolderIsNoFailure)
@@ -194,11 +194,11 @@ TEST_F(Settings, WritingCreatesTheFolderAndAnUnwritableFolderIsNoFailure)
     // A settings path whose folder is a file: nothing is written, nothing breaks.
     const QString blocker = h.dir.filePath("blocker");
     QFile(blocker).open(QIODevice::WriteOnly);
-    h.g().env.settingsFile = blocker + "/tamrivo3.ini";
+    h.g().env().settingsFile = blocker + "/tamrivo3.ini";
     h.g().writeSettings();
     h.g().readSettings();
-    EXPECT_EQ(h.g().voice, 0);
-    EXPECT_EQ(h.g().speed, 2);
+    EXPECT_EQ(h.g().voice(), 0);
+    EXPECT_EQ(h.g().speed(), 2);
 }
 
 } // namespace

@@ -333,29 +333,29 @@ TEST(ShippedPuzzles, ReadIntoTheModelWithTheGamesNumbers) {
     env.settingsFile = dir.filePath(QStringLiteral("tamrivo3.ini"));
     Crosswords g(Services{voice, sound, confirm, measure, resources, printer, app}, env);
     g.Form_Load();
-    const int count = static_cast<int>(g.puzlist.size()) - 2;  // the catalogue's placeholder and tail
+    const int count = static_cast<int>(g.puzlist().size()) - 2;  // the catalogue's placeholder and tail
     ASSERT_EQ(count, 70);
 
     PuzzleTextReader reader;
     for (int n = 1; n <= count; ++n) {
-        const std::string name = g.puzlist[n].toStdString();
+        const std::string name = g.puzlist()[n].toStdString();
         const std::optional<::Puzzle> puzzle = reader.read(g.fetchPuzzleText(n).value_or(QString()));
         ASSERT_TRUE(puzzle) << name << ": " << reader.errorString().toStdString();
-        g.session.viewmode = 0;
-        g.session.curpuz = n;
+        g.session().viewmode = 0;
+        g.session().curpuz = n;
         g.loadpuzzle();
-        ASSERT_EQ(puzzle->width(), g.table.gridsize) << name;
+        ASSERT_EQ(puzzle->width(), g.table().gridsize) << name;
         int clues = 0;
-        while (clues < 100 && !g.table.clues[clues + 1][1].isEmpty()) ++clues;
+        while (clues < 100 && !g.table().clues[clues + 1][1].isEmpty()) ++clues;
         EXPECT_EQ(puzzle->clues(Direction::Across).size() + puzzle->clues(Direction::Down).size(), clues) << name;
         for (int r = 0; r < N; ++r)
             for (int c = 0; c < N; ++c) {
                 const int idx = r * N + c + 1;
-                EXPECT_EQ(puzzle->wordNumber(r, c, Direction::Across), g.table.sqclue[idx][1]) << name << " square " << idx;
-                EXPECT_EQ(puzzle->wordNumber(r, c, Direction::Down), g.table.sqclue[idx][2]) << name << " square " << idx;
+                EXPECT_EQ(puzzle->wordNumber(r, c, Direction::Across), g.table().sqclue[idx][1]) << name << " square " << idx;
+                EXPECT_EQ(puzzle->wordNumber(r, c, Direction::Down), g.table().sqclue[idx][2]) << name << " square " << idx;
                 const int number = puzzle->cell(r, c).number;
                 if (number > 0)
-                    EXPECT_EQ(g.form.Dn[idx].caption, QStringLiteral(" %1").arg(number)) << name << " square " << idx;
+                    EXPECT_EQ(g.form().Dn[idx].caption, QStringLiteral(" %1").arg(number)) << name << " square " << idx;
             }
     }
 }

@@ -47,10 +47,10 @@ TEST(SpeakingAGap, TheVoiceHearsBlankWhileTheLogShowsThePhraseAsQueued)
     h.drain();
     h.spoken();
     LogCapture log("crosswords.speech=true");
-    h.g().announcer.saymsg = QStringLiteral("Not ___ true\tTo ___ is human");
+    h.g().announcer().saymsg = QStringLiteral("Not ___ true\tTo ___ is human");
     h.drain();
-    h.g().announcer.saysync = 1;
-    h.g().announcer.saymsg = QStringLiteral("Goodbye, ___ friend");
+    h.g().announcer().saysync = 1;
+    h.g().announcer().saymsg = QStringLiteral("Goodbye, ___ friend");
     h.drain();
     EXPECT_EQ(LogCapture::lines(), (QStringList{"crosswords.speech: say: Not ___ true",
                                                 "crosswords.speech: say: To ___ is human",
@@ -66,7 +66,7 @@ TEST(SpeakingAGap, ReadingAFillInClueSaysBlankAndSpellingItStillNamesTheUndersco
     h.say(Key::Tab);
     h.say(Key::Down);
     EXPECT_EQ(h.say(Key::Down), QStringList{"3 down, 3letters,  Connect the blanks"});
-    EXPECT_EQ(h.g().session.clueread, "3 down, 3letters,  Connect the ___s");
+    EXPECT_EQ(h.g().session().clueread, "3 down, 3letters,  Connect the ___s");
     EXPECT_EQ(h.say(Key::Space, Mod::Shift).join(QString()).count(QStringLiteral("blank")), 1);
 }
 

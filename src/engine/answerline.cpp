@@ -7,11 +7,11 @@
 void Crosswords::highlightgrid()
 {
     // The marked squares in reading order, as many as the line has boxes.
-    const int n = std::clamp(table.gridsize, 0, Puzzle::MaxSide);
+    const int n = std::clamp(m_table.gridsize, 0, Puzzle::MaxSide);
     QList<CellPos> squares;
-    for (int idx = 1; idx <= n * n && squares.size() < attempt.boxCount(); ++idx)
-        if (session.isMarked(idx))
+    for (int idx = 1; idx <= n * n && squares.size() < m_attempt.boxCount(); ++idx)
+        if (m_session.isMarked(idx))
             squares.append({(idx - 1) / n, (idx - 1) % n});
-    Solving::fillAnswerLine(puzzle, attempt, squares, session.curdir == 1 ? Direction::Across : Direction::Down);
-    screen.showAnswerLine(int(squares.size()));
+    Solving::fillAnswerLine(m_puzzle, m_attempt, squares, m_session.curdir == 1 ? Direction::Across : Direction::Down);
+    m_screen.showAnswerLine(int(squares.size()));
 }

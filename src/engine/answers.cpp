@@ -8,66 +8,66 @@
 // saved as help and counted at the end.
 void Crosswords::showanswer()
 {
-    if (session.viewmode == 0 || session.curclue == 0)
+    if (m_session.viewmode == 0 || m_session.curclue == 0)
         return;
-    if (!puzzle.hasSolution()) {
-        announcer.saymsg = noSolutionPhrase();
+    if (!m_puzzle.hasSolution()) {
+        m_announcer.saymsg = noSolutionPhrase();
         return;
     }
 
-    if (session.viewmode != 1 && session.viewmode != 2) {
-        const CellPos cursor{session.currow - 1, session.curcol - 1};
-        const QString letter = session.currow >= 1 && session.curcol >= 1 ? puzzle.cell(cursor).solution : QString();
+    if (m_session.viewmode != 1 && m_session.viewmode != 2) {
+        const CellPos cursor{m_session.currow - 1, m_session.curcol - 1};
+        const QString letter = m_session.currow >= 1 && m_session.curcol >= 1 ? m_puzzle.cell(cursor).solution : QString();
         if (letter.isEmpty())
             return;  // a black square: nothing to reveal, nothing to ask
         if (!confirmAloud(QStringLiteral("Are you sure you want to know the answer to this square?"),
                       QStringLiteral("Show answer for this square. Are you sure?")))
             return;
         sayit(QString());
-        announcer.saymsg.clear();
-        Solving::reveal(puzzle, attempt, cursor);
-        screen.showSquare((session.currow - 1) * table.gridsize + session.curcol);
-        announcer.saymsg = QStringLiteral("the answer is\t") + letter;
+        m_announcer.saymsg.clear();
+        Solving::reveal(m_puzzle, m_attempt, cursor);
+        m_screen.showSquare((m_session.currow - 1) * m_table.gridsize + m_session.curcol);
+        m_announcer.saymsg = QStringLiteral("the answer is\t") + letter;
     } else {
         if (!confirmAloud(QStringLiteral("Are you sure you want to know the answer to this clue?"),
                       QStringLiteral("Show answer to this clue. Are you sure?")))
             return;
         sayit(QString());
-        announcer.saymsg.clear();
+        m_announcer.saymsg.clear();
         QString word;
         int slot = 0;
-        for (int r = 0; r < table.gridsize; ++r) {
-            for (int c = 0; c < table.gridsize; ++c) {
-                const int idx = r * table.gridsize + c + 1;
-                if (!session.isMarked(idx))
+        for (int r = 0; r < m_table.gridsize; ++r) {
+            for (int c = 0; c < m_table.gridsize; ++c) {
+                const int idx = r * m_table.gridsize + c + 1;
+                if (!m_session.isMarked(idx))
                     continue;
-                const QString letter = puzzle.cell(r, c).solution;
-                Solving::reveal(puzzle, attempt, {r, c});
-                screen.showSquare(idx);
-                attempt.slotRef(++slot).letter = letter;
-                screen.showSlot(slot);
+                const QString letter = m_puzzle.cell(r, c).solution;
+                Solving::reveal(m_puzzle, m_attempt, {r, c});
+                m_screen.showSquare(idx);
+                m_attempt.slotRef(++slot).letter = letter;
+                m_screen.showSlot(slot);
                 word += letter;
             }
         }
-        announcer.saymsg = QStringLiteral("the answer is ") + word + QStringLiteral(", spelt ");
+        m_announcer.saymsg = QStringLiteral("the answer is ") + word + QStringLiteral(", spelt ");
         for (const QChar ch : word)
-            announcer.saymsg += QStringLiteral(", ") + ch;
+            m_announcer.saymsg += QStringLiteral(", ") + ch;
     }
 
     // Did the reveal finish the puzzle?
-    if (!Solving::isFull(puzzle, attempt))
+    if (!Solving::isFull(m_puzzle, m_attempt))
         return;
-    if (Solving::hasMistake(puzzle, attempt)) {
+    if (Solving::hasMistake(m_puzzle, m_attempt)) {
         checkwork();
         return;
     }
     playwave(QStringLiteral("cheer"));
-    screen.hideAlphabet();  // the letter chooser may be open
+    m_screen.hideAlphabet();  // the letter chooser may be open
     // Back to the menu the way F12 goes, so the solved grid is saved and the
     // menu counts it; the praise comes before the menu's announcement.
     leave();
-    announcer.saymsg = announcer.saymsg.isEmpty() ? QStringLiteral("welldone") : QStringLiteral("welldone\t") + announcer.saymsg;
-    session.viewmode = 0;
+    m_announcer.saymsg = m_announcer.saymsg.isEmpty() ? QStringLiteral("welldone") : QStringLiteral("welldone\t") + m_announcer.saymsg;
+    m_session.viewmode = 0;
 }
 
 // F9: empties every square of the puzzle and saves that. In the menu it clears
@@ -75,33 +75,33 @@ void Crosswords::showanswer()
 // there is nothing to clear and nothing is said.
 void Crosswords::clearpuzzle()
 {
-    announcer.saysync = 0;
-    const bool inMenu = session.viewmode == 0 || session.viewmode == 99 || session.viewmode < 0;
-    if (inMenu && session.curpuz < 1)
+    m_announcer.saysync = 0;
+    const bool inMenu = m_session.viewmode == 0 || m_session.viewmode == 99 || m_session.viewmode < 0;
+    if (inMenu && m_session.curpuz < 1)
         return;
     if (!confirmAloud(QStringLiteral("Are you sure you want to clear this puzzle?"),
                   QStringLiteral("Clear this puzzle. Are you sure?")))
         return;
     sayit(QString());
-    announcer.voicestate = 0;
-    announcer.saymsg.clear();
+    m_announcer.voicestate = 0;
+    m_announcer.saymsg.clear();
 
-    if (!inMenu && session.viewmode != 1 && session.viewmode != 2) {
+    if (!inMenu && m_session.viewmode != 1 && m_session.viewmode != 2) {
         // From a magnified view or the letter chooser the cleared puzzle is
         // shown in the normal view, where loadpuzzle leaves it.
-        screen.hideAlphabet();
+        m_screen.hideAlphabet();
         setnozoom();
     }
     loadpuzzle();
     // The answer line is saved with the grid: it must not keep the old letters
     // either. Revealed marks go with their letters, so that a square typed
     // afresh does not count as help.
-    attempt.clear();
-    for (int idx = 1; idx <= table.gridsize * table.gridsize; ++idx)
-        screen.showSquare(idx);
-    for (int k = 1; k <= attempt.slotCount(); ++k)
-        screen.showSlot(k);
-    session.curdir = 1;
+    m_attempt.clear();
+    for (int idx = 1; idx <= m_table.gridsize * m_table.gridsize; ++idx)
+        m_screen.showSquare(idx);
+    for (int k = 1; k <= m_attempt.slotCount(); ++k)
+        m_screen.showSlot(k);
+    m_session.curdir = 1;
     showclues();
 
     if (inMenu) {
@@ -109,13 +109,13 @@ void Crosswords::clearpuzzle()
         // the empty file of a puzzle never opened, and its status with it.
         // Letters a failed save kept for it go too; if even the empty file
         // cannot be written, the puzzle counts as empty all the same.
-        writeProgress(session.curpuz, QByteArray());
+        writeProgress(m_session.curpuz, QByteArray());
         puzstatus();
     } else {
         updatedisplay();
-        screen.hideAnswerLine();
+        m_screen.hideAnswerLine();
         savefile();
     }
-    session.curclue = 0;
-    announcer.saymsg = QStringLiteral("puzzle cleared");
+    m_session.curclue = 0;
+    m_announcer.saymsg = QStringLiteral("puzzle cleared");
 }

@@ -24,27 +24,27 @@ QString printOutcome(PrintResult result)
 
 void Crosswords::askprint(int shifted)
 {
-    if (session.viewmode == 0)
+    if (m_session.viewmode == 0)
         return;
     // The tick stores F5 as the last key after this command, so a second F5
     // straight after a print is refused. A question answered with Escape
     // printed nothing: F5 then asks again.
-    if (session.lastkey == Key::F5 && session.printstarted) {
-        announcer.saymsg = QStringLiteral("I'm already printing the puzzle");
+    if (m_session.lastkey == Key::F5 && m_session.printstarted) {
+        m_announcer.saymsg = QStringLiteral("I'm already printing the puzzle");
         return;
     }
-    session.printstarted = false;
+    m_session.printstarted = false;
     const bool onePage = shifted != 0;
     const QString label = onePage ? QStringLiteral("(1 page)") : QStringLiteral("(2 pages)");
     const QString question = onePage ? QStringLiteral("You are about to print this puzzle on one page.")
                                      : QStringLiteral("You are about to print this puzzle on two pages.");
-    announcer.saysync = 0;
+    m_announcer.saysync = 0;
     if (!confirmAloud(question, QStringLiteral("Print this puzzle ") + label + QStringLiteral(". Are you sure? ")))
         return;
     sayit(QString());
-    announcer.voicestate = 0;
-    announcer.saymsg.clear();
-    session.printstarted = true;
+    m_announcer.voicestate = 0;
+    m_announcer.saymsg.clear();
+    m_session.printstarted = true;
     if (onePage)
         printit1();
     else
@@ -54,11 +54,11 @@ void Crosswords::askprint(int shifted)
 // The grid on one sheet, the clues on another.
 void Crosswords::printit()
 {
-    announcer.saymsg = printOutcome(printTwoSheets(svc.printer, svc.resources, {session.curpuz, puzzle, attempt, table}));
+    m_announcer.saymsg = printOutcome(printTwoSheets(m_svc.printer, m_svc.resources, {m_session.curpuz, m_puzzle, m_attempt, m_table}));
 }
 
 // Grid and clues on one landscape sheet.
 void Crosswords::printit1()
 {
-    announcer.saymsg = printOutcome(printOneSheet(svc.printer, svc.resources, {session.curpuz, puzzle, attempt, table}));
+    m_announcer.saymsg = printOutcome(printOneSheet(m_svc.printer, m_svc.resources, {m_session.curpuz, m_puzzle, m_attempt, m_table}));
 }

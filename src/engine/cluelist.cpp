@@ -9,7 +9,7 @@ namespace {
 
 bool onPanelList(const Crosswords &g, int k)
 {
-    return k >= 1 && k <= int(g.session.panelrows.size());
+    return k >= 1 && k <= int(g.session().panelrows.size());
 }
 
 } // namespace
@@ -21,35 +21,35 @@ Flow Crosswords::clueListPhase(int key, int mods)
     case Key::Up:
     case Key::Right:
     case Key::Down: {
-        announcer.saymsg.clear();
-        announcer.voicestate = 0;
+        m_announcer.saymsg.clear();
+        m_announcer.voicestate = 0;
         if (mods == Mod::Ctrl) {
             // Ctrl walks one chosen list and stops at its ends.
             if (key == Key::Left || key == Key::Right) {
-                session.acrossclue += key == Key::Right ? 1 : -1;
-                session.curdir = 1;
+                m_session.acrossclue += key == Key::Right ? 1 : -1;
+                m_session.curdir = 1;
             } else {
-                session.downclue += key == Key::Down ? 1 : -1;
-                session.curdir = 2;
+                m_session.downclue += key == Key::Down ? 1 : -1;
+                m_session.curdir = 2;
             }
-            int &kept = session.curdir == 1 ? session.acrossclue : session.downclue;
-            int k = std::min(std::max(kept, 1), table.clueRows());
+            int &kept = m_session.curdir == 1 ? m_session.acrossclue : m_session.downclue;
+            int k = std::min(std::max(kept, 1), m_table.clueRows());
             // The end is found on the list shown when the key came.
             while (k > 0 && !onPanelList(*this, k))
                 --k;
             kept = k;
-            session.curclue = k;
+            m_session.curclue = k;
         } else {
-            session.curclue += key == Key::Left || key == Key::Up ? -1 : 1;
+            m_session.curclue += key == Key::Left || key == Key::Up ? -1 : 1;
             // Either end of a list leads to the first clue of the other.
-            if (session.curclue < 1 || !onPanelList(*this, session.curclue)) {
-                session.curdir = session.curdir == 1 ? 2 : 1;
-                session.curclue = 1;
+            if (m_session.curclue < 1 || !onPanelList(*this, m_session.curclue)) {
+                m_session.curdir = m_session.curdir == 1 ? 2 : 1;
+                m_session.curclue = 1;
             }
         }
-        for (std::size_t i = 1; i < form.lblClue.size(); ++i)
-            form.lblClue[i].backColor = Colour::White;
-        form.lblClue[session.curclue].backColor = Colour::Yellow;
+        for (std::size_t i = 1; i < m_form.lblClue.size(); ++i)
+            m_form.lblClue[i].backColor = Colour::White;
+        m_form.lblClue[m_session.curclue].backColor = Colour::Yellow;
         showclues();
         updatedisplay();
         return Flow::SpeechStep;
@@ -58,35 +58,35 @@ Flow Crosswords::clueListPhase(int key, int mods)
         repeatClue(mods);
         return Flow::SpeechStep;
     case Key::Tab:
-        if (session.curdir == 1) {
-            session.curdir = 2;
-            announcer.saymsg = QStringLiteral("clues down");
+        if (m_session.curdir == 1) {
+            m_session.curdir = 2;
+            m_announcer.saymsg = QStringLiteral("clues down");
         } else {
-            session.curdir = 1;
-            announcer.saymsg = QStringLiteral("clues across");
+            m_session.curdir = 1;
+            m_announcer.saymsg = QStringLiteral("clues across");
         }
-        announcer.voicestate = 0;
+        m_announcer.voicestate = 0;
         showclues();
         return Flow::SpeechStep;
     case Key::Escape:
-        announcer.voicestate = 0;
-        announcer.saymsg = QStringLiteral("cancelled");
+        m_announcer.voicestate = 0;
+        m_announcer.saymsg = QStringLiteral("cancelled");
         return Flow::SpeechStep;
     case Key::Enter:
-        if (session.curclue == 0)
+        if (m_session.curclue == 0)
             return Flow::EndTick;
         openAnswerLine(*this, true);
-        if (attempt.slot(1).letter.isEmpty())
-            announcer.saymsg = QStringLiteral("First letter blank");
+        if (m_attempt.slot(1).letter.isEmpty())
+            m_announcer.saymsg = QStringLiteral("First letter blank");
         else
-            announcer.saymsg = QStringLiteral("First letter ") + attempt.slot(1).letter;
-        session.viewmode = 2;
+            m_announcer.saymsg = QStringLiteral("First letter ") + m_attempt.slot(1).letter;
+        m_session.viewmode = 2;
         return Flow::SpeechStep;
     default:
         if (key >= Key::A && key <= Key::Z) {
             // The letter is typed into box 1 by the letter-entry phase, this tick.
             openAnswerLine(*this, false);
-            session.viewmode = 2;
+            m_session.viewmode = 2;
         }
         return Flow::Next;
     }
@@ -98,11 +98,11 @@ Flow Crosswords::clueListPhase(int key, int mods)
 void Crosswords::repeatClue(int mods)
 {
     if (mods == Mod::None) {
-        if (session.spokenclue >= 1 && session.spokenclue <= table.clueRows() && !table.clues[session.spokenclue][2].isEmpty())
-            session.clueread = clueReading(session.spokenclue);
-        announcer.saymsg = session.clueread;
+        if (m_session.spokenclue >= 1 && m_session.spokenclue <= m_table.clueRows() && !m_table.clues[m_session.spokenclue][2].isEmpty())
+            m_session.clueread = clueReading(m_session.spokenclue);
+        m_announcer.saymsg = m_session.clueread;
     } else {
-        announcer.saymsg.clear();
-        spellit(table.clues[session.spokenclue][0]);
+        m_announcer.saymsg.clear();
+        spellit(m_table.clues[m_session.spokenclue][0]);
     }
 }

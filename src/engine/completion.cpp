@@ -8,21 +8,21 @@
 void Crosswords::checkend()
 {
     // Without a solution a full grid cannot be judged.
-    if (!puzzle.hasSolution() || !Solving::isFull(puzzle, attempt))
+    if (!m_puzzle.hasSolution() || !Solving::isFull(m_puzzle, m_attempt))
         return;
-    if (Solving::hasMistake(puzzle, attempt)) {
+    if (Solving::hasMistake(m_puzzle, m_attempt)) {
         checkwork();
         return;
     }
 
-    form.shpsel.visible = false;
+    m_form.shpsel.visible = false;
     // The cheer plays to its end before the praise.
-    announcer.saysync = 1;
+    m_announcer.saysync = 1;
     playwave(QStringLiteral("cheer"));
-    const int hints = Solving::revealedCount(attempt);
+    const int hints = Solving::revealedCount(m_attempt);
 
     auto say = [this](const QString &text) {
-        announcer.saysync = 1;
+        m_announcer.saysync = 1;
         sayit(text);
     };
     if (hints == 0) {

@@ -14,16 +14,16 @@ const QString kHowToAnswer = QStringLiteral("Press the enter key to confirm or t
 // up reminders). A refusal says "cancelled" and changes nothing else.
 bool Crosswords::confirmAloud(const QString &question, const QString &box)
 {
-    announcer.sayphrase = question + QLatin1Char(' ') + kHowToAnswer;
-    sayit(announcer.sayphrase);
+    m_announcer.sayphrase = question + QLatin1Char(' ') + kHowToAnswer;
+    sayit(m_announcer.sayphrase);
     const auto remind = [this] {
-        announcer.cutSpeech();
-        announcer.sayphrase = kHowToAnswer;
-        sayit(announcer.sayphrase);
+        m_announcer.cutSpeech();
+        m_announcer.sayphrase = kHowToAnswer;
+        sayit(m_announcer.sayphrase);
     };
-    if (svc.confirm.confirm(box, remind))
+    if (m_svc.confirm.confirm(box, remind))
         return true;
-    announcer.sayphrase = QStringLiteral("cancelled");
-    sayit(announcer.sayphrase);
+    m_announcer.sayphrase = QStringLiteral("cancelled");
+    sayit(m_announcer.sayphrase);
     return false;
 }

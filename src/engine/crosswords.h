@@ -44,47 +44,56 @@ enum class Flow {
     EndTick,     // return at once; the speech queue is served next tick
 };
 
-// The main window "Crosswords" without its widgets: the whole game state and
-// every operation of the game. The Qt shell paints `form`, forwards key and
-// pointer events and calls Engine_Timer every 100 ms; tests drive it directly.
+// The main window "Crosswords" without its widgets: it composes the puzzle,
+// the solver's attempt, the session, the speech queue and the screen, and
+// runs every operation of the game on them. The Qt shell paints `form()`,
+// forwards key and pointer events and calls Engine_Timer every 100 ms; tests
+// drive it the same way.
 class Crosswords {
 public:
     Crosswords(Services services, Environment environment);
     Crosswords(const Crosswords &) = delete;
     Crosswords &operator=(const Crosswords &) = delete;
 
-    Services svc;
-    Environment env;
-    // The speech queue; every phrase goes through it to the voice and any text sink.
-    Announcer announcer{svc.voice};
-
-    // ---- Shared state of all windows --------------------------------------
-    QString curform;     // "Crosswords" while the main window has the keyboard
-    QString keycode;     // mailbox: "" or Chr(key) + Chr(48 + modifier mask)
-    int voice = 0;       // index into the installed voices
-    QString voicename;   // the chosen voice by name, from the settings file ("" when not stored)
-    int speed = 2;       // 0 very slow .. 4 very fast
-
-    // ---- Main window state ------------------------------------------------
-    // The view, the open puzzle, the current clue and letter, the cursor.
-    Session session;
-    int puzcount = 0;
-    std::vector<std::array<int, 4>> puzstat;  // (n,1) letters, (n,2) filled, (n,3) mistakes
-
-    // ---- Puzzle model ------------------------------------------------------
-    // The open puzzle as read; the arrays below are filled from it.
-    Puzzle puzzle;
-    // The solver's letters, revealed squares and answer line for it.
-    Attempt attempt;
-    // Its clue rows and the words through each square, as the game walks them.
-    ClueTable table;
-    QStringList puzlist;
-    // The solver's own puzzles, menu numbers after the built-in ones.
-    QList<OwnPuzzle> ownPuzzles;
-
-    Form form;
-    // Writes the form from the puzzle, the attempt and the session.
-    GameScreen screen{form, session, puzzle, table, attempt, svc.measure, env};
+    // ---- What the shell and the tests see ---------------------------------
+    // The state the shell paints and speaks from, and that tests observe and
+    // arrange. Each has one owner here; the operations below keep it whole.
+    Services &svc() { return m_svc; }
+    const Environment &env() const { return m_env; }
+    Environment &env() { return m_env; }
+    const Announcer &announcer() const { return m_announcer; }
+    Announcer &announcer() { return m_announcer; }
+    const Form &form() const { return m_form; }
+    Form &form() { return m_form; }
+    GameScreen &screen() { return m_screen; }
+    const Session &session() const { return m_session; }
+    Session &session() { return m_session; }
+    const Puzzle &puzzle() const { return m_puzzle; }
+    Puzzle &puzzle() { return m_puzzle; }
+    const Attempt &attempt() const { return m_attempt; }
+    Attempt &attempt() { return m_attempt; }
+    const ClueTable &table() const { return m_table; }
+    ClueTable &table() { return m_table; }
+    // The keyboard owner, the key mailbox, the voice and its speed.
+    const QString &curform() const { return m_curform; }
+    QString &curform() { return m_curform; }
+    const QString &keycode() const { return m_keycode; }
+    QString &keycode() { return m_keycode; }
+    int voice() const { return m_voice; }
+    int &voice() { return m_voice; }
+    const QString &voicename() const { return m_voicename; }
+    int speed() const { return m_speed; }
+    int &speed() { return m_speed; }
+    // The menu: how many puzzles, each one's status, the built-in puzzles'
+    // names and the solver's own.
+    int puzcount() const { return m_puzcount; }
+    const std::vector<std::array<int, 4>> &puzstat() const { return m_puzstat; }
+    std::vector<std::array<int, 4>> &puzstat() { return m_puzstat; }
+    const QStringList &puzlist() const { return m_puzlist; }
+    const QList<OwnPuzzle> &ownPuzzles() const { return m_ownPuzzles; }
+    // The last save failed; what failed saves kept, by progress file.
+    bool savefailed() const { return m_savefailed; }
+    const QMap<QString, QByteArray> &unsaved() const { return m_unsaved; }
 
     // ---- Events (engine/startup.cpp, engine/tick.cpp) -----------------------
     void Form_Load();
@@ -114,7 +123,7 @@ public:
 
     // ---- Puzzle data (engine/loadpuzzle.cpp, ownpuzzles.cpp) ----
     // Menu numbers 1.. of the built-in puzzles; the solver's follow them.
-    int builtInCount() const { return std::max(0, int(puzlist.size()) - 2); }
+    int builtInCount() const { return std::max(0, int(m_puzlist.size()) - 2); }
     // The solver's puzzle with menu number n, or null for a built-in one.
     const OwnPuzzle *ownPuzzle(int n) const;
     // "Puzzle 12", or for a solver's puzzle "Puzzle 71, " and its title.
@@ -148,14 +157,14 @@ public:
     void boundary();
 
     // ---- Screen: the named operations, done by `screen` ----
-    void scaleclues() { screen.scaleclues(); }
-    void drawboard() { screen.drawboard(); }
+    void scaleclues() { m_screen.scaleclues(); }
+    void drawboard() { m_screen.drawboard(); }
     // Fills the answer line from the marked squares and shows it.
     void highlightgrid();
-    void highlightclue(int idx) { screen.highlightclue(idx); }
-    void showclues() { screen.showclues(); }
-    void setnozoom() { screen.setnozoom(); }
-    void setzoom() { screen.setzoom(); }
+    void highlightclue(int idx) { m_screen.highlightclue(idx); }
+    void showclues() { m_screen.showclues(); }
+    void setnozoom() { m_screen.setnozoom(); }
+    void setzoom() { m_screen.setzoom(); }
     // The magnified cursor's square as it is said.
     QString sayzoom();
 
@@ -169,22 +178,55 @@ public:
     void puzstatus();
     void readSettings();
     void writeSettings();
-    // Solving (engine/progress.cpp): true when the last savefile could not write
-    // the progress file. Whoever speaks after a save calls queueSaveFailure,
-    // which appends "sorry, your progress could not be saved" as its own phrase.
-    bool savefailed = false;
-    // Fault handling (engine/progress.cpp): by progress file path, what a
-    // failed save could not write. Reopening the puzzle and the status scan use
-    // it in place of the file until a save of that puzzle succeeds. (By path,
-    // not menu number: the solver's puzzles are renumbered when files come.)
-    QMap<QString, QByteArray> unsaved;
 
     // ---- Solving aids (engine/answers.cpp, check.cpp, completion.cpp) ----
     void checkwork();
     void checkend();
 
-
 private:
+    Services m_svc;
+    Environment m_env;
+    // The speech queue; every phrase goes through it to the voice and any text sink.
+    Announcer m_announcer{m_svc.voice};
+
+    // ---- Shared state of all windows --------------------------------------
+    QString m_curform;     // "Crosswords" while the main window has the keyboard
+    QString m_keycode;     // mailbox: "" or Chr(key) + Chr(48 + modifier mask)
+    int m_voice = 0;       // index into the installed voices
+    QString m_voicename;   // the chosen voice by name, from the settings file ("" when not stored)
+    int m_speed = 2;       // 0 very slow .. 4 very fast
+
+    // ---- Main window state ------------------------------------------------
+    // The view, the open puzzle, the current clue and letter, the cursor.
+    Session m_session;
+    int m_puzcount = 0;
+    std::vector<std::array<int, 4>> m_puzstat;  // (n,1) letters, (n,2) filled, (n,3) mistakes
+
+    // ---- Puzzle model ------------------------------------------------------
+    // The open puzzle as read; the arrays below are filled from it.
+    Puzzle m_puzzle;
+    // The solver's letters, revealed squares and answer line for it.
+    Attempt m_attempt;
+    // Its clue rows and the words through each square, as the game walks them.
+    ClueTable m_table;
+    QStringList m_puzlist;
+    // The solver's own puzzles, menu numbers after the built-in ones.
+    QList<OwnPuzzle> m_ownPuzzles;
+
+    Form m_form;
+    // Writes the form from the puzzle, the attempt and the session.
+    GameScreen m_screen{m_form, m_session, m_puzzle, m_table, m_attempt, m_svc.measure, m_env};
+
+    // Solving (engine/progress.cpp): true when the last savefile could not write
+    // the progress file. Whoever speaks after a save calls queueSaveFailure,
+    // which appends "sorry, your progress could not be saved" as its own phrase.
+    bool m_savefailed = false;
+    // Fault handling (engine/progress.cpp): by progress file path, what a
+    // failed save could not write. Reopening the puzzle and the status scan use
+    // it in place of the file until a save of that puzzle succeeds. (By path,
+    // not menu number: the solver's puzzles are renumbered when files come.)
+    QMap<QString, QByteArray> m_unsaved;
+
     // The steps the events above run; tests see their effects through the
     // events, the form, the session and the services.
     QString keywaiting;  // a user key that came while the engine's own key was in the mailbox

@@ -10,12 +10,12 @@
 // read cuts it, so pressing F1 again moves on instead of queueing a page.
 void Crosswords::sayhelp()
 {
-    announcer.cutHelpPage();
+    m_announcer.cutHelpPage();
     const std::optional<QByteArray> page =
-        svc.resources.fetch(QStringLiteral("TEXT"), QStringLiteral("help") + QString::number(session.helppage));
+        m_svc.resources.fetch(QStringLiteral("TEXT"), QStringLiteral("help") + QString::number(m_session.helppage));
     if (page)
-        announcer.sayHelpPage(fromAnsi(*page));
-    ++session.helppage;
-    if (session.helppage > 4)
-        session.helppage = 1;
+        m_announcer.sayHelpPage(fromAnsi(*page));
+    ++m_session.helppage;
+    if (m_session.helppage > 4)
+        m_session.helppage = 1;
 }

@@ -11,7 +11,7 @@ void Crosswords::leave()
 {
     savefile();
 
-    if (session.viewmode == 0) {
+    if (m_session.viewmode == 0) {
         // Letters a failed save kept would go with the program: write them
         // now, and when that still fails, say so before the question, so
         // that the user can make room and try again, or stay.
@@ -21,44 +21,44 @@ void Crosswords::leave()
                           QStringLiteral("Leave Quorel Crosswords. Are you sure?")))
             return;
         sayit(QString());
-        announcer.voicestate = 0;
-        announcer.saymsg.clear();
+        m_announcer.voicestate = 0;
+        m_announcer.saymsg.clear();
         // Written for whoever wants to know where the last run ended; the game
         // itself never reads it back.
         // Unbuffered, so that a full disk fails the write and the old file stays.
         QSaveFile resume(tempdir + QStringLiteral("quoreltamrivo3.tmp"));
         if (resume.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            const QByteArray bytes = toAnsi(QStringLiteral("%1\r\n%2\r\n%3\r\n%4\r\n").arg(session.viewmode).arg(session.curpuz).arg(voice).arg(speed));
+            const QByteArray bytes = toAnsi(QStringLiteral("%1\r\n%2\r\n%3\r\n%4\r\n").arg(m_session.viewmode).arg(m_session.curpuz).arg(m_voice).arg(m_speed));
             if (resume.write(bytes) == bytes.size())
                 resume.commit();
         }
         sayit2(QStringLiteral("leaving the programme and returning to the desktop, goodbye"));
-        svc.app.quit();
+        m_svc.app.quit();
         // No further tick or handler acts.
-        curform.clear();
+        m_curform.clear();
         return;
     }
 
-    form.shpsel.visible = false;
+    m_form.shpsel.visible = false;
     setnozoom();
     rescanOwnPuzzles();
     puzstatus();
-    for (std::size_t idx = 1; idx < form.D.size(); ++idx) {
-        form.D[idx].visible = false;
-        form.Dn[idx].visible = false;
+    for (std::size_t idx = 1; idx < m_form.D.size(); ++idx) {
+        m_form.D[idx].visible = false;
+        m_form.Dn[idx].visible = false;
     }
-    for (Control &line : form.lblClue)
+    for (Control &line : m_form.lblClue)
         line.visible = false;
 
-    screen.showMenuScreen();
+    m_screen.showMenuScreen();
 
-    announcer.saymsg = QStringLiteral("Returning to the crosswords menu. ")
+    m_announcer.saymsg = QStringLiteral("Returning to the crosswords menu. ")
         + QStringLiteral("Use the cursor keys to choose a puzzle then press the enter key. ") + completedSentence();
     queueSaveFailure();
-    announcer.voicestate = 0;
+    m_announcer.voicestate = 0;
     clearMailbox();
-    session.viewmode = 0;
-    session.curclue = 0;
+    m_session.viewmode = 0;
+    m_session.curclue = 0;
 }
 
 void Crosswords::Form_Unload()
@@ -67,5 +67,5 @@ void Crosswords::Form_Unload()
     // and whatever earlier failed saves still hold.
     savefile();
     saveUnsaved();
-    curform.clear();
+    m_curform.clear();
 }

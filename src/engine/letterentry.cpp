@@ -9,36 +9,36 @@ namespace {
 
 bool boxShown(const Crosswords &g, int k)
 {
-    return k >= 1 && k <= g.session.answerboxes;
+    return k >= 1 && k <= g.session().answerboxes;
 }
 
 void markBox(Crosswords &g, int current)
 {
-    for (int k = 1; k <= g.attempt.boxCount(); ++k)
-        g.form.lblIn[k].backColor = Colour::White;
-    if (current >= 1 && current < int(g.form.lblIn.size()))
-        g.form.lblIn[current].backColor = Colour::Yellow;
+    for (int k = 1; k <= g.attempt().boxCount(); ++k)
+        g.form().lblIn[k].backColor = Colour::White;
+    if (current >= 1 && current < int(g.form().lblIn.size()))
+        g.form().lblIn[current].backColor = Colour::Yellow;
 }
 
 // The board square under box k: the k-th marked square in index order; 0 when none.
 int squareUnderBox(const Crosswords &g, int k)
 {
-    const int idx = g.session.markedSquare(k);
-    return idx <= g.table.squareCount() ? idx : 0;
+    const int idx = g.session().markedSquare(k);
+    return idx <= g.table().squareCount() ? idx : 0;
 }
 
 // Puts a letter (or nothing) into the current box of the answer line.
 void setBoxLetter(Crosswords &g, const QString &letter)
 {
-    if (g.session.letterpos < 1)
+    if (g.session().letterpos < 1)
         return;
-    g.attempt.slotRef(g.session.letterpos).letter = letter;
-    g.screen.showSlot(g.session.letterpos);
+    g.attempt().slotRef(g.session().letterpos).letter = letter;
+    g.screen().showSlot(g.session().letterpos);
 }
 
 QString positionPhrase(const Crosswords &g)
 {
-    const int pos = g.session.letterpos;
+    const int pos = g.session().letterpos;
     QString phrase;
     if (!boxShown(g, pos + 1))
         phrase = QStringLiteral(", last letter ");
@@ -50,7 +50,7 @@ QString positionPhrase(const Crosswords &g)
         phrase = QStringLiteral(", third letter ");
     else
         phrase = QStringLiteral(", %1th letter ").arg(pos);
-    const QString letter = g.attempt.slot(pos).letter;
+    const QString letter = g.attempt().slot(pos).letter;
     return phrase + (letter.isEmpty() ? QStringLiteral("blank") : letter);
 }
 
@@ -58,21 +58,21 @@ QString positionPhrase(const Crosswords &g)
 
 void openAnswerLine(Crosswords &g, bool refill)
 {
-    Form &f = g.form;
+    Form &f = g.form();
     f.bringToFront(f.lblBack);
     // The frame goes 150 twips round the boxes in use.
     const Control &first = f.lblIn[1];
     double width = first.width + 300;
-    for (int k = 2; k <= g.session.answerboxes; ++k)
+    for (int k = 2; k <= g.session().answerboxes; ++k)
         width += f.lblIn[k].width;
     f.shpsel.left = first.left - 150;
     f.shpsel.top = first.top - 150;
     f.shpsel.height = first.height + 300;
     f.shpsel.width = width;
     f.bringToFront(f.shpsel);
-    for (int k = 1; k <= g.session.answerboxes; ++k)
+    for (int k = 1; k <= g.session().answerboxes; ++k)
         f.bringToFront(f.lblIn[k]);
-    g.session.letterpos = 1;
+    g.session().letterpos = 1;
     if (refill)
         g.highlightgrid();
     f.lblIn[1].backColor = Colour::Yellow;
@@ -80,35 +80,35 @@ void openAnswerLine(Crosswords &g, bool refill)
 
 void frameCluePanel(Crosswords &g)
 {
-    g.screen.frameAround(g.form.lblClue[0]);
+    g.screen().frameAround(g.form().lblClue[0]);
 }
 
 Flow Crosswords::letterEntryPhase(int key, int mods)
 {
     if (key >= Key::A && key <= Key::Z) {
         const QString letter = QString(QChar(key));
-        const AnswerSlot box = attempt.slot(session.letterpos);
-        const int square = squareUnderBox(*this, session.letterpos);
+        const AnswerSlot box = m_attempt.slot(m_session.letterpos);
+        const int square = squareUnderBox(*this, m_session.letterpos);
         // Guard: a different letter over a letter that a crossing answer shares.
         const bool shared = box.mark == QLatin1String("*");
-        if (square > 0 && !attempt.letter(square - 1).isEmpty() && !box.letter.isEmpty() && letter != box.letter
+        if (square > 0 && !m_attempt.letter(square - 1).isEmpty() && !box.letter.isEmpty() && letter != box.letter
             && shared) {
-            announcer.saysync = 0;
+            m_announcer.saysync = 0;
             if (!confirmAloud(QStringLiteral("Warning, you are about to overwrite a square that affects "
                                              "another answer. Are you sure?"),
                               QStringLiteral("Overwrite square. Are you sure?")))
                 return Flow::EndTick;
             sayit(QString());
-            announcer.voicestate = 0;
-            announcer.saymsg.clear();
+            m_announcer.voicestate = 0;
+            m_announcer.saymsg.clear();
         }
         setBoxLetter(*this, letter);
-        announcer.saysync = 0;
+        m_announcer.saysync = 0;
         sayit(letter);
-        announcer.voicestate = 5;
-        announcer.saymsg.clear();
+        m_announcer.voicestate = 5;
+        m_announcer.saymsg.clear();
         // The next tick moves on to the next box (the engine's own Right key).
-        if (boxShown(*this, session.letterpos + 1))
+        if (boxShown(*this, m_session.letterpos + 1))
             postKey(Key::Right, Mod::Engine);
         return Flow::SpeechStep;
     }
@@ -117,53 +117,53 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
     case Key::Left:
     case Key::Right:
         if (mods != Mod::Engine) {
-            announcer.saymsg.clear();
-            announcer.voicestate = 0;
+            m_announcer.saymsg.clear();
+            m_announcer.voicestate = 0;
         }
-        session.letterpos += key == Key::Right ? 1 : -1;
-        if (session.letterpos < 1)
-            session.letterpos = 1;
-        if (!boxShown(*this, session.letterpos))
-            --session.letterpos;
-        markBox(*this, session.letterpos);
-        announcer.saymsg += positionPhrase(*this);
+        m_session.letterpos += key == Key::Right ? 1 : -1;
+        if (m_session.letterpos < 1)
+            m_session.letterpos = 1;
+        if (!boxShown(*this, m_session.letterpos))
+            --m_session.letterpos;
+        markBox(*this, m_session.letterpos);
+        m_announcer.saymsg += positionPhrase(*this);
         return Flow::SpeechStep;
     case Key::Up:
     case Key::Down: {
         if (mods != Mod::Engine) {
-            announcer.saymsg.clear();
-            announcer.voicestate = 0;
+            m_announcer.saymsg.clear();
+            m_announcer.voicestate = 0;
         }
-        session.alphacode = (attempt.slot(session.letterpos).letter + QLatin1Char(' '))[0].unicode() + (key == Key::Up ? -1 : 1);
+        m_session.alphacode = (m_attempt.slot(m_session.letterpos).letter + QLatin1Char(' '))[0].unicode() + (key == Key::Up ? -1 : 1);
         // Blank sits between Z and A: Down from blank is A, Up from blank is Z.
-        if (session.alphacode == 33)
-            session.alphacode = 65;
-        if (session.alphacode == 31)
-            session.alphacode = 90;
-        if (session.alphacode > 90)
-            session.alphacode = 64;
-        if (session.alphacode == 64) {
+        if (m_session.alphacode == 33)
+            m_session.alphacode = 65;
+        if (m_session.alphacode == 31)
+            m_session.alphacode = 90;
+        if (m_session.alphacode > 90)
+            m_session.alphacode = 64;
+        if (m_session.alphacode == 64) {
             setBoxLetter(*this, QString());
-            announcer.saymsg += QStringLiteral(", blank");
+            m_announcer.saymsg += QStringLiteral(", blank");
         } else {
-            setBoxLetter(*this, QString(QChar(session.alphacode)));
-            announcer.saymsg += QStringLiteral(", ") + QChar(session.alphacode);
+            setBoxLetter(*this, QString(QChar(m_session.alphacode)));
+            m_announcer.saymsg += QStringLiteral(", ") + QChar(m_session.alphacode);
         }
         return Flow::SpeechStep;
     }
     case Key::Backspace:
-        if (session.letterpos < 2) {
+        if (m_session.letterpos < 2) {
             boundary();
         } else {
-            form.lblIn[session.letterpos].backColor = Colour::White;
-            --session.letterpos;
-            form.lblIn[session.letterpos].backColor = Colour::Yellow;
-            announcer.saymsg = QStringLiteral("delete ") + attempt.slot(session.letterpos).letter;
+            m_form.lblIn[m_session.letterpos].backColor = Colour::White;
+            --m_session.letterpos;
+            m_form.lblIn[m_session.letterpos].backColor = Colour::Yellow;
+            m_announcer.saymsg = QStringLiteral("delete ") + m_attempt.slot(m_session.letterpos).letter;
             setBoxLetter(*this, QString());
         }
         return Flow::SpeechStep;
     case Key::Delete:
-        announcer.saymsg = QStringLiteral("delete ") + attempt.slot(session.letterpos).letter;
+        m_announcer.saymsg = QStringLiteral("delete ") + m_attempt.slot(m_session.letterpos).letter;
         setBoxLetter(*this, QString());
         return Flow::SpeechStep;
     case Key::Space:
@@ -172,41 +172,41 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
     case Key::Escape:
         // Everything typed on the line is dropped; the board is as it was.
         frameCluePanel(*this);
-        session.viewmode = 1;
+        m_session.viewmode = 1;
         updatedisplay();
-        announcer.saymsg = QStringLiteral("cancelled\t") + announcer.saymsg;
+        m_announcer.saymsg = QStringLiteral("cancelled\t") + m_announcer.saymsg;
         return Flow::SpeechStep;
     case Key::Enter: {
-        const int squares = table.squareCount();
+        const int squares = m_table.squareCount();
         int k = 0;
         for (int idx = 1; idx <= squares; ++idx) {
-            if (!session.isMarked(idx))
+            if (!m_session.isMarked(idx))
                 continue;
             ++k;
-            attempt.setLetter(idx - 1, attempt.slot(k).letter);
-            screen.showSquare(idx);
+            m_attempt.setLetter(idx - 1, m_attempt.slot(k).letter);
+            m_screen.showSquare(idx);
         }
         bool someEmpty = false;
         bool someLetter = false;
         QString letters;
         for (int i = 1; i <= k; ++i) {
-            const QString box = attempt.slot(i).letter;
+            const QString box = m_attempt.slot(i).letter;
             someEmpty = someEmpty || box.isEmpty();
             someLetter = someLetter || !box.isEmpty();
             letters += box.isEmpty() ? QStringLiteral(", blank") : QStringLiteral(", ") + box;
         }
-        if (session.curclue >= 0 && session.curclue < int(form.lblClue.size()))
-            form.lblClue[session.curclue].foreColor = someEmpty ? Colour::Black : Colour::Grey;
+        if (m_session.curclue >= 0 && m_session.curclue < int(m_form.lblClue.size()))
+            m_form.lblClue[m_session.curclue].foreColor = someEmpty ? Colour::Black : Colour::Grey;
         if (someLetter)
-            announcer.saymsg = (someEmpty ? QStringLiteral("so far you have typed") : QStringLiteral("you filled this in with"))
+            m_announcer.saymsg = (someEmpty ? QStringLiteral("so far you have typed") : QStringLiteral("you filled this in with"))
                 + letters;
         else
-            announcer.saymsg = QStringLiteral("cancelled");
+            m_announcer.saymsg = QStringLiteral("cancelled");
         frameCluePanel(*this);
-        session.viewmode = 1;
+        m_session.viewmode = 1;
         checkend();
         // A solved puzzle has posted F12: the next tick leaves it.
-        if (keycode == QString(QChar(Key::F12)) + QLatin1Char('0'))
+        if (m_keycode == QString(QChar(Key::F12)) + QLatin1Char('0'))
             return Flow::EndTick;
         return Flow::SpeechStep;
     }

@@ -10,16 +10,16 @@
 
 void Crosswords::loadCatalogue()
 {
-    const auto bytes = svc.resources.fetch(QStringLiteral("TEXT"), QStringLiteral("puzzles"));
-    puzlist = fromAnsi(bytes.value_or(QByteArray())).split(QStringLiteral(".TXT\r\n"));
+    const auto bytes = m_svc.resources.fetch(QStringLiteral("TEXT"), QStringLiteral("puzzles"));
+    m_puzlist = fromAnsi(bytes.value_or(QByteArray())).split(QStringLiteral(".TXT\r\n"));
 }
 
 std::optional<QString> Crosswords::fetchPuzzleText(int n)
 {
     // The last piece of the catalogue is what follows its final name.
-    if (n < 1 || n >= puzlist.size() - 1)
+    if (n < 1 || n >= m_puzlist.size() - 1)
         return std::nullopt;
-    const auto bytes = svc.resources.fetch(QStringLiteral("TEXT"), puzlist[n]);
+    const auto bytes = m_svc.resources.fetch(QStringLiteral("TEXT"), m_puzlist[n]);
     if (!bytes)
         return std::nullopt;
     return fromAnsi(*bytes);
@@ -42,24 +42,24 @@ const Puzzle &Crosswords::menuPuzzle(int n)
 
 void Crosswords::loadpuzzle()
 {
-    if (session.curpuz < 1 || session.curpuz > builtInCount() + ownPuzzles.size())
+    if (m_session.curpuz < 1 || m_session.curpuz > builtInCount() + m_ownPuzzles.size())
         return;
 
-    puzzle = menuPuzzle(session.curpuz);
-    table.fill(puzzle);
-    screen.clearBoard();
+    m_puzzle = menuPuzzle(m_session.curpuz);
+    m_table.fill(m_puzzle);
+    m_screen.clearBoard();
 
-    attempt = decodeProgress(progressBytes(session.curpuz), puzzle);
-    for (int k = 1; k <= attempt.slotCount(); ++k)
-        screen.showSlot(k);
+    m_attempt = decodeProgress(progressBytes(m_session.curpuz), m_puzzle);
+    for (int k = 1; k <= m_attempt.slotCount(); ++k)
+        m_screen.showSlot(k);
 
     drawboard();
-    session.curdir = 1;
-    session.acrossclue = 1;
-    if (session.viewmode != 0) {
+    m_session.curdir = 1;
+    m_session.acrossclue = 1;
+    if (m_session.viewmode != 0) {
         updatedisplay();
-        screen.frameAround(form.lblClue[0]);
-        session.viewmode = 1;
-        session.curclue = 1;
+        m_screen.frameAround(m_form.lblClue[0]);
+        m_session.viewmode = 1;
+        m_session.curclue = 1;
     }
 }

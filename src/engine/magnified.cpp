@@ -42,25 +42,25 @@ bool isLetter(int key)
 
 void Crosswords::selectClueAtCursor()
 {
-    if (session.currow < 1 || session.curcol < 1 || session.currow > table.gridsize || session.curcol > table.gridsize)
+    if (m_session.currow < 1 || m_session.curcol < 1 || m_session.currow > m_table.gridsize || m_session.curcol > m_table.gridsize)
         return;
-    const int idx = (session.currow - 1) * table.gridsize + session.curcol;
-    int dir = session.curdir;
-    if (table.sqclue[idx][dir] == 0)
+    const int idx = (m_session.currow - 1) * m_table.gridsize + m_session.curcol;
+    int dir = m_session.curdir;
+    if (m_table.sqclue[idx][dir] == 0)
         dir = dir == 1 ? 2 : 1;
-    if (table.sqclue[idx][dir] == 0)
+    if (m_table.sqclue[idx][dir] == 0)
         return;  // a black square: the selection stays as it was
     // The clue's line in its list: lines follow the clue table, one direction each.
-    const QString wanted = (dir == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(table.sqclue[idx][dir]);
+    const QString wanted = (dir == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(m_table.sqclue[idx][dir]);
     const QChar letter = wanted[0];
     int line = 0;
-    for (int n = 1; n <= table.clueRows(); ++n) {
-        if (!table.clues[n][1].startsWith(letter))
+    for (int n = 1; n <= m_table.clueRows(); ++n) {
+        if (!m_table.clues[n][1].startsWith(letter))
             continue;
         ++line;
-        if (table.clues[n][1] == wanted) {
-            session.curdir = dir;
-            session.curclue = line;
+        if (m_table.clues[n][1] == wanted) {
+            m_session.curdir = dir;
+            m_session.curclue = line;
             return;
         }
     }
@@ -73,36 +73,36 @@ void Crosswords::zoomKeys(int key)
     // Back in the normal view the current clue is read: after a magnified
     // view, the clue through the cursor square; otherwise the one selected.
     auto backToNormal = [this] {
-        const bool magnified = session.viewmode >= 4 || (session.viewmode == 3 && session.zoomreturn >= 4);
-        session.viewmode = 1;
+        const bool magnified = m_session.viewmode >= 4 || (m_session.viewmode == 3 && m_session.zoomreturn >= 4);
+        m_session.viewmode = 1;
         setnozoom();
         drawboard();
         if (magnified)
             selectClueAtCursor();
         showclues();
         updatedisplay();
-        announcer.saysync = 1;
+        m_announcer.saysync = 1;
         sayit(QStringLiteral("Normal view"));
     };
 
     if (key == Key::F4 || key == Key::NumPlus) {
-        session.viewmode = session.viewmode >= 4 ? session.viewmode + 1 : 4;
-        if (session.viewmode < 9) {
+        m_session.viewmode = m_session.viewmode >= 4 ? m_session.viewmode + 1 : 4;
+        if (m_session.viewmode < 9) {
             setzoom();
-            announcer.saymsg = levelName(session.viewmode) + kTab + sayzoom();
+            m_announcer.saymsg = levelName(m_session.viewmode) + kTab + sayzoom();
         } else {
             backToNormal();
         }
     } else if (key == Key::NumMinus) {
-        if (session.viewmode < 5) {
+        if (m_session.viewmode < 5) {
             // The chooser's alphabet goes with it.
-            if (session.viewmode == 3)
-                screen.hideAlphabet();
+            if (m_session.viewmode == 3)
+                m_screen.hideAlphabet();
             backToNormal();
         } else {
-            --session.viewmode;
+            --m_session.viewmode;
             setzoom();
-            announcer.saymsg = levelName(session.viewmode) + kTab + sayzoom();
+            m_announcer.saymsg = levelName(m_session.viewmode) + kTab + sayzoom();
         }
     }
 }
@@ -112,40 +112,40 @@ void Crosswords::zoomKeys(int key)
 // clues through it and Enter opens the on-screen alphabet.
 Flow Crosswords::magnifiedPhase(int key, int mods)
 {
-    const int squares = table.gridsize * table.gridsize;
+    const int squares = m_table.gridsize * m_table.gridsize;
     auto cursor = [&] {
-        const int idx = (session.currow - 1) * table.gridsize + session.curcol;
-        return session.currow >= 1 && session.curcol >= 1 && idx >= 1 && idx <= squares ? idx : 0;
+        const int idx = (m_session.currow - 1) * m_table.gridsize + m_session.curcol;
+        return m_session.currow >= 1 && m_session.curcol >= 1 && idx >= 1 && idx <= squares ? idx : 0;
     };
-    auto onBlack = [&] { return table.isDark(cursor()); };
+    auto onBlack = [&] { return m_table.isDark(cursor()); };
 
     if (isArrow(key)) {
         if (mods != Mod::None)
             return Flow::SpeechStep;
-        if (session.curcol == 0 && session.currow == 0) {
+        if (m_session.curcol == 0 && m_session.currow == 0) {
             // The first arrow only places the cursor on the top-left square.
-            session.curcol = 1;
-            session.currow = 1;
+            m_session.curcol = 1;
+            m_session.currow = 1;
         } else {
             if (key == Key::Left)
-                --session.curcol;
+                --m_session.curcol;
             else if (key == Key::Right)
-                ++session.curcol;
+                ++m_session.curcol;
             else if (key == Key::Up)
-                --session.currow;
+                --m_session.currow;
             else
-                ++session.currow;
+                ++m_session.currow;
         }
-        for (int *co : {&session.curcol, &session.currow}) {
-            if (*co < 1 || *co > table.gridsize) {
-                *co = std::clamp(*co, 1, table.gridsize);
+        for (int *co : {&m_session.curcol, &m_session.currow}) {
+            if (*co < 1 || *co > m_table.gridsize) {
+                *co = std::clamp(*co, 1, m_table.gridsize);
                 boundary();
             }
         }
         for (int i = 1; i <= squares; ++i)
-            screen.markSquare(i, i == cursor());
+            m_screen.markSquare(i, i == cursor());
         setzoom();
-        announcer.saymsg = sayzoom();
+        m_announcer.saymsg = sayzoom();
         return Flow::SpeechStep;
     }
 
@@ -155,12 +155,12 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
             return Flow::SpeechStep;
         }
         const QString letter = QString(QChar(key));
-        attempt.setLetter(cursor() - 1, letter);
-        screen.showSquare(cursor());
-        announcer.saymsg = letter;
+        m_attempt.setLetter(cursor() - 1, letter);
+        m_screen.showSquare(cursor());
+        m_announcer.saymsg = letter;
         checkend();
         // A solved puzzle has posted F12: it is left at the next tick.
-        if (keycode == QString(QChar(Key::F12)) + QLatin1Char('0'))
+        if (m_keycode == QString(QChar(Key::F12)) + QLatin1Char('0'))
             return Flow::EndTick;
         return Flow::SpeechStep;
     }
@@ -170,9 +170,9 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
         if (onBlack()) {
             playwave(QStringLiteral("no"));
         } else {
-            announcer.saymsg = QStringLiteral("delete ") + attempt.letter(cursor() - 1);
-            attempt.setLetter(cursor() - 1, QString());
-            screen.showSquare(cursor());
+            m_announcer.saymsg = QStringLiteral("delete ") + m_attempt.letter(cursor() - 1);
+            m_attempt.setLetter(cursor() - 1, QString());
+            m_screen.showSquare(cursor());
         }
         return Flow::SpeechStep;
 
@@ -181,13 +181,13 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
             return Flow::SpeechStep;
         const int sq = cursor();
         for (int d = 1; d <= 2; ++d) {
-            const int n = table.sqclue[sq][d];
+            const int n = m_table.sqclue[sq][d];
             if (n == 0)
                 continue;
             int total = 0;
             int pos = 0;
-            for (int i = 1; i <= table.squareCount(); ++i) {
-                if (table.sqclue[i][d] != n)
+            for (int i = 1; i <= m_table.squareCount(); ++i) {
+                if (m_table.sqclue[i][d] != n)
                     continue;
                 ++total;
                 if (i == sq)
@@ -197,31 +197,31 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
                 pos = 0;
             const QString label = (d == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(n);
             int k = 0;
-            for (int row = 1; row <= table.clueRows() && k == 0; ++row)
-                if (table.clues[row][1] == label)
+            for (int row = 1; row <= m_table.clueRows() && k == 0; ++row)
+                if (m_table.clues[row][1] == label)
                     k = row;
 
-            announcer.saymsg += kTab + QString::number(n) + (d == 1 ? QStringLiteral(" across, ") : QStringLiteral(" down, "))
+            m_announcer.saymsg += kTab + QString::number(n) + (d == 1 ? QStringLiteral(" across, ") : QStringLiteral(" down, "))
                 + positionWords(pos);
 
             // The display line without its number in front and its lengths in
             // brackets behind. The lengths are the last bracket: a clue may
             // have brackets of its own, such as "(anagram)".
-            QString text = table.clues[k][3].trimmed();
+            QString text = m_table.clues[k][3].trimmed();
             text = text.mid(text.indexOf(QLatin1Char(' ')) + 1);
             const qsizetype bracket = text.lastIndexOf(QLatin1Char('('));
             if (bracket >= 0)
                 text.truncate(bracket);
-            announcer.saymsg += kTab + text;
+            m_announcer.saymsg += kTab + text;
 
-            const QStringList words = table.clues[k][2].split(QLatin1Char(' '));
+            const QStringList words = m_table.clues[k][2].split(QLatin1Char(' '));
             if (words.size() <= 1) {
-                announcer.saymsg += kTab + QString::number(total) + QStringLiteral("letters");
+                m_announcer.saymsg += kTab + QString::number(total) + QStringLiteral("letters");
             } else {
-                announcer.saymsg += kTab + QString::number(words.size()) + QStringLiteral("words");
+                m_announcer.saymsg += kTab + QString::number(words.size()) + QStringLiteral("words");
                 for (qsizetype w = 0; w + 1 < words.size(); ++w)
-                    announcer.saymsg += kTab + QString::number(words[w].size()) + QStringLiteral("letters");
-                announcer.saymsg += kTab + QStringLiteral("and") + kTab + QString::number(words.last().size())
+                    m_announcer.saymsg += kTab + QString::number(words[w].size()) + QStringLiteral("letters");
+                m_announcer.saymsg += kTab + QStringLiteral("and") + kTab + QString::number(words.last().size())
                     + QStringLiteral("letters");
             }
         }
@@ -233,19 +233,19 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
             playwave(QStringLiteral("no"));
             return Flow::SpeechStep;
         }
-        announcer.saymsg = QString::number(session.currow) + QChar(64 + session.curcol) + kTab
+        m_announcer.saymsg = QString::number(m_session.currow) + QChar(64 + m_session.curcol) + kTab
             + QStringLiteral("Use the cursor keys to choose the letter");
-        announcer.voicestate = 0;
-        session.alphacode = -1;
-        screen.showAlphabet(true);
-        session.zoomreturn = session.viewmode;
-        session.viewmode = 3;
+        m_announcer.voicestate = 0;
+        m_session.alphacode = -1;
+        m_screen.showAlphabet(true);
+        m_session.zoomreturn = m_session.viewmode;
+        m_session.viewmode = 3;
         return Flow::EndTick;
     }
 
     case Key::Escape:
-        announcer.voicestate = 0;
-        announcer.saymsg = QStringLiteral("cancelled");
+        m_announcer.voicestate = 0;
+        m_announcer.saymsg = QStringLiteral("cancelled");
         return Flow::SpeechStep;
 
     default:
@@ -260,51 +260,51 @@ Flow Crosswords::chooserPhase(int key, int)
 {
     const int lastKey = EmptyingKey;
     if (isArrow(key)) {
-        announcer.saymsg.clear();
-        announcer.voicestate = 0;
+        m_announcer.saymsg.clear();
+        m_announcer.voicestate = 0;
         if (key == Key::Left)
-            --session.alphacode;
+            --m_session.alphacode;
         else if (key == Key::Right)
-            ++session.alphacode;
-        else if (key == Key::Up && session.alphacode >= 13)
-            session.alphacode -= 13;
-        else if (key == Key::Down && session.alphacode < 14)
-            session.alphacode += 13;
-        if (session.alphacode < 0) {
-            session.alphacode = 0;
+            ++m_session.alphacode;
+        else if (key == Key::Up && m_session.alphacode >= 13)
+            m_session.alphacode -= 13;
+        else if (key == Key::Down && m_session.alphacode < 14)
+            m_session.alphacode += 13;
+        if (m_session.alphacode < 0) {
+            m_session.alphacode = 0;
             boundary();
         }
-        if (session.alphacode > lastKey) {
-            session.alphacode = lastKey;
+        if (m_session.alphacode > lastKey) {
+            m_session.alphacode = lastKey;
             boundary();
         }
-        for (Control &k : form.lblKey)
+        for (Control &k : m_form.lblKey)
             k.backColor = Colour::White;
-        form.lblKey[session.alphacode].backColor = Colour::Red;
-        announcer.saymsg = session.alphacode == EmptyingKey ? QStringLiteral("delete")
-                                                             : alphabetKeyCaption(session.alphacode);
+        m_form.lblKey[m_session.alphacode].backColor = Colour::Red;
+        m_announcer.saymsg = m_session.alphacode == EmptyingKey ? QStringLiteral("delete")
+                                                             : alphabetKeyCaption(m_session.alphacode);
         return Flow::SpeechStep;
     }
 
     // Back to the view the alphabet was opened from. The normal view keeps its
     // keyboard strip; a magnified view has none.
     auto close = [this] {
-        if (session.zoomreturn >= 4)
-            form.lblBack.visible = false;
-        session.viewmode = session.zoomreturn;
+        if (m_session.zoomreturn >= 4)
+            m_form.lblBack.visible = false;
+        m_session.viewmode = m_session.zoomreturn;
     };
 
     if (key == Key::Enter) {
-        if (session.alphacode < 0 || session.alphacode > lastKey)
+        if (m_session.alphacode < 0 || m_session.alphacode > lastKey)
             return Flow::SpeechStep;  // nothing selected yet
-        lblKey_Click(session.alphacode);
+        lblKey_Click(m_session.alphacode);
         close();
     } else if (isLetter(key)) {
         lblKey_Click(key - Key::A);
         close();
     } else if (key == Key::Escape) {
-        screen.hideAlphabet();
-        announcer.saymsg = QStringLiteral("cancelled");
+        m_screen.hideAlphabet();
+        m_announcer.saymsg = QStringLiteral("cancelled");
         close();
     }
     return Flow::SpeechStep;

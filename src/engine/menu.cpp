@@ -40,42 +40,42 @@ Flow Crosswords::menuPhase(int key, int /*mods*/)
 {
     bool open = key == Key::Enter;
     if (isArrow(key)) {
-        announcer.saymsg.clear();
-        announcer.voicestate = 0;
+        m_announcer.saymsg.clear();
+        m_announcer.voicestate = 0;
         // The first arrow fixes the walking axis for the rest of the run; an
         // arrow of the other axis opens the puzzle.
-        if (session.menuaxis == 0)
-            session.menuaxis = key;
-        if (isHorizontal(session.menuaxis) != isHorizontal(key))
+        if (m_session.menuaxis == 0)
+            m_session.menuaxis = key;
+        if (isHorizontal(m_session.menuaxis) != isHorizontal(key))
             open = true;
     }
 
     if (open) {
         // A puzzle whose file no longer reads stays closed: the menu says why.
-        const QString unread = unreadOwnPuzzleNotice(std::max(session.curpuz, 1));
+        const QString unread = unreadOwnPuzzleNotice(std::max(m_session.curpuz, 1));
         if (!unread.isEmpty()) {
-            announcer.voicestate = 0;
-            announcer.saymsg = unread;
+            m_announcer.voicestate = 0;
+            m_announcer.saymsg = unread;
             return Flow::SpeechStep;
         }
-        for (Control *c : {&form.imgBack, &form.lbl4[0], &form.lbl4[1], &form.lbl5[0], &form.lbl5[1]})
+        for (Control *c : {&m_form.imgBack, &m_form.lbl4[0], &m_form.lbl4[1], &m_form.lbl5[0], &m_form.lbl5[1]})
             c->visible = false;
-        if (session.curpuz < 1)
-            session.curpuz = 1;
-        session.viewmode = 1;
-        session.curdir = 1;
-        form.lblBack.caption.clear();
-        form.shpsel.visible = true;
-        session.curclue = 0;
+        if (m_session.curpuz < 1)
+            m_session.curpuz = 1;
+        m_session.viewmode = 1;
+        m_session.curdir = 1;
+        m_form.lblBack.caption.clear();
+        m_form.shpsel.visible = true;
+        m_session.curclue = 0;
         loadpuzzle();
-        form.lblClue[1].backColor = Colour::White;
-        session.curclue = 1;
+        m_form.lblClue[1].backColor = Colour::White;
+        m_session.curclue = 1;
         drawboard();
-        announcer.voicestate = 0;
+        m_announcer.voicestate = 0;
         showclues();
         updatedisplay();
-        if (!puzzle.hasSolution())
-            announcer.saymsg = noSolutionPhrase() + QLatin1Char('\t') + announcer.saymsg;
+        if (!m_puzzle.hasSolution())
+            m_announcer.saymsg = noSolutionPhrase() + QLatin1Char('\t') + m_announcer.saymsg;
         return Flow::SpeechStep;
     }
 
@@ -90,42 +90,42 @@ Flow Crosswords::menuPhase(int key, int /*mods*/)
     case Key::Down:
         break;
     case Key::Space:
-        announcer.saymsg = completedSentence();
+        m_announcer.saymsg = completedSentence();
         return Flow::SpeechStep;
     case Key::Escape:
-        announcer.voicestate = 0;
-        announcer.saymsg = QStringLiteral("cancelled");
+        m_announcer.voicestate = 0;
+        m_announcer.saymsg = QStringLiteral("cancelled");
         return Flow::SpeechStep;
     default:
         return Flow::Next;
     }
 
-    announcer.saymsg.clear();
-    announcer.voicestate = 0;
+    m_announcer.saymsg.clear();
+    m_announcer.voicestate = 0;
     switch (key) {
-    case Key::Home: session.curpuz = 1; break;
-    case Key::End: session.curpuz = puzcount; break;
-    case Key::PageDown: session.curpuz += 10; break;
-    case Key::PageUp: session.curpuz -= 10; break;
+    case Key::Home: m_session.curpuz = 1; break;
+    case Key::End: m_session.curpuz = m_puzcount; break;
+    case Key::PageDown: m_session.curpuz += 10; break;
+    case Key::PageUp: m_session.curpuz -= 10; break;
     case Key::Left:
-    case Key::Up: session.curpuz -= 1; break;
-    default: session.curpuz += 1; break;
+    case Key::Up: m_session.curpuz -= 1; break;
+    default: m_session.curpuz += 1; break;
     }
     // Below the first goes to the last; past the last goes to the first.
-    if (session.curpuz < 1)
-        session.curpuz = puzcount;
-    if (session.curpuz > puzcount)
-        session.curpuz = 1;
+    if (m_session.curpuz < 1)
+        m_session.curpuz = m_puzcount;
+    if (m_session.curpuz > m_puzcount)
+        m_session.curpuz = 1;
 
-    announcer.saymsg = menuName(session.curpuz) + QLatin1Char('\t');
+    m_announcer.saymsg = menuName(m_session.curpuz) + QLatin1Char('\t');
     loadpuzzle();
     showclues();
-    session.viewmode = 0;
-    form.shpsel.visible = false;
-    form.lblClue[1].backColor = Colour::White;
-    if (const QString unread = unreadOwnPuzzleNotice(session.curpuz); !unread.isEmpty())
-        announcer.saymsg += QLatin1Char('\t') + unread;
-    else if (session.curpuz >= 0 && session.curpuz < int(puzstat.size()))
-        announcer.saymsg += QLatin1Char('\t') + statusPhrase(puzstat[session.curpuz]);
+    m_session.viewmode = 0;
+    m_form.shpsel.visible = false;
+    m_form.lblClue[1].backColor = Colour::White;
+    if (const QString unread = unreadOwnPuzzleNotice(m_session.curpuz); !unread.isEmpty())
+        m_announcer.saymsg += QLatin1Char('\t') + unread;
+    else if (m_session.curpuz >= 0 && m_session.curpuz < int(m_puzstat.size()))
+        m_announcer.saymsg += QLatin1Char('\t') + statusPhrase(m_puzstat[m_session.curpuz]);
     return Flow::SpeechStep;
 }

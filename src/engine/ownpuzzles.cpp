@@ -13,8 +13,8 @@ namespace {
 
 int menuNumberOf(const Crosswords &g, const QString &fingerprint)
 {
-    for (int i = 0; i < g.ownPuzzles.size(); ++i)
-        if (g.ownPuzzles[i].fingerprint == fingerprint)
+    for (int i = 0; i < g.ownPuzzles().size(); ++i)
+        if (g.ownPuzzles()[i].fingerprint == fingerprint)
             return g.builtInCount() + i + 1;
     return 0;
 }
@@ -24,7 +24,7 @@ int menuNumberOf(const Crosswords &g, const QString &fingerprint)
 const OwnPuzzle *Crosswords::ownPuzzle(int n) const
 {
     const int i = n - builtInCount() - 1;
-    return i >= 0 && i < ownPuzzles.size() ? &ownPuzzles[i] : nullptr;
+    return i >= 0 && i < m_ownPuzzles.size() ? &m_ownPuzzles[i] : nullptr;
 }
 
 const PuzzleFolder::Parsed &Crosswords::ownParsed(const OwnPuzzle &own)
@@ -61,38 +61,38 @@ QList<RejectedPuzzleFile> Crosswords::rescanOwnPuzzles()
         return {};
     // The puzzle under the cursor, or open, is followed by its content: files
     // added or removed before it change its number, never which puzzle it is.
-    const OwnPuzzle *current = ownPuzzle(session.curpuz);
+    const OwnPuzzle *current = ownPuzzle(m_session.curpuz);
     const std::optional<OwnPuzzle> kept = current ? std::optional<OwnPuzzle>(*current) : std::nullopt;
 
     PuzzleFolder::Scan scan = m_ownFolder->rescan();
-    ownPuzzles = scan.puzzles;
+    m_ownPuzzles = scan.puzzles;
     if (kept) {
-        session.curpuz = menuNumberOf(*this, kept->fingerprint);
-        const bool open = session.viewmode != 0 && session.viewmode != 99 && session.viewmode != -1;
-        if (session.curpuz == 0 && open) {
+        m_session.curpuz = menuNumberOf(*this, kept->fingerprint);
+        const bool open = m_session.viewmode != 0 && m_session.viewmode != 99 && m_session.viewmode != -1;
+        if (m_session.curpuz == 0 && open) {
             // Its file went while it is being solved: it stays playable (and
             // its letters are saved) until the game is back in the menu.
-            ownPuzzles.append(*kept);
-            session.curpuz = builtInCount() + int(ownPuzzles.size());
+            m_ownPuzzles.append(*kept);
+            m_session.curpuz = builtInCount() + int(m_ownPuzzles.size());
         }
     }
     // Puzzles read stay read while listed; a file that did not read is tried
     // again, as the scan has just looked at it afresh.
     if (!m_ownParsed.isEmpty()) {
         QSet<QString> listed;
-        for (const OwnPuzzle &own : std::as_const(ownPuzzles))
+        for (const OwnPuzzle &own : std::as_const(m_ownPuzzles))
             listed.insert(own.fingerprint);
         m_ownParsed.removeIf([&listed](const auto &parsed) {
             return !parsed.value().puzzle || !listed.contains(parsed.key());
         });
     }
-    puzcount = builtInCount() + int(ownPuzzles.size());
-    if (session.curpuz > puzcount)
-        session.curpuz = puzcount;
+    m_puzcount = builtInCount() + int(m_ownPuzzles.size());
+    if (m_session.curpuz > m_puzcount)
+        m_session.curpuz = m_puzcount;
 
-    for (int i = 0; i < ownPuzzles.size(); ++i) {
+    for (int i = 0; i < m_ownPuzzles.size(); ++i) {
         const int number = builtInCount() + i + 1;
-        const QString &name = ownPuzzles[i].fileName;
+        const QString &name = m_ownPuzzles[i].fileName;
         if (m_loggedOwn.value(name) != number)
             qCDebug(lcPuzzles).noquote() << QStringLiteral("added: %1 as %2").arg(name).arg(number);
         m_loggedOwn[name] = number;
@@ -110,15 +110,15 @@ void Crosswords::ownPuzzlesHandedOver(const QStringList &fileNames)
     if (!m_ownFolder)
         return;
     QSet<QString> known;
-    for (const OwnPuzzle &own : ownPuzzles)
+    for (const OwnPuzzle &own : m_ownPuzzles)
         known.insert(own.fingerprint);
     rescanOwnPuzzles();
     puzstatus();
     for (const QString &name : fileNames) {
         // A file whose content was there already stands under the first name it came with.
         int number = 0;
-        for (int i = 0; i < ownPuzzles.size() && number == 0; ++i)
-            if (ownPuzzles[i].fileName == name)
+        for (int i = 0; i < m_ownPuzzles.size() && number == 0; ++i)
+            if (m_ownPuzzles[i].fileName == name)
                 number = builtInCount() + i + 1;
         if (number == 0) {
             const PuzzleFileResult read = readPuzzleFile(m_ownFolder->dir() + QLatin1Char('/') + name);
@@ -128,11 +128,11 @@ void Crosswords::ownPuzzlesHandedOver(const QStringList &fileNames)
         if (number == 0)
             continue;
         const OwnPuzzle *own = ownPuzzle(number);
-        announcer.saymsg += (known.contains(own->fingerprint) ? QStringLiteral("\tPuzzle already added: ")
+        m_announcer.saymsg += (known.contains(own->fingerprint) ? QStringLiteral("\tPuzzle already added: ")
                                                      : QStringLiteral("\tNew puzzle added: "))
             + own->title + QLatin1Char('\t') + QStringLiteral("Puzzle %1").arg(number);
         // In the menu the cursor goes to it, so Enter opens it.
-        if (session.viewmode == 0 || session.viewmode == 99)
-            session.curpuz = number;
+        if (m_session.viewmode == 0 || m_session.viewmode == 99)
+            m_session.curpuz = number;
     }
 }

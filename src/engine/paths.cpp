@@ -5,6 +5,6 @@
 QString Crosswords::progressFile(int n) const
 {
     const OwnPuzzle *own = ownPuzzle(n);
-    const QString name = own ? ownProgressName(own->fingerprint) : n >= 0 && n < puzlist.size() ? puzlist[n] : QString();
+    const QString name = own ? ownProgressName(own->fingerprint) : n >= 0 && n < m_puzlist.size() ? m_puzlist[n] : QString();
     return tempdir + QStringLiteral("quoreltamriva3-") + name + QStringLiteral(".tmp");
 }

@@ -49,80 +49,80 @@ QString spokenSymbol(QChar ch)
 
 void Crosswords::updatedisplay()
 {
-    const int squares = table.squareCount();
+    const int squares = m_table.squareCount();
 
-    if (session.viewmode != 1) {
+    if (m_session.viewmode != 1) {
         // Magnified views and the chooser: the cursor square decides the clue;
         // nothing is said here.
         for (int idx = 1; idx <= squares; ++idx) {
             // A revealed square keeps its mark.
-            if (attempt.revealed(idx - 1))
+            if (m_attempt.revealed(idx - 1))
                 continue;
-            screen.markSquare(idx, false);
+            m_screen.markSquare(idx, false);
         }
-        session.currow = std::max(session.currow, 1);
-        session.curcol = std::max(session.curcol, 1);
-        const int idx = (session.currow - 1) * table.gridsize + session.curcol;
+        m_session.currow = std::max(m_session.currow, 1);
+        m_session.curcol = std::max(m_session.curcol, 1);
+        const int idx = (m_session.currow - 1) * m_table.gridsize + m_session.curcol;
         if (idx >= 1 && idx <= squares) {
-            screen.markSquare(idx, true);
-            QString label = QStringLiteral("A%1").arg(table.sqclue[idx][1]);
+            m_screen.markSquare(idx, true);
+            QString label = QStringLiteral("A%1").arg(m_table.sqclue[idx][1]);
             if (label == QLatin1String("A0"))
-                label = QStringLiteral("D%1").arg(table.sqclue[idx][2]);
-            if (const int row = table.rowOf(label))
-                session.curclue = row;
+                label = QStringLiteral("D%1").arg(m_table.sqclue[idx][2]);
+            if (const int row = m_table.rowOf(label))
+                m_session.curclue = row;
         }
-        if (session.viewmode != 3)
+        if (m_session.viewmode != 3)
             highlightgrid();
         return;
     }
 
     // The clue of the current entry of the list shown, by its number (its
     // label is "A" or "D" and the number, of any length).
-    if (session.curclue < 1 || session.curclue > int(session.panelrows.size()))
+    if (m_session.curclue < 1 || m_session.curclue > int(m_session.panelrows.size()))
         return;
-    const QString &shown = table.clues[session.panelrows[session.curclue - 1]][1];
+    const QString &shown = m_table.clues[m_session.panelrows[m_session.curclue - 1]][1];
     if (shown.isEmpty())
         return;
     const int number = leadingNumber(shown.mid(1));
 
     // Mark the answer's squares.
     for (int idx = 1; idx <= squares; ++idx)
-        screen.markSquare(idx, number != 0 && table.sqclue[idx][session.curdir] == number);
+        m_screen.markSquare(idx, number != 0 && m_table.sqclue[idx][m_session.curdir] == number);
 
-    const QString label = (session.curdir == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(number);
-    const int row = table.rowOf(label);
-    if (table.clues[row][2].isEmpty())
+    const QString label = (m_session.curdir == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(number);
+    const int row = m_table.rowOf(label);
+    if (m_table.clues[row][2].isEmpty())
         return;
-    session.spokenclue = row;
+    m_session.spokenclue = row;
     bool complete = false;
-    announcer.saymsg = clueReading(row, &complete);
+    m_announcer.saymsg = clueReading(row, &complete);
     if (complete)
         playwave(QStringLiteral("ok"));
-    session.clueread = announcer.saymsg;
+    m_session.clueread = m_announcer.saymsg;
     highlightgrid();
 }
 
 QString Crosswords::clueReading(int row, bool *complete)
 {
-    const QString label = table.clues[row][1];
+    const QString label = m_table.clues[row][1];
     const int dir = label.startsWith(QLatin1Char('A')) ? 1 : 2;
     const int number = label.mid(1).toInt();
-    const int squares = table.squareCount();
+    const int squares = m_table.squareCount();
 
     // The answer's letters in reading order, a space for an empty square.
-    QString word(attempt.boxCount(), QLatin1Char(' '));
+    QString word(m_attempt.boxCount(), QLatin1Char(' '));
     int count = 0;
     for (int idx = 1; idx <= squares; ++idx) {
-        if (table.sqclue[idx][dir] != number)
+        if (m_table.sqclue[idx][dir] != number)
             continue;
         ++count;
-        const QString letter = attempt.letter(idx - 1);
+        const QString letter = m_attempt.letter(idx - 1);
         if (count <= word.size() && !letter.isEmpty())
             word[count - 1] = letter[0];
     }
 
     const QString head = QString::number(number) + (dir == 1 ? QStringLiteral(" across") : QStringLiteral(" down"));
-    const QStringList words = table.clues[row][2].split(QLatin1Char(' '));
+    const QStringList words = m_table.clues[row][2].split(QLatin1Char(' '));
     QString reading;
     if (words.size() == 1) {
         // The count and "letters" are written together here, as always said.
@@ -136,7 +136,7 @@ QString Crosswords::clueReading(int row, bool *complete)
     reading += QStringLiteral(", ");
 
     // The display line without its number in front and its lengths behind.
-    const QString line = table.clues[row][3].trimmed();
+    const QString line = m_table.clues[row][3].trimmed();
     const qsizetype first = line.indexOf(QLatin1Char(' '));
     const qsizetype last = line.lastIndexOf(QLatin1Char(' '));
     reading += first >= 0 && first < last ? line.mid(first, last - first) : line;
@@ -164,7 +164,7 @@ void Crosswords::spellit(QString s)
 {
     qsizetype start = 0;
     if (s.startsWith(QLatin1String("(anagram)"))) {
-        announcer.saymsg += QStringLiteral("\tanagram");
+        m_announcer.saymsg += QStringLiteral("\tanagram");
         start = 10;  // past "(anagram) "
     }
     // A label shows "&&" as one ampersand, and so it is spelled.
@@ -178,23 +178,23 @@ void Crosswords::spellit(QString s)
             s.replace(blank, 3, QStringLiteral("_"));
     }
     for (qsizetype i = start; i < s.size(); ++i)
-        announcer.saymsg += QStringLiteral(", ") + spokenSymbol(s[i]);
+        m_announcer.saymsg += QStringLiteral(", ") + spokenSymbol(s[i]);
 }
 
 // The magnified cursor's square: its name ("3C"), then its letter, "blank"
 // or nothing, and "circled" for a circled square.
 QString Crosswords::sayzoom()
 {
-    const int idx = (session.currow - 1) * table.gridsize + session.curcol;
-    QString s = QString::number(session.currow) + QChar(64 + session.curcol);
-    announcer.voicestate = 0;
-    if (idx < 1 || idx > table.squareCount())
+    const int idx = (m_session.currow - 1) * m_table.gridsize + m_session.curcol;
+    QString s = QString::number(m_session.currow) + QChar(64 + m_session.curcol);
+    m_announcer.voicestate = 0;
+    if (idx < 1 || idx > m_table.squareCount())
         return s;
-    const PuzzleCell &square = puzzle.cell(session.currow - 1, session.curcol - 1);
-    const QString letter = attempt.letter(idx - 1);
+    const PuzzleCell &square = m_puzzle.cell(m_session.currow - 1, m_session.curcol - 1);
+    const QString letter = m_attempt.letter(idx - 1);
     if (!letter.isEmpty())
         s += QLatin1Char('\t') + letter;
-    else if (session.isMarked(idx) && !table.isDark(idx))  // the marked cursor on an empty square
+    else if (m_session.isMarked(idx) && !m_table.isDark(idx))  // the marked cursor on an empty square
         s += QLatin1Char('\t') + QStringLiteral("blank");
     if (square.circled)
         s += QStringLiteral("\tcircled");

@@ -13,14 +13,14 @@ const QString kChooseLetter = QStringLiteral("Use the cursor keys to choose the 
 
 bool isActive(const Crosswords &game)
 {
-    return game.curform == QLatin1String("Crosswords");
+    return game.curform() == QLatin1String("Crosswords");
 }
 
 // Squares, answer slots and clues belong to an open puzzle; in the menu the
 // board is only a preview.
 bool puzzleOpen(const Crosswords &game)
 {
-    return game.session.viewmode >= 1 && game.session.viewmode <= 8;
+    return game.session().viewmode >= 1 && game.session().viewmode <= 8;
 }
 
 
@@ -28,10 +28,10 @@ bool puzzleOpen(const Crosswords &game)
 // or else the clue list.
 void openChooser(Crosswords &game)
 {
-    if (game.session.viewmode != 3)
-        game.session.zoomreturn = game.session.viewmode >= 4 && game.session.viewmode <= 8 ? game.session.viewmode : 1;
-    game.session.viewmode = 3;
-    game.session.alphacode = -1;
+    if (game.session().viewmode != 3)
+        game.session().zoomreturn = game.session().viewmode >= 4 && game.session().viewmode <= 8 ? game.session().viewmode : 1;
+    game.session().viewmode = 3;
+    game.session().alphacode = -1;
 }
 
 } // namespace
@@ -66,31 +66,31 @@ void Crosswords::D_Click(int k)
 {
     if (!isActive(*this) || !puzzleOpen(*this))
         return;
-    if (k < 1 || k >= int(form.D.size()) || k > table.gridsize * table.gridsize)
+    if (k < 1 || k >= int(m_form.D.size()) || k > m_table.gridsize * m_table.gridsize)
         return;
     // A square without a word takes no letter, even while it is the magnified cursor.
-    if (table.isDark(k)) {
-        screen.hideAlphabet();
+    if (m_table.isDark(k)) {
+        m_screen.hideAlphabet();
         return;
     }
     // The clue panel belongs to the normal view; a magnified board keeps the
     // whole screen.
-    const bool magnified = session.viewmode >= 4 || (session.viewmode == 3 && session.zoomreturn >= 4);
+    const bool magnified = m_session.viewmode >= 4 || (m_session.viewmode == 3 && m_session.zoomreturn >= 4);
     if (!magnified)
         highlightclue(k);
-    for (int i = 1; i < int(session.marked.size()); ++i)
-        if (session.isMarked(i))
-            screen.markSquare(i, false);
-    screen.markSquare(k, true);
+    for (int i = 1; i < int(m_session.marked.size()); ++i)
+        if (m_session.isMarked(i))
+            m_screen.markSquare(i, false);
+    m_screen.markSquare(k, true);
 
-    session.currow = (k - 1) / table.gridsize + 1;
-    session.curcol = (k - 1) % table.gridsize + 1;
-    announcer.saymsg = QString::number(session.currow) + QChar(64 + session.curcol) + QLatin1Char('\t') + kChooseLetter;
-    announcer.voicestate = 0;
+    m_session.currow = (k - 1) / m_table.gridsize + 1;
+    m_session.curcol = (k - 1) % m_table.gridsize + 1;
+    m_announcer.saymsg = QString::number(m_session.currow) + QChar(64 + m_session.curcol) + QLatin1Char('\t') + kChooseLetter;
+    m_announcer.voicestate = 0;
     openChooser(*this);
 
-    screen.showAlphabet(true);
-    screen.frameAround(form.board);
+    m_screen.showAlphabet(true);
+    m_screen.frameAround(m_form.board);
 }
 
 void Crosswords::Dn_Click(int k)
@@ -104,17 +104,17 @@ void Crosswords::lblIn_Click(int i)
 {
     if (!isActive(*this) || !puzzleOpen(*this))
         return;
-    if (i < 1 || i > attempt.boxCount())
+    if (i < 1 || i > m_attempt.boxCount())
         return;
     int count = 0;
-    for (int idx = 1; idx < int(session.marked.size()); ++idx) {
-        if (session.isMarked(idx) && ++count != i)
-            screen.markSquare(idx, false);
+    for (int idx = 1; idx < int(m_session.marked.size()); ++idx) {
+        if (m_session.isMarked(idx) && ++count != i)
+            m_screen.markSquare(idx, false);
     }
-    screen.showAlphabet();
+    m_screen.showAlphabet();
     openChooser(*this);
-    announcer.saymsg = QString::number(i) + QStringLiteral("letter");
-    announcer.voicestate = 0;
+    m_announcer.saymsg = QString::number(i) + QStringLiteral("letter");
+    m_announcer.voicestate = 0;
 }
 
 // Key i of the on-screen alphabet goes into every marked square that takes a
@@ -126,46 +126,46 @@ void Crosswords::lblKey_Click(int i)
         return;
     const QString letter = i == EmptyingKey ? QString() : alphabetKeyCaption(i);
     QString old;
-    for (int idx = 1; idx < int(session.marked.size()); ++idx) {
-        if (!session.isMarked(idx) || table.isDark(idx))
+    for (int idx = 1; idx < int(m_session.marked.size()); ++idx) {
+        if (!m_session.isMarked(idx) || m_table.isDark(idx))
             continue;
-        old = attempt.letter(idx - 1);
-        attempt.setLetter(idx - 1, letter);
-        screen.showSquare(idx);
+        old = m_attempt.letter(idx - 1);
+        m_attempt.setLetter(idx - 1, letter);
+        m_screen.showSquare(idx);
     }
-    screen.hideAlphabet();
-    announcer.saymsg = letter;
+    m_screen.hideAlphabet();
+    m_announcer.saymsg = letter;
     if (letter.isEmpty() && !old.isEmpty())
-        announcer.saymsg = QStringLiteral("delete\t") + old;
+        m_announcer.saymsg = QStringLiteral("delete\t") + old;
 }
 
 // A clue line: it becomes the current clue (when the clue list is shown) and is read.
 void Crosswords::lblClue_Click(int k)
 {
-    if (!isActive(*this) || !puzzleOpen(*this) || session.viewmode >= 10)
+    if (!isActive(*this) || !puzzleOpen(*this) || m_session.viewmode >= 10)
         return;
     // Element 0 is the panel itself, not a clue.
-    if (k < 1 || k >= int(form.lblClue.size()))
+    if (k < 1 || k >= int(m_form.lblClue.size()))
         return;
-    if (session.viewmode == 1) {
-        form.lblClue[session.curclue].backColor = Colour::White;
-        session.curclue = k;
-        form.lblClue[k].backColor = Colour::Yellow;
+    if (m_session.viewmode == 1) {
+        m_form.lblClue[m_session.curclue].backColor = Colour::White;
+        m_session.curclue = k;
+        m_form.lblClue[k].backColor = Colour::Yellow;
     }
-    screen.hideAlphabet();
-    screen.frameAround(form.lblClue[0]);
-    session.viewmode = 1;
+    m_screen.hideAlphabet();
+    m_screen.frameAround(m_form.lblClue[0]);
+    m_session.viewmode = 1;
     updatedisplay();
 }
 
 // The right button on a clue line switches between the across and down lists.
 void Crosswords::lblClue_MouseDown(int, int button)
 {
-    if (!isActive(*this) || !puzzleOpen(*this) || session.viewmode >= 10 || button != 2)
+    if (!isActive(*this) || !puzzleOpen(*this) || m_session.viewmode >= 10 || button != 2)
         return;
-    ++session.curdir;
-    if (session.curdir > 2)
-        session.curdir = 1;
+    ++m_session.curdir;
+    if (m_session.curdir > 2)
+        m_session.curdir = 1;
     showclues();
     updatedisplay();
 }

@@ -44,10 +44,10 @@ QSet<QString> namesIn(const QString &dir)
 void Crosswords::savefile()
 {
     // Nothing is open in the menu (nor before the first tick).
-    if (session.viewmode == 0 || session.viewmode == 99 || session.viewmode == -1 || session.curpuz < 1)
+    if (m_session.viewmode == 0 || m_session.viewmode == 99 || m_session.viewmode == -1 || m_session.curpuz < 1)
         return;
 
-    savefailed = !writeProgress(session.curpuz, encodeProgress(puzzle, attempt));
+    m_savefailed = !writeProgress(m_session.curpuz, encodeProgress(m_puzzle, m_attempt));
 }
 
 bool Crosswords::writeProgress(int n, const QByteArray &bytes)
@@ -67,9 +67,9 @@ bool Crosswords::writeProgressFile(const QString &path, const QByteArray &bytes)
     // Kept until a save of this puzzle succeeds: reopening it and the status
     // scan read it in place of the file, so nothing typed is lost meanwhile.
     if (written)
-        unsaved.remove(path);
+        m_unsaved.remove(path);
     else
-        unsaved[path] = bytes;
+        m_unsaved[path] = bytes;
     return written;
 }
 
@@ -77,7 +77,7 @@ bool Crosswords::saveUnsaved()
 {
     bool allWritten = true;
     // writeProgress removes each puzzle it writes: walk a copy.
-    const QMap<QString, QByteArray> pending = unsaved;
+    const QMap<QString, QByteArray> pending = m_unsaved;
     for (auto it = pending.cbegin(); it != pending.cend(); ++it)
         allWritten = writeProgressFile(it.key(), it.value()) && allWritten;
     return allWritten;
@@ -85,8 +85,8 @@ bool Crosswords::saveUnsaved()
 
 void Crosswords::queueSaveFailure()
 {
-    if (savefailed)
-        announcer.saymsg += QLatin1Char('\t') + saveFailurePhrase();
+    if (m_savefailed)
+        m_announcer.saymsg += QLatin1Char('\t') + saveFailurePhrase();
 }
 
 QString Crosswords::saveFailurePhrase()
@@ -105,10 +105,10 @@ QByteArray Crosswords::progressBytes(int n)
         if (file.open(QIODevice::Append))
             file.close();
     };
-    if (unsaved.contains(path)) {
+    if (m_unsaved.contains(path)) {
         if (!file.exists())
             makeEmptyFile();
-        return unsaved.value(path);
+        return m_unsaved.value(path);
     }
     // The progress of a 25 x 25 puzzle is a few kilobytes: a huge file is
     // damage, and only its start is read.
@@ -120,35 +120,35 @@ QByteArray Crosswords::progressBytes(int n)
 
 void Crosswords::puzstatus()
 {
-    puzcount = builtInCount() + int(ownPuzzles.size());
-    puzstat.resize(std::max<std::size_t>(puzstat.size(), puzcount + 1));
-    const QSet<QString> stored = ownPuzzles.isEmpty() ? QSet<QString>() : namesIn(tempdir);
-    for (int i = 1; i <= puzcount; ++i) {
-        if (i <= builtInCount() && puzlist[i].isEmpty())
+    m_puzcount = builtInCount() + int(m_ownPuzzles.size());
+    m_puzstat.resize(std::max<std::size_t>(m_puzstat.size(), m_puzcount + 1));
+    const QSet<QString> stored = m_ownPuzzles.isEmpty() ? QSet<QString>() : namesIn(tempdir);
+    for (int i = 1; i <= m_puzcount; ++i) {
+        if (i <= builtInCount() && m_puzlist[i].isEmpty())
             continue;
         // A puzzle of the solver's with nothing saved has nothing filled in:
         // neither its puzzle file nor a missing or empty progress file need
         // be read for that, nor is an empty one made.
         const QString path = progressFile(i);
-        if (ownPuzzle(i) && !unsaved.contains(path)
+        if (ownPuzzle(i) && !m_unsaved.contains(path)
             && (!stored.contains(QStringView(path).sliced(tempdir.size()).toString()) || isEmptyFile(path))) {
-            puzstat[i] = {};
+            m_puzstat[i] = {};
             continue;
         }
         const QByteArray progress = progressBytes(i);
         const Puzzle &shown = menuPuzzle(i);
         const AttemptStatus status = attemptStatus(shown, decodeProgress(progress, shown));
-        puzstat[i][1] = status.letters;
-        puzstat[i][2] = status.filled;
-        puzstat[i][3] = status.mistakes;
+        m_puzstat[i][1] = status.letters;
+        m_puzstat[i][2] = status.filled;
+        m_puzstat[i][3] = status.mistakes;
     }
 }
 
 int Crosswords::completedCount() const
 {
     int count = 0;
-    for (int n = 1; n <= puzcount && n < int(puzstat.size()); ++n) {
-        const auto &s = puzstat[n];
+    for (int n = 1; n <= m_puzcount && n < int(m_puzstat.size()); ++n) {
+        const auto &s = m_puzstat[n];
         if (s[1] >= 1 && s[1] == s[2] && s[3] <= 0)
             ++count;
     }

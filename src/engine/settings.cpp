@@ -57,10 +57,10 @@ int settingValue(const QString &text)
 // start-up prefers it to the index, which changes when voices come and go.
 void Crosswords::readSettings()
 {
-    voice = 0;
-    speed = 2;
-    voicename.clear();
-    const QString path = env.settingsFile;
+    m_voice = 0;
+    m_speed = 2;
+    m_voicename.clear();
+    const QString path = m_env.settingsFile;
     if (path.isEmpty())
         return;
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -91,13 +91,13 @@ void Crosswords::readSettings()
         if (fields.size() < 2)
             continue;
         if (fields[0] == QLatin1String("VoiceName")) {
-            voicename = line.mid(fields[0].size() + 1);
+            m_voicename = line.mid(fields[0].size() + 1);
             continue;
         }
         if (voiceName.contains(fields[0], Qt::CaseSensitive))
-            voice = settingValue(fields[1]);
+            m_voice = settingValue(fields[1]);
         if (speedName.contains(fields[0], Qt::CaseSensitive))
-            speed = settingValue(fields[1]);
+            m_speed = settingValue(fields[1]);
     }
 }
 
@@ -105,7 +105,7 @@ void Crosswords::readSettings()
 // so a crash or a full disk never leaves half a settings file behind.
 void Crosswords::writeSettings()
 {
-    const QString path = env.settingsFile;
+    const QString path = m_env.settingsFile;
     if (path.isEmpty())
         return;
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -115,9 +115,9 @@ void Crosswords::writeSettings()
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return;
-    QString text = QStringLiteral("Voice\t%1\r\nSpeed\t%2\r\n").arg(voice).arg(speed);
-    if (!voicename.isEmpty())
-        text += QStringLiteral("VoiceName\t") + voicename + QStringLiteral("\r\n");
+    QString text = QStringLiteral("Voice\t%1\r\nSpeed\t%2\r\n").arg(m_voice).arg(m_speed);
+    if (!m_voicename.isEmpty())
+        text += QStringLiteral("VoiceName\t") + m_voicename + QStringLiteral("\r\n");
     const QByteArray bytes = toAnsi(text);
     if (file.write(bytes) == bytes.size())
         file.commit();

@@ -12,17 +12,17 @@ void Crosswords::playwave(const QString &name)
 {
     if (name.isEmpty())
         return;
-    const std::optional<QByteArray> wave = svc.resources.fetch(QStringLiteral("WAVE"), name);
+    const std::optional<QByteArray> wave = m_svc.resources.fetch(QStringLiteral("WAVE"), name);
     if (!wave)
         return;
-    const bool wait = announcer.saysync >= 1;
+    const bool wait = m_announcer.saysync >= 1;
     qCDebug(lcSound).noquote() << (wait ? QStringLiteral("playwait: ") : QStringLiteral("play: ")) + name;
-    svc.sound.play(name, *wave, wait);
+    m_svc.sound.play(name, *wave, wait);
 }
 
 // The bump against an edge: the wall clip, heard to its end before any more speech.
 void Crosswords::boundary()
 {
-    announcer.saysync = 1;
+    m_announcer.saysync = 1;
     playwave(QStringLiteral("wall"));
 }

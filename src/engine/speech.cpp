@@ -20,12 +20,12 @@ int rateForSpeed(int speed)
 
 void Crosswords::sayit(const QString &say)
 {
-    announcer.sayit(say);
+    m_announcer.sayit(say);
 }
 
 void Crosswords::sayit2(const QString &say)
 {
-    announcer.sayit2(say);
+    m_announcer.sayit2(say);
 }
 
 // Every screen reader stops talking when Ctrl is pressed; so does the game.
@@ -33,39 +33,39 @@ void Crosswords::sayit2(const QString &say)
 // spoken as usual.
 void Crosswords::silence()
 {
-    announcer.silence();
-    svc.sound.stop();
+    m_announcer.silence();
+    m_svc.sound.stop();
 }
 
 void Crosswords::speechStep()
 {
-    announcer.speechStep();
+    m_announcer.speechStep();
 }
 
 void Crosswords::changevoice(int back)
 {
-    const QStringList names = svc.voice.voiceNames();
+    const QStringList names = m_svc.voice.voiceNames();
     const int n = int(names.size());
     if (n == 0)
         return;  // no voice installed: nothing to select or announce
-    voice += back != 0 ? -1 : 1;
-    if (voice >= n)
-        voice = 0;
-    if (voice < 0)
-        voice = n - 1;
-    svc.voice.selectVoice(voice);
-    voicename = names[voice];
-    announcer.saymsg = QStringLiteral("Voice changed to ") + names[voice];
+    m_voice += back != 0 ? -1 : 1;
+    if (m_voice >= n)
+        m_voice = 0;
+    if (m_voice < 0)
+        m_voice = n - 1;
+    m_svc.voice.selectVoice(m_voice);
+    m_voicename = names[m_voice];
+    m_announcer.saymsg = QStringLiteral("Voice changed to ") + names[m_voice];
     writeSettings();
 }
 
 void Crosswords::changespeed()
 {
-    ++speed;
-    if (speed > 4 || speed < 0)
-        speed = 0;
-    svc.voice.setRate(rateForSpeed(speed));
-    sayit(QStringLiteral("Speed changed to ") + QLatin1String(kSpeedNames[speed]));
+    ++m_speed;
+    if (m_speed > 4 || m_speed < 0)
+        m_speed = 0;
+    m_svc.voice.setRate(rateForSpeed(m_speed));
+    sayit(QStringLiteral("Speed changed to ") + QLatin1String(kSpeedNames[m_speed]));
     writeSettings();
 }
 
@@ -75,26 +75,26 @@ void Crosswords::changespeed()
 // index past the end of the list.
 void Crosswords::applyVoiceSettings()
 {
-    svc.voice.setRate(rateForSpeed(speed));
-    const QStringList names = svc.voice.voiceNames();
-    if (!voicename.isEmpty())
-        voice = std::max(0, int(names.indexOf(voicename)));
-    if (voice >= names.size())
-        voice = 0;
-    if (voice >= 0)
-        svc.voice.selectVoice(voice);
+    m_svc.voice.setRate(rateForSpeed(m_speed));
+    const QStringList names = m_svc.voice.voiceNames();
+    if (!m_voicename.isEmpty())
+        m_voice = std::max(0, int(names.indexOf(m_voicename)));
+    if (m_voice >= names.size())
+        m_voice = 0;
+    if (m_voice >= 0)
+        m_svc.voice.selectVoice(m_voice);
 }
 
 void Crosswords::voicesChanged()
 {
     // For a report of a voice that never appeared, and for tests that wait
     // for a speech service's voices.
-    qCDebug(lcSpeech).noquote() << QStringLiteral("voices: %1").arg(svc.voice.voiceNames().size());
-    if (voicename.isEmpty())
+    qCDebug(lcSpeech).noquote() << QStringLiteral("voices: %1").arg(m_svc.voice.voiceNames().size());
+    if (m_voicename.isEmpty())
         return;
-    const int index = int(svc.voice.voiceNames().indexOf(voicename));
-    if (index >= 0 && index != voice) {
-        voice = index;
-        svc.voice.selectVoice(voice);
+    const int index = int(m_svc.voice.voiceNames().indexOf(m_voicename));
+    if (index >= 0 && index != m_voice) {
+        m_voice = index;
+        m_svc.voice.selectVoice(m_voice);
     }
 }

@@ -8,67 +8,67 @@
 Crosswords::Crosswords(Services services, Environment environment)
     // A status row for each built-in puzzle and more; the status scan makes
     // room for the solver's own.
-    : svc(services), env(std::move(environment)), puzstat(101), form(Form::design())
+    : m_svc(services), m_env(std::move(environment)), m_puzstat(101), m_form(Form::design())
 {
-    svc.voice.setVoicesChangedHandler([this] { voicesChanged(); });
+    m_svc.voice.setVoicesChangedHandler([this] { voicesChanged(); });
 }
 
 
 void Crosswords::Form_Load()
 {
-    curform = QStringLiteral("Crosswords");
-    session.helppage = 0;
-    table.gridsize = 7;
-    session.viewmode = -1;
-    screen.setscreen();
+    m_curform = QStringLiteral("Crosswords");
+    m_session.helppage = 0;
+    m_table.gridsize = 7;
+    m_session.viewmode = -1;
+    m_screen.setscreen();
 
-    tempdir = env.stateDir;
+    tempdir = m_env.stateDir;
     if (!tempdir.endsWith(QLatin1Char('/')))
         tempdir.append(QLatin1Char('/'));
     QDir().mkpath(tempdir);
 
-    form.loadControlArrays();
+    m_form.loadControlArrays();
     loadCatalogue();
-    if (!env.puzzlesDir.isEmpty()) {
-        m_ownFolder.emplace(env.puzzlesDir, tempdir + QStringLiteral("puzzle-index"));
+    if (!m_env.puzzlesDir.isEmpty()) {
+        m_ownFolder.emplace(m_env.puzzlesDir, tempdir + QStringLiteral("puzzle-index"));
         m_ownFolder->ensureExists();
         m_unreadAtStart = rescanOwnPuzzles();
     }
 
-    form.shpsel.visible = false;
+    m_form.shpsel.visible = false;
     setnozoom();
-    session.viewmode = 0;
+    m_session.viewmode = 0;
     // The first screen is the same menu screen a puzzle returns to.
-    screen.showMenuScreen();
+    m_screen.showMenuScreen();
 
-    voice = 0;
-    speed = 2;
+    m_voice = 0;
+    m_speed = 2;
     readSettings();
     applyVoiceSettings();
-    session.viewmode = 99;
+    m_session.viewmode = 99;
 }
 
 void Crosswords::Form_Activate()
 {
-    if (curform != QLatin1String("Crosswords"))
+    if (m_curform != QLatin1String("Crosswords"))
         return;
     puzstatus();
-    announcer.saymsg = QStringLiteral("Welcome to Quorel Crosswords volume 3. ")
+    m_announcer.saymsg = QStringLiteral("Welcome to Quorel Crosswords volume 3. ")
         + QStringLiteral("This programme contains 70 puzzles from The Daily Vantorel. ")
         + QStringLiteral("Use the cursor keys to choose a puzzle then press the enter key. ")
         + QStringLiteral("If you need help, just press function key F1, or to quit press F12. ")
         + completedSentence();
-    if (!ownPuzzles.isEmpty()) {
-        const int own = int(ownPuzzles.size());
-        announcer.saymsg += own == 1 ? QStringLiteral("\tYou also have 1 puzzle of your own")
+    if (!m_ownPuzzles.isEmpty()) {
+        const int own = int(m_ownPuzzles.size());
+        m_announcer.saymsg += own == 1 ? QStringLiteral("\tYou also have 1 puzzle of your own")
                            : QStringLiteral("\tYou also have %1 puzzles of your own").arg(own);
     }
     // Files that could not be read are named once per start-up.
     if (m_unreadAtStart.size() > 3) {
-        announcer.saymsg += QStringLiteral("\t%1 puzzle files could not be read").arg(m_unreadAtStart.size());
+        m_announcer.saymsg += QStringLiteral("\t%1 puzzle files could not be read").arg(m_unreadAtStart.size());
     } else {
         for (const RejectedPuzzleFile &file : m_unreadAtStart)
-            announcer.saymsg += QLatin1Char('\t') + unreadFileNotice(file);
+            m_announcer.saymsg += QLatin1Char('\t') + unreadFileNotice(file);
     }
     m_unreadAtStart.clear();
 }

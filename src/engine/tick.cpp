@@ -16,7 +16,7 @@ struct TickGuard {
 
 void Crosswords::Form_KeyDown(int keyCode, int shift)
 {
-    if (curform != QLatin1String("Crosswords"))
+    if (m_curform != QLatin1String("Crosswords"))
         return;
     postUserKey(keyCode, shift);
 }
@@ -37,32 +37,32 @@ void Crosswords::postUserKey(int key, int mods)
     if (m_engineKey)
         keywaiting = mailboxKey(key, mods);
     else
-        keycode = mailboxKey(key, mods);
+        m_keycode = mailboxKey(key, mods);
 }
 
 void Crosswords::postKey(int key, int mods)
 {
-    if (!m_engineKey && !keycode.isEmpty())
-        keywaiting = keycode;
-    keycode = mailboxKey(key, mods);
+    if (!m_engineKey && !m_keycode.isEmpty())
+        keywaiting = m_keycode;
+    m_keycode = mailboxKey(key, mods);
     m_engineKey = true;
 }
 
 void Crosswords::clearMailbox()
 {
-    keycode.clear();
+    m_keycode.clear();
     keywaiting.clear();
     m_engineKey = false;
 }
 
 bool Crosswords::keyWaiting() const
 {
-    return !m_inTick && !keycode.isEmpty();
+    return !m_inTick && !m_keycode.isEmpty();
 }
 
 void Crosswords::Engine_Timer()
 {
-    if (curform != QLatin1String("Crosswords"))
+    if (m_curform != QLatin1String("Crosswords"))
         return;
     // A tick that starts while another waits in a modal box or in a spoken
     // wait only serves the speech queue.
@@ -72,16 +72,16 @@ void Crosswords::Engine_Timer()
     }
     TickGuard guard(m_inTick);
 
-    if (session.viewmode == ViewMode::Started)
-        session.viewmode = ViewMode::Menu;
+    if (m_session.viewmode == ViewMode::Started)
+        m_session.viewmode = ViewMode::Menu;
 
     int key = 0;
     int mods = 0;
-    if (keycode.size() == 2) {
-        key = keycode[0].unicode();
-        const int digit = keycode[1].unicode() - 48;
+    if (m_keycode.size() == 2) {
+        key = m_keycode[0].unicode();
+        const int digit = m_keycode[1].unicode() - 48;
         mods = digit >= 0 && digit <= 9 ? digit : 0;
-        keycode = keywaiting;
+        m_keycode = keywaiting;
         keywaiting.clear();
         m_engineKey = false;
         qCDebug(lcKeys).noquote() << QStringLiteral("key: %1 %2").arg(key).arg(mods);
@@ -122,11 +122,11 @@ void Crosswords::Engine_Timer()
     default:
         break;
     }
-    session.lastkey = key;
-    for (Control *hint : {&form.lbl4[0], &form.lbl4[1], &form.lbl5[0], &form.lbl5[1]})
+    m_session.lastkey = key;
+    for (Control *hint : {&m_form.lbl4[0], &m_form.lbl4[1], &m_form.lbl5[0], &m_form.lbl5[1]})
         hint->visible = false;
 
-    if (session.viewmode > ViewMode::Menu)
+    if (m_session.viewmode > ViewMode::Menu)
         zoomKeys(key);
     // A function key's message starts at the next tick.
     if (key > 110)
@@ -137,11 +137,11 @@ void Crosswords::Engine_Timer()
         if (flow == Flow::Next && active)
             flow = (this->*handler)(key, mods);
     };
-    phase(session.viewmode == ViewMode::Menu, &Crosswords::menuPhase);
-    phase(session.viewmode == ViewMode::ClueList, &Crosswords::clueListPhase);
-    phase(session.viewmode == ViewMode::LetterEntry, &Crosswords::letterEntryPhase);
-    phase(session.viewmode >= ViewMode::FullScreen && session.viewmode <= ViewMode::Magnified16, &Crosswords::magnifiedPhase);
-    phase(session.viewmode == ViewMode::Chooser, &Crosswords::chooserPhase);
+    phase(m_session.viewmode == ViewMode::Menu, &Crosswords::menuPhase);
+    phase(m_session.viewmode == ViewMode::ClueList, &Crosswords::clueListPhase);
+    phase(m_session.viewmode == ViewMode::LetterEntry, &Crosswords::letterEntryPhase);
+    phase(m_session.viewmode >= ViewMode::FullScreen && m_session.viewmode <= ViewMode::Magnified16, &Crosswords::magnifiedPhase);
+    phase(m_session.viewmode == ViewMode::Chooser, &Crosswords::chooserPhase);
     if (flow == Flow::EndTick)
         return;
     speechStep();

@@ -90,15 +90,15 @@ GameWindow::GameWindow(Crosswords &game, QWidget *parent) : QWidget(parent), m_g
     qApp->installEventFilter(this);
     // When the voice has finished and phrases are waiting, the next one
     // follows now instead of at the next tick, up to 100 ms later.
-    m_game.svc.voice.setIdleHandler([this] {
-        if (!m_game.announcer.saymsg.isEmpty())
+    m_game.svc().voice.setIdleHandler([this] {
+        if (!m_game.announcer().saymsg.isEmpty())
             tickSoon();
     });
 }
 
 GameWindow::~GameWindow()
 {
-    m_game.svc.voice.setIdleHandler(nullptr);
+    m_game.svc().voice.setIdleHandler(nullptr);
 }
 
 bool GameWindow::eventFilter(QObject *watched, QEvent *e)
@@ -128,7 +128,7 @@ void GameWindow::closeForQuit()
 
 void GameWindow::tick()
 {
-    const QString queued = m_game.announcer.saymsg;
+    const QString queued = m_game.announcer().saymsg;
     m_game.Engine_Timer();
     // A key still in the mailbox (the engine's own move after a letter, or a
     // key that waited behind it) is served now, not a period later: at a
@@ -139,7 +139,7 @@ void GameWindow::tick()
     // A tick that took a phrase the voice had nothing to say for (an empty
     // one, or one said while there is no sound) leaves the voice idle with
     // phrases still waiting: the next tick follows at once, too.
-    if (!m_game.announcer.saymsg.isEmpty() && m_game.announcer.saymsg != queued && m_game.svc.voice.isIdle())
+    if (!m_game.announcer().saymsg.isEmpty() && m_game.announcer().saymsg != queued && m_game.svc().voice.isIdle())
         tickSoon();
 }
 
@@ -154,7 +154,7 @@ void GameWindow::tickSoon()
 void GameWindow::repaintIfChanged()
 {
     // Repaint only when a control changed: the idle game costs next to nothing.
-    if (!m_painted || !(*m_painted == m_game.form))
+    if (!m_painted || !(*m_painted == m_game.form()))
         update();
 }
 
@@ -271,7 +271,7 @@ QRectF GameWindow::rectOf(const Control &c) const
 
 std::optional<GameWindow::Hit> GameWindow::hitTest(QPointF pos) const
 {
-    const Form &f = m_game.form;
+    const Form &f = m_game.form();
     std::optional<Hit> best;
     auto consider = [&](const std::vector<Control> *array, const Control &c, int index) {
         if (c.visible && c.kind != ControlKind::Shape && rectOf(c).contains(pos) && (!best || c.z > best->control->z))
@@ -297,7 +297,7 @@ std::optional<GameWindow::Hit> GameWindow::hitTest(QPointF pos) const
 void GameWindow::mousePressEvent(QMouseEvent *e)
 {
     m_pressed = hitTest(e->position());
-    if (m_pressed && m_pressed->array == &m_game.form.lblClue) {
+    if (m_pressed && m_pressed->array == &m_game.form().lblClue) {
         const int button = e->button() == Qt::LeftButton ? 1 : e->button() == Qt::RightButton ? 2 : 4;
         m_game.lblClue_MouseDown(m_pressed->index, button);
     }
@@ -316,7 +316,7 @@ void GameWindow::mouseReleaseEvent(QMouseEvent *e)
 
 void GameWindow::click(const Hit &hit)
 {
-    const Form &f = m_game.form;
+    const Form &f = m_game.form();
     if (hit.control == &f.imgBack)
         m_game.imgBack_Click();
     else if (hit.array == &f.lbl1)
@@ -339,7 +339,7 @@ void GameWindow::click(const Hit &hit)
 
 void GameWindow::paintEvent(QPaintEvent *)
 {
-    const Form &f = m_game.form;
+    const Form &f = m_game.form();
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true);
@@ -384,7 +384,7 @@ void GameWindow::paintControl(QPainter &p, const Control &c)
     case ControlKind::Label:
         break;
     }
-    const Form &f = m_game.form;
+    const Form &f = m_game.form();
     const bool square = !f.D.empty() && &c >= &f.D.front() && &c <= &f.D.back();
     if (square && c.backColor == Colour::PaleYellow) {
         // The magnified cursor on a black square: the square stays black inside

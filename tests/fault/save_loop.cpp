@@ -27,13 +27,13 @@ void fill(Crosswords &g, int k)
     for (int idx = 1; idx <= 169; ++idx) {
         const int row = (idx - 1) / 13;
         const int col = (idx - 1) % 13;
-        const bool letter = !g.puzzle.cell(row, col).block;
+        const bool letter = !g.puzzle().cell(row, col).block;
         putLetter(g, idx, letter && written < 6 * (k + 1) ? QString(QChar('A' + k)) : QString());
         written += letter ? 1 : 0;
     }
     // The answer line is saved too; a restarted helper would otherwise bring
     // back what the killed one left there.
-    g.attempt.clearSlots();
+    g.attempt().clearSlots();
 }
 
 } // namespace
@@ -49,13 +49,13 @@ int main(int argc, char *argv[])
 
     Harness h;
     h.voice.finishAtOnce = true;
-    h.g().env.stateDir = state;
+    h.g().env().stateDir = state;
     h.start();
     h.drain();
     h.press(Key::Enter);  // open puzzle 1
     h.drain();
     Crosswords &g = h.g();
-    if (g.session.viewmode != 1) {
+    if (g.session().viewmode != 1) {
         std::fprintf(stderr, "puzzle 1 did not open\n");
         return 1;
     }
@@ -67,7 +67,7 @@ int main(int argc, char *argv[])
         for (int k = 0; k < kVersions; ++k) {
             fill(g, k);
             g.savefile();
-            if (g.savefailed || !QFile::copy(file, out + QStringLiteral("/v%1").arg(k)))
+            if (g.savefailed() || !QFile::copy(file, out + QStringLiteral("/v%1").arg(k)))
                 return 1;
         }
         return 0;
@@ -77,7 +77,7 @@ int main(int argc, char *argv[])
     for (long n = 0;; ++n) {
         fill(g, int(n % kVersions));
         g.savefile();
-        if (g.savefailed)
+        if (g.savefailed())
             return 1;
         if (n == 0)
             QFile(state + QStringLiteral("/saving")).open(QIODevice::WriteOnly);

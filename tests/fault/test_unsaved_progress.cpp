@@ -26,7 +26,7 @@ protected:
     {
         QString out;
         for (int idx = 1; idx <= 169; ++idx)
-            out += h.g().form.D[idx].caption;
+            out += h.g().form().D[idx].caption;
         return out;
     }
     QString file() { return progressPath(h, "PUZ0101"); }
@@ -50,8 +50,8 @@ TEST_F(UnsavedProgress, TheLettersOfAFailedSaveStayUntilASaveSucceeds)
     EXPECT_EQ(h.say(Key::Left), (QStringList{"Puzzle 1", "This puzzle is 22 percent done"}));
     // After walking onto another puzzle and back, it opens with the letters.
     h.say(Key::Down);
-    EXPECT_EQ(h.g().session.viewmode, 1);
-    EXPECT_EQ(h.g().session.curpuz, 1);
+    EXPECT_EQ(h.g().session().viewmode, 1);
+    EXPECT_EQ(h.g().session().curpuz, 1);
     EXPECT_EQ(entries(), "SANE");
     h.say(Key::Right);  // 3 across
     type("DOG");
@@ -63,7 +63,7 @@ TEST_F(UnsavedProgress, TheLettersOfAFailedSaveStayUntilASaveSucceeds)
     // Room again: the save succeeds, without a warning, and the file has them.
     ASSERT_TRUE(QDir().rmdir(file()));
     EXPECT_FALSE(h.say(Key::F12).contains(kSorry));
-    EXPECT_FALSE(h.g().savefailed);
+    EXPECT_FALSE(h.g().savefailed());
     const QList<QByteArray> lines = readFile(file()).split('\n');
     ASSERT_GE(lines.size(), 538);
     EXPECT_EQ(lines[1 + 3 * (sq(0, 0) - 1)], "S\r");
@@ -85,14 +85,14 @@ TEST_F(UnsavedProgress, AFailedSaveOfOnePuzzleLeavesTheOthersToTheirFiles)
     // Puzzle 2 saves normally and reopens from its file.
     h.say(Key::Right);
     h.say(Key::Down);
-    EXPECT_EQ(h.g().session.curpuz, 2);
+    EXPECT_EQ(h.g().session().curpuz, 2);
     EXPECT_EQ(entries(), "");
     type("SANE");
     EXPECT_FALSE(h.say(Key::F12).contains(kSorry));
     EXPECT_TRUE(readFile(progressPath(h, "PUZ0102")).startsWith("13\r\nS\r\n"));
     h.say(Key::Left);
     h.say(Key::Down);
-    EXPECT_EQ(h.g().session.curpuz, 1);
+    EXPECT_EQ(h.g().session().curpuz, 1);
     EXPECT_EQ(entries(), "SANE");
 }
 
@@ -129,7 +129,7 @@ TEST_F(UnsavedProgress, QuittingTriesEveryPendingSaveAndWarnsBeforeTheQuestionWh
     EXPECT_TRUE(h.say(Key::F12).contains(kSorry));
     h.say(Key::Right);
     h.say(Key::Down);
-    EXPECT_EQ(h.g().session.curpuz, 2);
+    EXPECT_EQ(h.g().session().curpuz, 2);
     type("SANE");
     block(second);
     EXPECT_TRUE(h.say(Key::F12).contains(kSorry));
@@ -144,14 +144,14 @@ TEST_F(UnsavedProgress, QuittingTriesEveryPendingSaveAndWarnsBeforeTheQuestionWh
                                             "cancelled"}));
     EXPECT_EQ(h.app.quits, 0);
     EXPECT_TRUE(readFile(second).startsWith("13\r\nS\r\n"));
-    EXPECT_EQ(h.g().unsaved.keys(), QStringList{h.g().progressFile(1)});
+    EXPECT_EQ(h.g().unsaved().keys(), QStringList{h.g().progressFile(1)});
 
     // Room for puzzle 1 as well: no warning, the letters are saved, goodbye.
     ASSERT_TRUE(QDir().rmdir(file()));
     EXPECT_FALSE(h.say(Key::F12).contains(kSorry));
     EXPECT_EQ(h.app.quits, 1);
     EXPECT_TRUE(readFile(file()).startsWith("13\r\nS\r\n"));
-    EXPECT_TRUE(h.g().unsaved.isEmpty());
+    EXPECT_TRUE(h.g().unsaved().isEmpty());
 }
 
 TEST_F(UnsavedProgress, ClosingTheWindowWritesWhatAFailedSaveKept)

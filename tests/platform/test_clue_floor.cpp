@@ -29,24 +29,24 @@ TEST(ClueFloor, TheSmallestSizeOfTheBuiltInPuzzlesIsTheFloorAndNoneIsCut)
     env.settingsFile = dir.path() + QStringLiteral("/tamrivo3.ini");
     Crosswords g(Services{voice, sound, confirm, measure, resources, printer, app}, env);
     g.Form_Load();
-    g.session.viewmode = 1;
+    g.session().viewmode = 1;
     g.setnozoom();
     ASSERT_EQ(g.builtInCount(), 70);
 
     double smallest = 1000;
     QString where;
     for (int n = 1; n <= g.builtInCount(); ++n) {
-        g.session.curpuz = n;
+        g.session().curpuz = n;
         g.loadpuzzle();
         for (int direction : {1, 2}) {
-            g.session.curdir = direction;
-            g.session.curclue = 1;
+            g.session().curdir = direction;
+            g.session().curclue = 1;
             g.showclues();
-            const int rows = int(g.puzzle.clues(direction == 1 ? Direction::Across : Direction::Down).size());
+            const int rows = int(g.puzzle().clues(direction == 1 ? Direction::Across : Direction::Down).size());
             for (int k = 1; k <= rows; ++k)
-                ASSERT_TRUE(g.form.lblClue[k].visible) << "puzzle " << n << " direction " << direction << " entry " << k;
-            if (g.form.lblClue[1].fontSize < smallest) {
-                smallest = g.form.lblClue[1].fontSize;
+                ASSERT_TRUE(g.form().lblClue[k].visible) << "puzzle " << n << " direction " << direction << " entry " << k;
+            if (g.form().lblClue[1].fontSize < smallest) {
+                smallest = g.form().lblClue[1].fontSize;
                 where = QStringLiteral("puzzle %1 direction %2").arg(n).arg(direction);
             }
         }

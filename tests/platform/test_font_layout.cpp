@@ -30,19 +30,19 @@ struct RealFontScreen {
     RealFontScreen(int pixelsWide, int pixelsHigh)
         : g(Services{voice, sound, confirm, measure, resources, printer, app}, environment(pixelsWide, pixelsHigh))
     {
-        g.screen.setscreen();
-        g.form.loadControlArrays();
-        g.session.viewmode = 1;
+        g.screen().setscreen();
+        g.form().loadControlArrays();
+        g.session().viewmode = 1;
         g.setnozoom();
         QStringList rows(13, QString(13, QLatin1Char('A')));
         for (int r = 0; r < 13; ++r)
             for (int c = 0; c < 13; ++c)
                 if (r % 2 == 1 && c % 2 == 1)
                     rows[r][c] = QLatin1Char(' ');
-        g.puzzle = Puzzle(rows);
-        g.table.fill(g.puzzle);
-        g.attempt = Attempt(g.puzzle);
-        g.session.curpuz = 70;
+        g.puzzle() = Puzzle(rows);
+        g.table().fill(g.puzzle());
+        g.attempt() = Attempt(g.puzzle());
+        g.session().curpuz = 70;
         g.drawboard();
     }
 
@@ -66,8 +66,8 @@ struct RealFontScreen {
         };
         for (int n = 1; n <= count; ++n) {
             const QString text = texts[n % texts.size()];
-            g.table.clues[n][1] = QStringLiteral("A%1").arg(n);
-            g.table.clues[n][3] = QStringLiteral("%1 %2 (%3)").arg(n, 3).arg(text).arg(5 + n % 7);
+            g.table().clues[n][1] = QStringLiteral("A%1").arg(n);
+            g.table().clues[n][3] = QStringLiteral("%1 %2 (%3)").arg(n, 3).arg(text).arg(5 + n % 7);
         }
     }
 };
@@ -78,9 +78,9 @@ TEST_P(RealFontSizes, HeadingTitleAndKeysAreTheHeightTheyAreFittedTo)
 {
     RealFontScreen s(GetParam().width(), GetParam().height());
     s.fillClues(14);
-    s.g.session.curclue = 1;
+    s.g.session().curclue = 1;
     s.g.showclues();
-    const Form &f = s.g.form;
+    const Form &f = s.g.form();
 
     // A line of the heading is as high as its 500-twip box, within a pixel.
     EXPECT_NEAR(s.measure.textHeight(QStringLiteral("A"), f.lbl1[1].fontSize), 500, 15);
@@ -88,7 +88,7 @@ TEST_P(RealFontSizes, HeadingTitleAndKeysAreTheHeightTheyAreFittedTo)
     EXPECT_LT(s.measure.textWidth(f.lbl2.caption, f.lbl2.fontSize), f.lbl2.width);  // "Puzzle 70" not clipped
 
     // Key letters take 85 % of a tenth of the screen height; they must fit a key.
-    const double keyh = nearest(s.g.env.screenHeight * 0.1);
+    const double keyh = nearest(s.g.env().screenHeight * 0.1);
     EXPECT_NEAR(s.measure.textHeight(QStringLiteral("A"), f.lblKey[0].fontSize), keyh * 0.85, 30);
     EXPECT_LE(s.measure.textWidth(QStringLiteral("W"), f.lblKey[22].fontSize), f.lblKey[22].width);
 }
@@ -97,9 +97,9 @@ TEST_P(RealFontSizes, AnswerBoxesHoldAWideLetter)
 {
     RealFontScreen s(GetParam().width(), GetParam().height());
     for (int idx = 1; idx <= 13; ++idx)
-        s.g.screen.markSquare(idx, true);
+        s.g.screen().markSquare(idx, true);
     s.g.highlightgrid();
-    const Control &box = s.g.form.lblIn[1];
+    const Control &box = s.g.form().lblIn[1];
     const double w = s.measure.textWidth(QStringLiteral("W"), box.fontSize);
     EXPECT_NEAR(w, box.width * 0.85, box.width * 0.05);
     EXPECT_LT(s.measure.textHeight(QStringLiteral("W"), box.fontSize), box.height * 1.2);
@@ -109,9 +109,9 @@ TEST_P(RealFontSizes, ClueEntriesFitThePanelAndFillItWithoutGaps)
 {
     RealFontScreen s(GetParam().width(), GetParam().height());
     s.fillClues(16);
-    s.g.session.curclue = 3;
+    s.g.session().curclue = 3;
     s.g.showclues();
-    const Form &f = s.g.form;
+    const Form &f = s.g.form();
     const double fs = f.lblClue[1].fontSize;
     // Readable on every one of these screens, even with several clues
     // wrapping: where the list does not fit at the smallest size, the panel
@@ -169,8 +169,8 @@ TEST_P(RealFontSizes, ClueNumbersAreAThirdOfTheirSquareAndBoldAndClearOfTheLette
 {
     RealFontScreen s(GetParam().width(), GetParam().height());
     auto check = [&s](const char *view) {
-        const Control &square = s.g.form.D[1];
-        const Control &number = s.g.form.Dn[1];
+        const Control &square = s.g.form().D[1];
+        const Control &number = s.g.form().Dn[1];
         ASSERT_TRUE(number.visible) << view;
         EXPECT_TRUE(number.fontBold) << view;
         EXPECT_GE(inkHeight(number, QStringLiteral("0123456789")), square.height * 0.3) << view;
@@ -183,8 +183,8 @@ TEST_P(RealFontSizes, ClueNumbersAreAThirdOfTheirSquareAndBoldAndClearOfTheLette
     };
     check("normal view");
     for (int level = 4; level <= 8; ++level) {
-        s.g.session.viewmode = level;
-        s.g.session.currow = s.g.session.curcol = 1;
+        s.g.session().viewmode = level;
+        s.g.session().currow = s.g.session().curcol = 1;
         s.g.setzoom();
         check("magnified");
     }

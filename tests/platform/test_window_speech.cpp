@@ -25,7 +25,7 @@ TEST(WindowSpeech, TheNextPhraseFollowsAsSoonAsTheVoiceFinishes)
     window.start();
     settle();
     h.voice.speaking = true;
-    h.g().announcer.saymsg = "Puzzle 2\t\tThis puzzle is empty";
+    h.g().announcer().saymsg = "Puzzle 2\t\tThis puzzle is empty";
     h.spoken();
 
     settle();
@@ -37,7 +37,7 @@ TEST(WindowSpeech, TheNextPhraseFollowsAsSoonAsTheVoiceFinishes)
     h.voice.finish();
     settle();
     EXPECT_EQ(h.spoken(), QStringList{"This puzzle is empty"});
-    EXPECT_TRUE(h.g().announcer.saymsg.isEmpty());
+    EXPECT_TRUE(h.g().announcer().saymsg.isEmpty());
 
     // With nothing waiting, a finished voice runs no tick.
     h.voice.finish();

@@ -215,7 +215,7 @@ QStringList formChanges(const Form &before, const Form &after)
 class GoldenTrace : public HarnessObserver {
 public:
     GoldenTrace(Harness &h, const testing::TestInfo &test)
-        : m_h(h), m_test(test), m_form(h.game->form), m_files(readFiles(h.dir.path()))
+        : m_h(h), m_test(test), m_form(h.game->form()), m_files(readFiles(h.dir.path()))
     {
         m_number = int(currentTraces(test).sections.size()) + 1;
         currentTraces(test).sections[m_number] = {};
@@ -274,7 +274,7 @@ private:
         for (; m_quits < m_h.app.quits; ++m_quits)
             out.append(QStringLiteral("quit"));
 
-        const Form &form = m_h.game->form;
+        const Form &form = m_h.game->form();
         if (!(form == m_form)) {
             out += formChanges(m_form, form);
             m_form = form;

@@ -162,7 +162,7 @@ void Harness::drain(int n)
 {
     observe(QString());
     int ticks = 0;
-    for (; ticks < n && (!game->announcer.saymsg.isEmpty() || voice.speaking); ++ticks) {
+    for (; ticks < n && (!game->announcer().saymsg.isEmpty() || voice.speaking); ++ticks) {
         voice.finish();
         game->Engine_Timer();
     }
@@ -187,7 +187,7 @@ QStringList Harness::say(int key, int mods)
 
 void putLetter(Crosswords &g, int idx, const QString &letter, bool revealed)
 {
-    g.attempt.setLetter(idx - 1, letter);
-    g.attempt.setRevealed(idx - 1, revealed);
-    g.screen.showSquare(idx);
+    g.attempt().setLetter(idx - 1, letter);
+    g.attempt().setRevealed(idx - 1, revealed);
+    g.screen().showSquare(idx);
 }
