@@ -47,9 +47,7 @@ Flow Crosswords::clueListPhase(int key, int mods)
                 m_session.curclue = 1;
             }
         }
-        for (std::size_t i = 1; i < m_form.lblClue.size(); ++i)
-            m_form.lblClue[i].backColor = Colour::White;
-        m_form.lblClue[m_session.curclue].backColor = Colour::Yellow;
+        m_screen.selectClueEntry(m_session.curclue);
         showclues();
         updatedisplay();
         return Flow::SpeechStep;

@@ -15,7 +15,7 @@ void Crosswords::checkend()
         return;
     }
 
-    m_form.shpsel.visible = false;
+    m_screen.showFrame(false);
     // The cheer plays to its end before the praise.
     m_announcer.saysync = 1;
     playwave(QStringLiteral("cheer"));

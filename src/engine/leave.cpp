@@ -39,16 +39,11 @@ void Crosswords::leave()
         return;
     }
 
-    m_form.shpsel.visible = false;
+    m_screen.showFrame(false);
     setnozoom();
     rescanOwnPuzzles();
     puzstatus();
-    for (std::size_t idx = 1; idx < m_form.D.size(); ++idx) {
-        m_form.D[idx].visible = false;
-        m_form.Dn[idx].visible = false;
-    }
-    for (Control &line : m_form.lblClue)
-        line.visible = false;
+    m_screen.hideBoard();
 
     m_screen.showMenuScreen();
 

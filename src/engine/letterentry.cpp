@@ -12,14 +12,6 @@ bool boxShown(const Crosswords &g, int k)
     return k >= 1 && k <= g.session().answerboxes;
 }
 
-void markBox(Crosswords &g, int current)
-{
-    for (int k = 1; k <= g.attempt().boxCount(); ++k)
-        g.form().lblIn[k].backColor = Colour::White;
-    if (current >= 1 && current < int(g.form().lblIn.size()))
-        g.form().lblIn[current].backColor = Colour::Yellow;
-}
-
 // The board square under box k: the k-th marked square in index order; 0 when none.
 int squareUnderBox(const Crosswords &g, int k)
 {
@@ -58,24 +50,11 @@ QString positionPhrase(const Crosswords &g)
 
 void openAnswerLine(Crosswords &g, bool refill)
 {
-    Form &f = g.form();
-    f.bringToFront(f.lblBack);
-    // The frame goes 150 twips round the boxes in use.
-    const Control &first = f.lblIn[1];
-    double width = first.width + 300;
-    for (int k = 2; k <= g.session().answerboxes; ++k)
-        width += f.lblIn[k].width;
-    f.shpsel.left = first.left - 150;
-    f.shpsel.top = first.top - 150;
-    f.shpsel.height = first.height + 300;
-    f.shpsel.width = width;
-    f.bringToFront(f.shpsel);
-    for (int k = 1; k <= g.session().answerboxes; ++k)
-        f.bringToFront(f.lblIn[k]);
+    g.screen().frameAnswerLine();
     g.session().letterpos = 1;
     if (refill)
         g.highlightgrid();
-    f.lblIn[1].backColor = Colour::Yellow;
+    g.screen().selectBox(1);
 }
 
 void frameCluePanel(Crosswords &g)
@@ -125,7 +104,7 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
             m_session.letterpos = 1;
         if (!boxShown(*this, m_session.letterpos))
             --m_session.letterpos;
-        markBox(*this, m_session.letterpos);
+        m_screen.selectBox(m_session.letterpos);
         m_announcer.saymsg += positionPhrase(*this);
         return Flow::SpeechStep;
     case Key::Up:
@@ -155,9 +134,8 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
         if (m_session.letterpos < 2) {
             boundary();
         } else {
-            m_form.lblIn[m_session.letterpos].backColor = Colour::White;
             --m_session.letterpos;
-            m_form.lblIn[m_session.letterpos].backColor = Colour::Yellow;
+            m_screen.selectBox(m_session.letterpos);
             m_announcer.saymsg = QStringLiteral("delete ") + m_attempt.slot(m_session.letterpos).letter;
             setBoxLetter(*this, QString());
         }
@@ -195,8 +173,7 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
             someLetter = someLetter || !box.isEmpty();
             letters += box.isEmpty() ? QStringLiteral(", blank") : QStringLiteral(", ") + box;
         }
-        if (m_session.curclue >= 0 && m_session.curclue < int(m_form.lblClue.size()))
-            m_form.lblClue[m_session.curclue].foreColor = someEmpty ? Colour::Black : Colour::Grey;
+        m_screen.showClueDone(m_session.curclue, !someEmpty);
         if (someLetter)
             m_announcer.saymsg = (someEmpty ? QStringLiteral("so far you have typed") : QStringLiteral("you filled this in with"))
                 + letters;

@@ -278,9 +278,7 @@ Flow Crosswords::chooserPhase(int key, int)
             m_session.alphacode = lastKey;
             boundary();
         }
-        for (Control &k : m_form.lblKey)
-            k.backColor = Colour::White;
-        m_form.lblKey[m_session.alphacode].backColor = Colour::Red;
+        m_screen.selectAlphabetKey(m_session.alphacode);
         m_announcer.saymsg = m_session.alphacode == EmptyingKey ? QStringLiteral("delete")
                                                              : alphabetKeyCaption(m_session.alphacode);
         return Flow::SpeechStep;
@@ -290,7 +288,7 @@ Flow Crosswords::chooserPhase(int key, int)
     // keyboard strip; a magnified view has none.
     auto close = [this] {
         if (m_session.zoomreturn >= 4)
-            m_form.lblBack.visible = false;
+            m_screen.showStrip(false);
         m_session.viewmode = m_session.zoomreturn;
     };
 

@@ -58,17 +58,15 @@ Flow Crosswords::menuPhase(int key, int /*mods*/)
             m_announcer.saymsg = unread;
             return Flow::SpeechStep;
         }
-        for (Control *c : {&m_form.imgBack, &m_form.lbl4[0], &m_form.lbl4[1], &m_form.lbl5[0], &m_form.lbl5[1]})
-            c->visible = false;
+        m_screen.hideMenuScreen();
         if (m_session.curpuz < 1)
             m_session.curpuz = 1;
         m_session.viewmode = 1;
         m_session.curdir = 1;
-        m_form.lblBack.caption.clear();
-        m_form.shpsel.visible = true;
+        m_screen.showFrame(true);
         m_session.curclue = 0;
         loadpuzzle();
-        m_form.lblClue[1].backColor = Colour::White;
+        m_screen.selectClueEntry(-1);
         m_session.curclue = 1;
         drawboard();
         m_announcer.voicestate = 0;
@@ -121,8 +119,8 @@ Flow Crosswords::menuPhase(int key, int /*mods*/)
     loadpuzzle();
     showclues();
     m_session.viewmode = 0;
-    m_form.shpsel.visible = false;
-    m_form.lblClue[1].backColor = Colour::White;
+    m_screen.showFrame(false);
+    m_screen.selectClueEntry(-1);
     if (const QString unread = unreadOwnPuzzleNotice(m_session.curpuz); !unread.isEmpty())
         m_announcer.saymsg += QLatin1Char('\t') + unread;
     else if (m_session.curpuz >= 0 && m_session.curpuz < int(m_puzstat.size()))

@@ -148,9 +148,8 @@ void Crosswords::lblClue_Click(int k)
     if (k < 1 || k >= int(m_form.lblClue.size()))
         return;
     if (m_session.viewmode == 1) {
-        m_form.lblClue[m_session.curclue].backColor = Colour::White;
         m_session.curclue = k;
-        m_form.lblClue[k].backColor = Colour::Yellow;
+        m_screen.selectClueEntry(k);
     }
     m_screen.hideAlphabet();
     m_screen.frameAround(m_form.lblClue[0]);

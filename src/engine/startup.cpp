@@ -35,7 +35,7 @@ void Crosswords::Form_Load()
         m_unreadAtStart = rescanOwnPuzzles();
     }
 
-    m_form.shpsel.visible = false;
+    m_screen.showFrame(false);
     setnozoom();
     m_session.viewmode = 0;
     // The first screen is the same menu screen a puzzle returns to.

@@ -123,8 +123,7 @@ void Crosswords::Engine_Timer()
         break;
     }
     m_session.lastkey = key;
-    for (Control *hint : {&m_form.lbl4[0], &m_form.lbl4[1], &m_form.lbl5[0], &m_form.lbl5[1]})
-        hint->visible = false;
+    m_screen.hideMenuButtons();
 
     if (m_session.viewmode > ViewMode::Menu)
         zoomKeys(key);

@@ -71,6 +71,29 @@ public:
     void hideAlphabet();
     // The menu screen: picture, instruction strip and the two on-screen buttons.
     void showMenuScreen();
+    // Opening a puzzle: the picture and the buttons go, the strip loses its caption.
+    void hideMenuScreen();
+    // Any key but F12 takes the two on-screen buttons away.
+    void hideMenuButtons();
+    // Leaving a puzzle: its squares and clue list go.
+    void hideBoard();
+
+    // ---- Selections (selection.cpp) ----
+    // Clue entry k is selected (yellow), the others not; entry 0 is the
+    // panel, and -1 selects none.
+    void selectClueEntry(int k);
+    // Clue entry k is grey when its answer is complete, black otherwise.
+    void showClueDone(int k, bool done);
+    // Box k of the answer line is selected, the other boxes not.
+    void selectBox(int k);
+    // The selection frame goes round the answer line's boxes, which come to the front.
+    void frameAnswerLine();
+    // Alphabet key k is selected (red), the others not.
+    void selectAlphabetKey(int k);
+    // The selection frame, or the black strip under the board, is shown or
+    // hidden where it is.
+    void showFrame(bool on);
+    void showStrip(bool on);
 
 private:
     Form &form;

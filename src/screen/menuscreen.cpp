@@ -38,3 +38,26 @@ void GameScreen::showMenuScreen()
         form.bringToFront(*hint);
     }
 }
+
+void GameScreen::hideMenuScreen()
+{
+    for (Control *c : {&form.imgBack, &form.lbl4[0], &form.lbl4[1], &form.lbl5[0], &form.lbl5[1]})
+        c->visible = false;
+    form.lblBack.caption.clear();
+}
+
+void GameScreen::hideMenuButtons()
+{
+    for (Control *hint : {&form.lbl4[0], &form.lbl4[1], &form.lbl5[0], &form.lbl5[1]})
+        hint->visible = false;
+}
+
+void GameScreen::hideBoard()
+{
+    for (std::size_t idx = 1; idx < form.D.size(); ++idx) {
+        form.D[idx].visible = false;
+        form.Dn[idx].visible = false;
+    }
+    for (Control &line : form.lblClue)
+        line.visible = false;
+}
