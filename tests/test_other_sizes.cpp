@@ -360,6 +360,19 @@ TEST_P(OwnFileBoards, TheCurrentClueStaysInViewWalkingClickingAndReturningFromAM
     EXPECT_EQ(selected, 1);
     EXPECT_TRUE(g.form().lblClue[1].visible);
     EXPECT_TRUE(g.form().lblClue[2].visible);
+
+    // A click on the last entry shown moves the run on: the clue after it shows.
+    h.say(Key::Escape);  // the alphabet the square click opened
+    ASSERT_EQ(g.session().viewmode, 1);
+    int last = 1;
+    while (last < across && g.form().lblClue[last + 1].visible)
+        ++last;
+    ASSERT_LT(last, across);
+    g.lblClue_Click(last);
+    h.drain();
+    EXPECT_EQ(g.session().curclue, last);
+    expectCurrentClueShown();
+    EXPECT_TRUE(g.form().lblClue[last + 1].visible);
 }
 
 INSTANTIATE_TEST_SUITE_P(Boards, OwnFileBoards, ::testing::Values(Size{15, false, 64}, Size{21, true, 150}),

@@ -150,6 +150,8 @@ void Crosswords::lblClue_Click(int k)
     if (m_session.viewmode == 1) {
         m_session.curclue = k;
         m_screen.selectClueEntry(k);
+        // A long list moves on so that the entries next to the clicked one show.
+        m_screen.showClueRun(k);
     }
     m_screen.hideAlphabet();
     m_screen.frameAround(m_form.lblClue[0]);
