@@ -200,7 +200,9 @@ private:
     // The view, the open puzzle, the current clue and letter, the cursor.
     Session m_session;
     int m_puzcount = 0;
-    std::vector<std::array<int, 4>> m_puzstat;  // (n,1) letters, (n,2) filled, (n,3) mistakes
+    // A row per menu puzzle, from 1, as the last status scan made it:
+    // (n,1) letters, (n,2) filled, (n,3) mistakes.
+    std::vector<std::array<int, 4>> m_puzstat;
 
     // ---- Puzzle model ------------------------------------------------------
     // The open puzzle as read; the arrays below are filled from it.

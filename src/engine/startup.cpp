@@ -6,9 +6,7 @@
 #include <QDir>
 
 Crosswords::Crosswords(Services services, Environment environment)
-    // A status row for each built-in puzzle and more; the status scan makes
-    // room for the solver's own.
-    : m_svc(services), m_env(std::move(environment)), m_puzstat(101), m_form(Form::design())
+    : m_svc(services), m_env(std::move(environment)), m_form(Form::design())
 {
     m_svc.voice.setVoicesChangedHandler([this] { voicesChanged(); });
 }
