@@ -16,11 +16,13 @@ constexpr char16_t kHigh[32] = {
 
 QString fromAnsi(const QByteArray &bytes)
 {
-    QString text;
-    text.reserve(bytes.size());
+    // One character per byte, written in place: progress files and puzzle
+    // texts are read this way at every status scan.
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
     for (char ch : bytes) {
         const auto b = static_cast<unsigned char>(ch);
-        text.append(b >= 0x80 && b <= 0x9F ? QChar(kHigh[b - 0x80]) : QChar(b));
+        *out++ = b >= 0x80 && b <= 0x9F ? QChar(kHigh[b - 0x80]) : QChar(b);
     }
     return text;
 }

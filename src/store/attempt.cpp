@@ -21,7 +21,11 @@ public:
     {
         if (m_pos >= m_text.size())
             return {};
-        qsizetype end = QStringView(m_text).indexOf(kCrLf, m_pos);
+        // The next CR that a LF follows; a lone CR belongs to the line.
+        const QStringView text(m_text);
+        qsizetype end = text.indexOf(QLatin1Char('\r'), m_pos);
+        while (end >= 0 && (end + 1 >= text.size() || text[end + 1] != QLatin1Char('\n')))
+            end = text.indexOf(QLatin1Char('\r'), end + 1);
         if (end < 0)
             end = m_text.size();
         const QStringView line = QStringView(m_text).sliced(m_pos, end - m_pos);
