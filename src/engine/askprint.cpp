@@ -9,15 +9,16 @@ namespace {
 // What the solver hears of a print job.
 QString printOutcome(PrintResult result)
 {
+    const QString printing = QStringLiteral("printing the puzzle");
     switch (result) {
     case PrintResult::Failed:
         return QStringLiteral("sorry, there was an error with the printing");
     case PrintResult::SavedToFile:
-        return QStringLiteral("printing the puzzle\tNo printer was found, so the puzzle was saved in your Documents folder.");
+        return printing + QStringLiteral("\tNo printer was found, so the puzzle was saved in your Documents folder.");
     case PrintResult::Printed:
         break;
     }
-    return QStringLiteral("printing the puzzle");
+    return printing;
 }
 
 } // namespace

@@ -51,7 +51,7 @@ void Crosswords::selectClueAtCursor()
     if (m_table.sqclue[idx][dir] == 0)
         return;  // a black square: the selection stays as it was
     // The clue's line in its list: lines follow the clue table, one direction each.
-    const QString wanted = (dir == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(m_table.sqclue[idx][dir]);
+    const QString wanted = ClueTable::label(dir, m_table.sqclue[idx][dir]);
     const QChar letter = wanted[0];
     int line = 0;
     for (int n = 1; n <= m_table.clueRows(); ++n) {
@@ -195,11 +195,7 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
             }
             if (pos == total)
                 pos = 0;
-            const QString label = (d == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(n);
-            int k = 0;
-            for (int row = 1; row <= m_table.clueRows() && k == 0; ++row)
-                if (m_table.clues[row][1] == label)
-                    k = row;
+            const int k = m_table.rowOf(d, n);
 
             m_announcer.saymsg += kTab + QString::number(n) + (d == 1 ? QStringLiteral(" across, ") : QStringLiteral(" down, "))
                 + positionWords(pos);

@@ -65,10 +65,8 @@ void Crosswords::updatedisplay()
         const int idx = (m_session.currow - 1) * m_table.gridsize + m_session.curcol;
         if (idx >= 1 && idx <= squares) {
             m_screen.markSquare(idx, true);
-            QString label = QStringLiteral("A%1").arg(m_table.sqclue[idx][1]);
-            if (label == QLatin1String("A0"))
-                label = QStringLiteral("D%1").arg(m_table.sqclue[idx][2]);
-            if (const int row = m_table.rowOf(label))
+            const int across = m_table.sqclue[idx][1], down = m_table.sqclue[idx][2];
+            if (const int row = across != 0 ? m_table.rowOf(1, across) : m_table.rowOf(2, down))
                 m_session.curclue = row;
         }
         if (m_session.viewmode != 3)
@@ -89,8 +87,7 @@ void Crosswords::updatedisplay()
     for (int idx = 1; idx <= squares; ++idx)
         m_screen.markSquare(idx, number != 0 && m_table.sqclue[idx][m_session.curdir] == number);
 
-    const QString label = (m_session.curdir == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(number);
-    const int row = m_table.rowOf(label);
+    const int row = m_table.rowOf(m_session.curdir, number);
     if (m_table.clues[row][2].isEmpty())
         return;
     m_session.spokenclue = row;

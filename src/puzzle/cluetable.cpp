@@ -26,11 +26,17 @@ void ClueTable::fill(const Puzzle &puzzle)
     }
 }
 
-int ClueTable::rowOf(const QString &label) const
+QString ClueTable::label(int dir, int number)
 {
-    int row = 0;
+    return (dir == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(number);
+}
+
+int ClueTable::rowOf(int dir, int number) const
+{
+    // Labels are unique: the puzzle gives each word one clue.
+    const QString wanted = label(dir, number);
     for (int n = 1; n <= clueRows(); ++n)
-        if (clues[n][1] == label)
-            row = n;
-    return row;
+        if (clues[n][1] == wanted)
+            return n;
+    return 0;
 }

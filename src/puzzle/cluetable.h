@@ -32,7 +32,8 @@ struct ClueTable {
     {
         return idx < 1 || idx >= int(sqclue.size()) || (sqclue[idx][1] == 0 && sqclue[idx][2] == 0);
     }
-    // The row whose label is `label` ("A12", "D3"), 0 when none; the last
-    // such row when there are several.
-    int rowOf(const QString &label) const;
+    // The label of clue `number` in direction `dir` (1 across, 2 down): "A12", "D3".
+    static QString label(int dir, int number);
+    // The row of clue `number` in direction `dir`, 0 when the table has none.
+    int rowOf(int dir, int number) const;
 };

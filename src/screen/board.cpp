@@ -179,7 +179,7 @@ void GameScreen::highlightclue(int idx)
     }
     showclues();
 
-    const int row = table.rowOf((session.curdir == 1 ? QStringLiteral("A") : QStringLiteral("D")) + QString::number(number));
+    const int row = table.rowOf(session.curdir, number);
     // Entries are matched by the first ten characters of their display line.
     // A wrapped entry has a line feed and an indent in place of a space; undo
     // that first, or a clue wrapped early in its line would never match.

@@ -41,8 +41,8 @@ void GameScreen::showMenuScreen()
 
 void GameScreen::hideMenuScreen()
 {
-    for (Control *c : {&form.imgBack, &form.lbl4[0], &form.lbl4[1], &form.lbl5[0], &form.lbl5[1]})
-        c->visible = false;
+    form.imgBack.visible = false;
+    hideMenuButtons();
     form.lblBack.caption.clear();
 }
 
