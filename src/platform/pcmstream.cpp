@@ -213,8 +213,10 @@ void PcmStream::onDrained(pa_stream *, int, void *data)
     const auto *ask = static_cast<DrainAsk *>(data);
     PcmStream *s = ask->stream;
     const quint64 generation = ask->generation;
-    // The server answers drains in order; one it superseded is never answered.
-    std::erase_if(s->m_drainAsks, [generation](const auto &a) { return a->generation <= generation; });
+    // The server answers every drain, also one that a flush or a later drain
+    // superseded (with success 0), so each ask is freed by its own answer and
+    // by nothing else: an older ask's answer may still be on its way.
+    std::erase_if(s->m_drainAsks, [ask](const auto &a) { return a.get() == ask; });
     if (generation != s->m_generation)
         return;  // audio came or went since: a later drain answers for it
     s->m_draining = false;

@@ -67,7 +67,9 @@ private:
         PcmStream *stream;
         quint64 generation;     // the audio it answers for
     };
-    std::vector<std::unique_ptr<DrainAsk>> m_drainAsks;  // asked, not yet answered
+    // Asked, not yet answered; freed when the stream is disconnected, which
+    // cancels the operations still pending so their callbacks never run.
+    std::vector<std::unique_ptr<DrainAsk>> m_drainAsks;
     // UI thread only:
     QElapsedTimer m_clock;
     qint64 m_endMs = 0;         // when the audio handed over so far would end at the latest
