@@ -86,9 +86,10 @@ TEST_F(Interrupting, KeysTypedIntoAConfirmationBoxCutTheSpeechAndRepeatHowToAnsw
     h.press(Key::F9);  // clear the puzzle?
     EXPECT_EQ(h.spoken(), (QStringList{"Are you sure you want to clear this puzzle? " + kHowToAnswer, kHowToAnswer,
                                        kHowToAnswer, "cancelled"}));
-    // Each key cuts what was still being said, so reminders never pile up.
-    EXPECT_EQ(h.voice.stops, 2);
-    EXPECT_EQ(LogCapture::lines().filter("stop: ").size(), 2);
+    // Each key cuts what was still being said, so reminders never pile up;
+    // the answer cuts the last one.
+    EXPECT_EQ(h.voice.stops, 3);
+    EXPECT_EQ(LogCapture::lines().filter("stop: ").size(), 3);
     EXPECT_EQ(h.confirm.prompts.size(), 1);  // the keys did nothing else
 }
 

@@ -106,6 +106,34 @@ TEST_F(Progress, AProgressFileThatCannotBeWrittenIsReported)
     EXPECT_FALSE(h.g().savefailed());
 }
 
+TEST_F(Progress, EveryChangeToTheGridIsSavedAtOnceAndAFailingSaveIsToldOnce)
+{
+    auto entry = [&](int idx) { return readFile(file()).split('\n').value(1 + 3 * (idx - 1)); };
+    type("SA");  // written with Enter: on disk before any F12
+    EXPECT_EQ(entry(sq(0, 1)), "A\r");
+    h.say('N');  // on the answer line only: the grid is unchanged
+    EXPECT_EQ(entry(sq(0, 2)), "\r");
+    h.say(Key::Escape);
+
+    QFile::remove(file());
+    QDir().mkpath(file());  // a folder in the file's place
+    h.say(Key::Down);
+    for (const QChar ch : QStringLiteral("SO"))
+        h.say(ch.unicode());
+    EXPECT_TRUE(h.say(Key::Enter).contains("sorry, your progress could not be saved"));
+    h.say(Key::Up);
+    for (const QChar ch : QStringLiteral("SAN"))
+        h.say(ch.unicode());
+    EXPECT_FALSE(h.say(Key::Enter).contains("sorry, your progress could not be saved"));
+
+    // Room again: the next change writes everything, the letters kept meanwhile too.
+    QDir().rmdir(file());
+    h.confirm.answers = {true};
+    h.say(Key::F2, Mod::Shift);  // a revealed answer is a change as well
+    EXPECT_EQ(entry(sq(0, 2)), "N!\r");
+    EXPECT_FALSE(h.g().savefailed());
+}
+
 TEST_F(Progress, ClosingTheWindowKeepsTheLettersButLeavesTheMenuUntouched)
 {
     type("SAN");

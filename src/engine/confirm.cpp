@@ -11,7 +11,8 @@ const QString kHowToAnswer = QStringLiteral("Press the enter key to confirm or t
 // " Press the enter key to confirm or the escape key to cancel." A key typed
 // into the box by mistake cuts what is being said and repeats that sentence,
 // so the solver knows where the keys went (and a burst of keys does not pile
-// up reminders). A refusal says "cancelled" and changes nothing else.
+// up reminders). Answering the box cuts the question short. A refusal says
+// "cancelled" and changes nothing else.
 bool Crosswords::confirmAloud(const QString &question, const QString &box)
 {
     m_announcer.sayphrase = question + QLatin1Char(' ') + kHowToAnswer;
@@ -21,7 +22,11 @@ bool Crosswords::confirmAloud(const QString &question, const QString &box)
         m_announcer.sayphrase = kHowToAnswer;
         sayit(m_announcer.sayphrase);
     };
-    if (m_svc.confirm.confirm(box, remind))
+    const bool confirmed = m_svc.confirm.confirm(box, remind);
+    // The answer is what the solver wants to hear: the rest of the question
+    // (up to ten seconds of it) is not read out after a quick Enter or Escape.
+    m_announcer.cutSpeech();
+    if (confirmed)
         return true;
     m_announcer.sayphrase = QStringLiteral("cancelled");
     sayit(m_announcer.sayphrase);

@@ -228,6 +228,10 @@ private:
     // it in place of the file until a save of that puzzle succeeds. (By path,
     // not menu number: the solver's puzzles are renumbered when files come.)
     QMap<QString, QByteArray> m_unsaved;
+    // The attempt's count of grid changes when it was last read or saved: the
+    // tick saves the open puzzle after any change, so a crash loses at most
+    // the answer line being typed.
+    quint64 m_savedGridChanges = 0;
 
     // The steps the events above run; tests see their effects through the
     // events, the form, the session and the services.
@@ -252,6 +256,9 @@ private:
     QString clueReading(int row, bool *complete = nullptr);
 
     // Key phases of the tick
+    // Takes the key from the mailbox, runs the command or the view mode's
+    // phase for it, and serves the speech queue.
+    void runKeyAndSpeech();
     void zoomKeys(int key);
     Flow menuPhase(int key, int mods);
     Flow clueListPhase(int key, int mods);
@@ -275,6 +282,8 @@ private:
     // "You have successfully completed N puzzle(s)"
     QString completedSentence() const;
     void queueSaveFailure();
+    // Saves the open puzzle when its grid changed since it was read or saved.
+    void saveChangedGrid();
     static QString saveFailurePhrase();
     // Writes progress file n whole or not at all; false (and the bytes kept in
     // `unsaved`) when it cannot be written.

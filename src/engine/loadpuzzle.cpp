@@ -50,6 +50,7 @@ void Crosswords::loadpuzzle()
     m_screen.clearBoard();
 
     m_attempt = decodeProgress(progressBytes(m_session.curpuz), m_puzzle);
+    m_savedGridChanges = m_attempt.gridChanges();
     for (int k = 1; k <= m_attempt.slotCount(); ++k)
         m_screen.showSlot(k);
 

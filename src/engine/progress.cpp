@@ -48,6 +48,20 @@ void Crosswords::savefile()
         return;
 
     m_savefailed = !writeProgress(m_session.curpuz, encodeProgress(m_puzzle, m_attempt));
+    m_savedGridChanges = m_attempt.gridChanges();
+}
+
+void Crosswords::saveChangedGrid()
+{
+    if (m_attempt.gridChanges() == m_savedGridChanges)
+        return;
+    // Tell of a failing disk once, when saving stops working, not at every answer:
+    // what could not be written is kept and written with the next save that works.
+    const bool failedBefore = m_savefailed;
+    savefile();
+    m_savedGridChanges = m_attempt.gridChanges();  // also where nothing was open to save
+    if (!failedBefore)
+        queueSaveFailure();
 }
 
 bool Crosswords::writeProgress(int n, const QByteArray &bytes)

@@ -71,7 +71,12 @@ void Crosswords::Engine_Timer()
         return;
     }
     TickGuard guard(m_inTick);
+    runKeyAndSpeech();
+    saveChangedGrid();
+}
 
+void Crosswords::runKeyAndSpeech()
+{
     if (m_session.viewmode == ViewMode::Started)
         m_session.viewmode = ViewMode::Menu;
 

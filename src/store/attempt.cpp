@@ -50,14 +50,18 @@ Attempt::Attempt(const Puzzle &puzzle)
 
 void Attempt::setLetter(int i, const QString &letter)
 {
-    if (i >= 0 && i < m_letters.size())
+    if (i >= 0 && i < m_letters.size() && m_letters[i] != letter) {
         m_letters[i] = letter;
+        ++m_gridChanges;
+    }
 }
 
 void Attempt::setRevealed(int i, bool revealed)
 {
-    if (i >= 0 && i < m_revealed.size())
+    if (i >= 0 && i < m_revealed.size() && m_revealed[i] != revealed) {
         m_revealed[i] = revealed;
+        ++m_gridChanges;
+    }
 }
 
 void Attempt::clear()
@@ -65,6 +69,7 @@ void Attempt::clear()
     std::fill(m_letters.begin(), m_letters.end(), QString());
     std::fill(m_revealed.begin(), m_revealed.end(), false);
     clearSlots();
+    ++m_gridChanges;
 }
 
 AnswerSlot &Attempt::slotRef(int k)

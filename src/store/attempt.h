@@ -56,7 +56,16 @@ public:
     int boxCount() const { return std::max(int(MinSlots), slotCount()); }
     void clearSlots();
 
-    friend bool operator==(const Attempt &, const Attempt &) = default;
+    // Counts the changes to the grid's letters and revealed marks (not to the
+    // answer line): a new count means the grid differs from when it was read.
+    quint64 gridChanges() const { return m_gridChanges; }
+
+    // Equal when the grids and answer lines are; how they came about does not count.
+    friend bool operator==(const Attempt &a, const Attempt &b)
+    {
+        return a.m_width == b.m_width && a.m_height == b.m_height && a.m_letters == b.m_letters
+            && a.m_revealed == b.m_revealed && a.m_slots == b.m_slots;
+    }
 
 private:
     int m_width = 0;
@@ -64,6 +73,7 @@ private:
     QList<QString> m_letters;
     QList<bool> m_revealed;
     QList<AnswerSlot> m_slots;
+    quint64 m_gridChanges = 0;
 };
 
 // How many answer-line boxes a puzzle's progress keeps: one per letter of its

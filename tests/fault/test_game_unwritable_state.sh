@@ -45,7 +45,6 @@ entries() {
 unsaved_round() {
     local how="$1" k="$2" word before warnings heard
     word=$(fault_answer 1 "$k")
-    before=$(entries)
     e2e_key Down  # the other axis opens puzzle 1
     e2e_wait_say "1 across"
     if [ "$k" -eq 2 ]; then
@@ -55,6 +54,13 @@ unsaved_round() {
     e2e_type_answer "$word"
     e2e_key Return
     e2e_wait_say "you filled this in with$(echo "$word" | sed 's/./, &/g')"
+    # The written answer is saved at once, while the folder can still be written.
+    for _ in $(seq 1 40); do
+        [[ "$(entries)" == *"$word"* ]] && break
+        sleep 0.05
+    done
+    before=$(entries)
+    [[ "$before" == *"$word"* ]] || e2e_fail "($how) the written answer was not saved at once"
 
     case "$how" in
         full)
