@@ -4,7 +4,10 @@
 #
 # Key storm: random keys and clicks against the real program, in every mode it
 # can reach (menu, clue list, letter entry, magnified views, on-screen
-# alphabet, help), with every confirmation box answered at random. Passes when
+# alphabet, help), with every confirmation box answered at random. The game
+# plays through a private PulseAudio null sink, so its audio and speech
+# threads run as they do for a solver: Ctrl cuts speech, F1 turns help pages
+# mid-sentence, words are typed in bursts. Passes when
 #   - the program never crashes and a sanitizer build reports nothing,
 #   - the speech queue drains afterwards (the log goes quiet),
 #   - F12 still works: from a puzzle back to the menu, then the question
@@ -12,12 +15,12 @@
 # A confirmed F12 in the menu during the storm ends the program the proper
 # way; that run is checked like the last one and the game is started again.
 #
-#   test_storm.sh BINARY [EVENTS]        (150 events unless given)
+#   test_storm.sh BINARY [EVENTS]        (250 events unless given)
 #   STORM_SEED=n  repeats a storm; the seed is printed at the start.
 #   STORM_LOGS=DIR keeps the game's logs there.
 source "$(dirname "$0")/lib.sh"
 STORM_SUPP="$(cd "$(dirname "$0")/../../scripts" && pwd)/lsan.supp"
-events="${2:-150}"
+events="${2:-250}"
 seed="${STORM_SEED:-150}"
 RANDOM=$seed
 echo "storm: $events events, seed $seed"
@@ -28,10 +31,11 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1${UBSAN_OPTIONS:+:$UBSAN
 export LSAN_OPTIONS="suppressions=$STORM_SUPP:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 e2e_init "$1" 1024x768
+start_null_sink
 WELCOME="Welcome to Quorel Crosswords volume 3."
 LEAVE_Q="Are you sure you want to leave the programme?"
 GOODBYE="saywait: leaving the programme and returning to the desktop, goodbye"
-SANITIZER_RE='ERROR: (Address|Leak)Sanitizer|runtime error:|SUMMARY: [A-Za-z]*Sanitizer|AddressSanitizer:DEADLYSIGNAL'
+SANITIZER_RE='ERROR: (Address|Leak)Sanitizer|WARNING: ThreadSanitizer|runtime error:|SUMMARY: [A-Za-z]*Sanitizer|AddressSanitizer:DEADLYSIGNAL'
 
 storm_check_log() {
     if grep -qE "$SANITIZER_RE" "$E2E_LOG"; then
@@ -87,7 +91,8 @@ KEYS=(
     BackSpace Delete Insert
     KP_Add KP_Add KP_Subtract KP_Subtract KP_Multiply KP_Divide KP_5 KP_8 KP_2
     0 1 5 9 plus minus slash
-    F1 F2 shift+F2 F5 ctrl+F5 F9 F12 shift+F1 ctrl+F1 alt+F1 F3 F10 F11
+    F1 F1 F2 shift+F2 F4 F5 ctrl+F5 F9 F9 F12 shift+F1 ctrl+F1 alt+F1 F3 F10 F11
+    Control_L Control_L ctrl+z
 )
 LETTERS=(a b c d e f g h i j k l m n o p q r s t u v w x y z)
 
@@ -127,13 +132,23 @@ for ((i = 1; i <= events; i++)); do
         [ $((RANDOM % 8)) -eq 0 ] && button=3
         xdotool mousemove $((RANDOM % 1024)) $((RANDOM % 768)) click $button
         clicks=$((clicks + 1))
+    elif [ $((RANDOM % 100)) -lt 8 ]; then
+        # A word typed at 20 keys a second, then written with Enter.
+        for _ in 1 2 3 4 5; do
+            xdotool key --clearmodifiers "${LETTERS[RANDOM % ${#LETTERS[@]}]}"
+            sleep 0.05
+        done
+        xdotool key Return
+        keys=$((keys + 6))
     else
         xdotool key --clearmodifiers "$(pick_key)"
         keys=$((keys + 1))
     fi
-    # Uneven gaps: some keys land in the same tick (the mailbox keeps the
-    # newest), some many ticks apart.
-    sleep "0.$(printf '%02d' $((2 + RANDOM % 24)))"
+    # Uneven gaps of 30 to 600 ms, most of them short: some keys land in the
+    # same tick (the mailbox keeps the newest), some many ticks apart.
+    gap=$((30 + RANDOM % 150))
+    [ $((RANDOM % 5)) -eq 0 ] && gap=$((30 + RANDOM % 571))
+    sleep "$(printf '0.%03d' "$gap")"
     [ $((i % 25)) -eq 0 ] && storm_check_log
 done
 echo "storm: $keys keys, $clicks clicks, $boxes boxes answered, $restarts confirmed exits"
