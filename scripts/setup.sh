@@ -23,6 +23,8 @@ if [ "${1:-}" = "--test" ]; then
     PACKAGES+=(xvfb xdotool x11-utils poppler-utils imagemagick sox pulseaudio pulseaudio-utils)
     # tests/test_shipped_puzzles.cpp: every answer must be in SCOWL's British word list.
     PACKAGES+=(scowl)
+    # Reviewers of clues read them aloud and compare sound-alikes: espeak-ng -q --ipa "clue".
+    PACKAGES+=(espeak-ng)
     # The checks of the installed files and of the Debian package.
     PACKAGES+=(dpkg-dev desktop-file-utils appstream shared-mime-info lintian)
     # The solver's speech service, private to a test: speech-dispatcher with its espeak-ng module.

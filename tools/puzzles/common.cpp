@@ -208,6 +208,7 @@ static bool sameFamily(const std::string &a, const std::string &b) {
         {"woman", "women", nullptr, nullptr},          {"child", "children", nullptr, nullptr},
         {"able", "ability", nullptr, nullptr},         {"poor", "poverty", nullptr, nullptr},
         {"able", "ability", nullptr, nullptr},         {"clear", "clarity", nullptr, nullptr},
+        {"number", "numerous", "numeral", "numerical"},
     };
     for (const auto &f : families) {
         bool ha = false, hb = false;

@@ -5,7 +5,7 @@
 // listening rules first; nothing is written while any clue file has a fault.
 //
 // usage: quorel-write <clue-dir> <PUZZLES.txt> <list-dir> <scowl-dir> <resource-text-dir> [--check]
-//   <list-dir> holds blocklist.txt, heteronyms.txt, heteronym-allow.tsv and phrases.txt
+//   <list-dir> holds blocklist.txt, phrases.txt and the listening lists (listening.hpp)
 
 #include <algorithm>
 #include <cctype>
@@ -126,14 +126,13 @@ void check(Puzzle &p, ListeningCheck &listening, std::vector<std::string> &error
         for (size_t pos = rest.find("___"); pos != std::string::npos; pos = rest.find("___", pos + 3)) ++blanks;
         if (c.text.find("___") != std::string::npos && (blanks != 1 || c.text.find("____") != std::string::npos))
             where("a fill-in clue needs exactly one ___");
-        const auto anagram = splitAnagram(c.text);
-        if (clueLeaksAnswer(anagram ? anagram->fodder + " " + anagram->definition : c.text, c.answer))
-            where("clue contains the answer or a stem of it");
-        for (const auto &fault : listening.clueFaults(p.name, c.label, c.answer, c.text)) where(fault);
         for (size_t j = 0; j < i; ++j)
             if (answersShareStem(p.clues[j].answer, c.answer))
                 where("shares a stem with " + p.clues[j].label + " " + p.clues[j].answer);
     }
+    std::vector<ClueLine> lines;
+    for (const auto &c : p.clues) lines.push_back({c.label, c.answer, c.text});
+    for (const auto &fault : listening.puzzleFaults(p.name, lines)) err(fault);
     if (p.clues.size() < 20 || p.clues.size() > 32) err("needs 20-32 clues");
 }
 
