@@ -438,4 +438,44 @@ TEST_F(Magnified, ChooserEscapeClosesItWithoutWriting)
         EXPECT_FALSE(key.visible);
 }
 
+// The main-row + and - (with Shift or without) step the zoom exactly as the
+// keypad's do, from the clue list, the answer line and the chooser alike:
+// two games, one on each set of keys, say and show the same at every step.
+TEST(MainRowZoomKeys, StepTheZoomExactlyAsTheKeypadKeysDo)
+{
+    struct Press {
+        int keypad, mainRow, mods;
+    };
+    const QList<Press> presses{
+        {Key::NumPlus, Key::MainPlus, Mod::None},   {Key::NumPlus, Key::MainPlus, Mod::Shift},
+        {Key::NumPlus, Key::MainPlus, Mod::None},   {Key::NumMinus, Key::MainMinus, Mod::None},
+        {Key::NumMinus, Key::MainMinus, Mod::Shift}, {Key::NumMinus, Key::MainMinus, Mod::None},
+        {Key::Enter, Key::Enter, Mod::None},        {Key::NumPlus, Key::MainPlus, Mod::Shift},
+        {Key::Enter, Key::Enter, Mod::None},        {Key::NumMinus, Key::MainMinus, Mod::None},
+        {Key::Enter, Key::Enter, Mod::None},        {Key::NumMinus, Key::MainMinus, Mod::Shift},
+    };
+    Harness keypad, mainRow;
+    for (Harness *h : {&keypad, &mainRow}) {
+        h->start();
+        h->drain();
+        h->press(Key::Enter);  // open puzzle 1
+        h->drain();
+        h->spoken();
+    }
+    QList<int> viewmodes;
+    for (const Press &p : presses) {
+        keypad.press(p.keypad, p.mods);
+        mainRow.press(p.mainRow, p.mods);
+        keypad.drain();
+        mainRow.drain();
+        SCOPED_TRACE(keyName(p.mainRow, p.mods).toStdString());
+        EXPECT_EQ(mainRow.spoken(), keypad.spoken());
+        EXPECT_EQ(mainRow.g().session().viewmode, keypad.g().session().viewmode);
+        EXPECT_TRUE(mainRow.g().form() == keypad.g().form());
+        viewmodes.append(mainRow.g().session().viewmode);
+    }
+    // The walk went through every kind of step: in, out, from the answer line and the chooser.
+    EXPECT_EQ(viewmodes, (QList<int>{4, 5, 6, 5, 4, 1, 2, 4, 3, 1, 2, 1}));
+}
+
 } // namespace

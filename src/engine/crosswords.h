@@ -29,6 +29,8 @@ constexpr int PageUp = 33, PageDown = 34, End = 35, Home = 36;
 constexpr int Left = 37, Up = 38, Right = 39, Down = 40, Delete = 46;
 constexpr int A = 65, Z = 90;
 constexpr int NumPlus = 107, NumMinus = 109;
+// The main-row keys with + and - on them (with or without Shift).
+constexpr int MainPlus = 187, MainMinus = 189;
 constexpr int F1 = 112, F2 = 113, F3 = 114, F4 = 115, F5 = 116, F6 = 117, F7 = 118, F8 = 119;
 constexpr int F9 = 120, F10 = 121, F11 = 122, F12 = 123;
 }

@@ -228,9 +228,13 @@ int GameWindow::keyCode(int qtKey, Qt::KeyboardModifiers modifiers)
     case Qt::Key_Down:
         return Key::Down;
     case Qt::Key_Plus:
-        return keypad ? Key::NumPlus : 187;
+        return keypad ? Key::NumPlus : Key::MainPlus;
+    case Qt::Key_Equal:  // the main-row + key without Shift
+        return Key::MainPlus;
     case Qt::Key_Minus:
-        return keypad ? Key::NumMinus : 189;
+        return keypad ? Key::NumMinus : Key::MainMinus;
+    case Qt::Key_Underscore:  // the main-row - key with Shift
+        return Key::MainMinus;
     case Qt::Key_Asterisk:
         return keypad ? 106 : 0;
     case Qt::Key_Slash:
