@@ -81,6 +81,11 @@ QString displayText(const QString &caption)
 GameWindow::GameWindow(Crosswords &game, QWidget *parent) : QWidget(parent), m_game(game)
 {
     setWindowTitle(QStringLiteral("Quorel Crosswords"));
+    // All a screen reader finds here is the window: the game's own speech is
+    // the interface, and the description says how to keep the two apart.
+    setAccessibleName(QStringLiteral("Quorel Crosswords"));
+    setAccessibleDescription(QStringLiteral("The game speaks for itself. To stop your screen reader talking over it, ")
+                             + Crosswords::screenReaderQuietKeys() + QLatin1Char('.'));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_picture.load(QStringLiteral(":/IMAGE/MENU"));
