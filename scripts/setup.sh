@@ -29,6 +29,8 @@ if [ "${1:-}" = "--test" ]; then
     PACKAGES+=(dpkg-dev desktop-file-utils appstream shared-mime-info lintian)
     # The solver's speech service, private to a test: speech-dispatcher with its espeak-ng module.
     PACKAGES+=(speech-dispatcher speech-dispatcher-espeak-ng)
+    # tests/e2e/test_screen_reader.sh: a private session bus and a stand-in accessibility status service.
+    PACKAGES+=(dbus python3-dbus python3-gi)
     # scripts/fuzz.sh: libFuzzer and the sanitizer runtimes come with clang.
     PACKAGES+=(clang libclang-rt-14-dev)
 fi

@@ -9,6 +9,7 @@
 #include "platform/messagebox.h"
 #include "platform/qtprinter.h"
 #include "platform/qttextmeasure.h"
+#include "platform/screenreaderstatus.h"
 #include "platform/singleinstance.h"
 #include "platform/speechservicevoice.h"
 #include "puzzle/puzzlefolder.h"
@@ -142,6 +143,8 @@ int main(int argc, char *argv[])
         game.ownPuzzlesHandedOver(fileNames);
     });
     confirm.setParent(&window);
+    ScreenReaderStatus screenReader;
+    game.watchScreenReader(screenReader);
     control.window = &window;
 
     // Logout (SIGHUP) and kill (SIGTERM) close the window the orderly way, which

@@ -113,7 +113,7 @@ TEST_F(Commands, UnusedFunctionKeysOnlyBecomeTheLastKeyAndHideTheHints)
 
 TEST_F(Commands, ZoomKeysDoNothingInTheMenu)
 {
-    for (int key : {Key::F4, Key::NumPlus, Key::NumMinus}) {
+    for (int key : {Key::F4, Key::NumPlus, Key::NumMinus, Key::MainPlus, Key::MainMinus}) {
         h.press(key);
         h.drain();
         EXPECT_EQ(h.g().session().viewmode, 0);

@@ -438,4 +438,27 @@ TEST_F(Magnified, ChooserEscapeClosesItWithoutWriting)
         EXPECT_FALSE(key.visible);
 }
 
+// The main-row + and - (Shift or not) step the zoom exactly as the keypad's
+// do, from the clue list, the answer line and the chooser: two games, one on
+// each set of keys, say and show the same at every step.
+TEST(MainRowZoomKeys, StepTheZoomExactlyAsTheKeypadKeysDo)
+{
+    const int plus = Key::NumPlus, minus = Key::NumMinus, shift = Mod::Shift;
+    const QList<std::pair<int, int>> walk{{plus, 0}, {plus, shift}, {plus, 0},  {minus, 0},       {minus, shift},
+                                          {minus, 0}, {Key::Enter, 0}, {plus, shift}, {Key::Enter, 0}, {minus, 0}};
+    Harness keypad, mainRow;
+    for (Harness *h : {&keypad, &mainRow})
+        h->start(), h->drain(), h->press(Key::Enter), h->drain(), h->spoken();
+    QList<int> viewmodes;
+    for (const auto &[key, mods] : walk) {
+        keypad.press(key, mods);
+        mainRow.press(key == plus ? Key::MainPlus : key == minus ? Key::MainMinus : key, mods);
+        keypad.drain(), mainRow.drain();
+        EXPECT_EQ(mainRow.spoken(), keypad.spoken());
+        EXPECT_TRUE(mainRow.g().form() == keypad.g().form());
+        viewmodes.append(mainRow.g().session().viewmode);
+    }
+    EXPECT_EQ(viewmodes, (QList<int>{4, 5, 6, 5, 4, 1, 2, 4, 3, 1}));
+}
+
 } // namespace

@@ -29,6 +29,8 @@ constexpr int PageUp = 33, PageDown = 34, End = 35, Home = 36;
 constexpr int Left = 37, Up = 38, Right = 39, Down = 40, Delete = 46;
 constexpr int A = 65, Z = 90;
 constexpr int NumPlus = 107, NumMinus = 109;
+// The main-row keys with + and - on them (with or without Shift).
+constexpr int MainPlus = 187, MainMinus = 189;
 constexpr int F1 = 112, F2 = 113, F3 = 114, F4 = 115, F5 = 116, F6 = 117, F7 = 118, F8 = 119;
 constexpr int F9 = 120, F10 = 121, F11 = 122, F12 = 123;
 }
@@ -43,6 +45,8 @@ enum class Flow {
     SpeechStep,  // skip the remaining key phases, serve the speech queue
     EndTick,     // return at once; the speech queue is served next tick
 };
+
+class ScreenReaderWatch;
 
 // The main window "Crosswords" without its widgets: it composes the puzzle,
 // the solver's attempt, the session, the speech queue and the screen, and
@@ -135,6 +139,14 @@ public:
     // Files another copy of the program put into the folder: each is named
     // ("New puzzle added: ", its title, then "Puzzle N").
     void ownPuzzlesHandedOver(const QStringList &fileNames);
+
+    // ---- Screen readers (engine/screenreader.cpp) ---------------------------
+    // Listens to the watch from now on: when a screen reader runs, at start
+    // (after the welcome) or from later on, the solver hears how to quiet it.
+    void watchScreenReader(ScreenReaderWatch &watch);
+    // How to keep a screen reader from talking over the game, as one clause:
+    // "press the screen reader key with S, and again when you leave".
+    static QString screenReaderQuietKeys();
     std::optional<QString> fetchPuzzleText(int n);
     void loadpuzzle();
     // The puzzle of menu number n, read once and kept; an empty puzzle when
@@ -314,6 +326,10 @@ private:
     QHash<QString, PuzzleFolder::Parsed> m_ownParsed;
     const PuzzleFolder::Parsed &ownParsed(const OwnPuzzle &own);
     QList<RejectedPuzzleFile> m_unreadAtStart;  // said after the welcome
+    bool m_welcomed = false;               // Form_Activate has queued the welcome
+    std::optional<bool> m_screenReader;    // as the watch last told; unknown before it tells
+    void screenReaderChanged(bool running);
+    void queueScreenReaderNotice();
     QHash<QString, int> m_loggedOwn;          // file name -> menu number last logged
     QHash<QString, QString> m_loggedRejected;  // file name -> reason last logged
     bool m_inTick = false;

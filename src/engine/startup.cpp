@@ -56,6 +56,9 @@ void Crosswords::Form_Activate()
         + QStringLiteral("Use the cursor keys to choose a puzzle then press the enter key. ")
         + QStringLiteral("If you need help, just press function key F1, or to quit press F12. ")
         + completedSentence();
+    m_welcomed = true;
+    if (m_screenReader.value_or(false))
+        queueScreenReaderNotice();
     if (!m_ownPuzzles.isEmpty()) {
         const int own = int(m_ownPuzzles.size());
         m_announcer.saymsg += own == 1 ? QStringLiteral("\tYou also have 1 puzzle of your own")

@@ -91,6 +91,12 @@ void Crosswords::runKeyAndSpeech()
         m_engineKey = false;
         qCDebug(lcKeys).noquote() << QStringLiteral("key: %1 %2").arg(key).arg(mods);
     }
+    // The main-row + and - are the keypad's zoom keys from here on: a screen
+    // reader's desktop layout keeps the keypad for itself.
+    if (key == Key::MainPlus)
+        key = Key::NumPlus;
+    else if (key == Key::MainMinus)
+        key = Key::NumMinus;
     if (key == 0) {
         speechStep();
         return;

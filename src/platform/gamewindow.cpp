@@ -81,6 +81,11 @@ QString displayText(const QString &caption)
 GameWindow::GameWindow(Crosswords &game, QWidget *parent) : QWidget(parent), m_game(game)
 {
     setWindowTitle(QStringLiteral("Quorel Crosswords"));
+    // All a screen reader finds here is the window: the game's own speech is
+    // the interface, and the description says how to keep the two apart.
+    setAccessibleName(QStringLiteral("Quorel Crosswords"));
+    setAccessibleDescription(QStringLiteral("The game speaks for itself. To stop your screen reader talking over it, ")
+                             + Crosswords::screenReaderQuietKeys() + QLatin1Char('.'));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_picture.load(QStringLiteral(":/IMAGE/MENU"));
@@ -228,9 +233,13 @@ int GameWindow::keyCode(int qtKey, Qt::KeyboardModifiers modifiers)
     case Qt::Key_Down:
         return Key::Down;
     case Qt::Key_Plus:
-        return keypad ? Key::NumPlus : 187;
+        return keypad ? Key::NumPlus : Key::MainPlus;
+    case Qt::Key_Equal:  // the main-row + key without Shift
+        return Key::MainPlus;
     case Qt::Key_Minus:
-        return keypad ? Key::NumMinus : 189;
+        return keypad ? Key::NumMinus : Key::MainMinus;
+    case Qt::Key_Underscore:  // the main-row - key with Shift
+        return Key::MainMinus;
     case Qt::Key_Asterisk:
         return keypad ? 106 : 0;
     case Qt::Key_Slash:

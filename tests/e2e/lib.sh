@@ -253,6 +253,8 @@ e2e_key_code() {
         Delete) code=46 ;;
         KP_Add) code=107 ;;
         KP_Subtract) code=109 ;;
+        equal | plus) code=187 ;;
+        minus | underscore) code=189 ;;
     esac
     [ -n "$code" ] && echo "$code $mask"
 }

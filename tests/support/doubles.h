@@ -11,6 +11,7 @@
 #include "puzzle/resourcestore.h"
 #include "screen/textmeasure.h"
 #include "speech/announcer.h"
+#include "speech/screenreaderwatch.h"
 #include "speech/soundplayer.h"
 #include "speech/voice.h"
 
@@ -164,4 +165,11 @@ class RecordingApp : public AppControl {
 public:
     int quits = 0;
     void quit() override { ++quits; }
+};
+
+// The session's screen reader as the test sets it; it tells the game only
+// when told to, as the real watch tells nothing without a session bus.
+class ScriptedScreenReader : public ScreenReaderWatch {
+public:
+    void tell(bool running) { report(running); }
 };
