@@ -37,6 +37,14 @@ void Crosswords::silence()
     m_svc.sound.stop();
 }
 
+// F10: brisk speech on or off, kept for the next run.
+void Crosswords::switchBriskSpeech()
+{
+    m_announcer.brisk = !m_announcer.brisk;
+    m_announcer.saymsg = m_announcer.brisk ? QStringLiteral("Brisk speech on") : QStringLiteral("Brisk speech off");
+    writeSettings();
+}
+
 void Crosswords::speechStep()
 {
     m_announcer.speechStep();
