@@ -80,7 +80,8 @@ QString keyName(int key, int mods)
         {Key::Backspace, "Backspace"}, {Key::Tab, "Tab"},     {Key::Enter, "Enter"},     {Key::Escape, "Escape"},
         {Key::Space, "Space"},         {Key::PageUp, "PageUp"}, {Key::PageDown, "PageDown"}, {Key::End, "End"},
         {Key::Home, "Home"},           {Key::Left, "Left"},   {Key::Up, "Up"},           {Key::Right, "Right"},
-        {Key::Down, "Down"},           {Key::Delete, "Delete"}, {Key::NumPlus, "NumPlus"}, {Key::NumMinus, "NumMinus"}};
+        {Key::Down, "Down"},           {Key::Delete, "Delete"}, {Key::NumPlus, "NumPlus"}, {Key::NumMinus, "NumMinus"},
+        {Key::Insert, "Insert"}};
     QString name = names.value(key);
     if (key >= Key::A && key <= Key::Z)
         name = QChar(key);
