@@ -93,74 +93,28 @@ TEST_F(Interrupting, KeysTypedIntoAConfirmationBoxCutTheSpeechAndRepeatHowToAnsw
     EXPECT_EQ(h.confirm.prompts.size(), 1);  // the keys did nothing else
 }
 
-// Brisk speech on, the solver's keys are answered at once, never queued
-// behind what is still sounding.
-class BriskSpeech : public Interrupting {
-protected:
-    void SetUp() override
-    {
-        Interrupting::SetUp();
-        h.press(Key::F10);
-        h.tick();
-        EXPECT_EQ(h.spoken(), QStringList{"Brisk speech on"});
-        h.voice.finish();
-    }
-};
-
-TEST_F(BriskSpeech, AKeyCutsTheLongPhraseAndTheQueueThenItsOwnAnswerFollows)
+// Brisk speech (F10): each key of the solver's cuts what is sounding and
+// empties the queue, then its own answer is heard at once; typed letters do
+// not cut each other's echo. Off again, keys wait as before.
+TEST_F(Interrupting, BriskSpeechLetsEveryKeyCutInButKeepsEveryTypedLetter)
 {
-    g().announcer().saymsg = QStringLiteral("a long phrase\tqueued behind it");
-    h.tick();
-    ASSERT_EQ(h.spoken(), QStringList{"a long phrase"});
-    LogCapture log("crosswords.speech=true");
-    h.press(Key::Down);
-    EXPECT_EQ(LogCapture::lines().filter("stop: "), QStringList{"crosswords.speech: stop: a long phrase"});
-    const QStringList next = h.spoken();
-    ASSERT_EQ(next.size(), 1);
-    EXPECT_TRUE(next[0].startsWith("3 across")) << next[0].toStdString();
-    h.tick(3);
-    EXPECT_TRUE(h.spoken().isEmpty());  // "queued behind it" is gone
-
-    // Ten Downs 0.3 s apart through the clue list: each clue is heard, in turn.
-    QStringList heads;
-    for (int i = 0; i < 10; ++i) {
-        h.press(Key::Down);
-        const QStringList said = h.spoken();
-        ASSERT_EQ(said.size(), 1) << i;
-        heads.append(said[0].section(QLatin1Char(','), 0, 0));
-        h.tick(2);
-    }
-    EXPECT_EQ(heads, (QStringList{"4 across", "5 across", "1 down", "2 down", "3 down", "1 across", "3 across",
-                                  "4 across", "5 across", "1 down"}));
-    EXPECT_EQ(h.voice.stops, 11);
-
-    // A letter typed while the clue is read cuts it too.
-    h.press('S');
-    EXPECT_EQ(h.spoken(), QStringList{"S"});
-    EXPECT_EQ(h.voice.stops, 12);
-}
-
-TEST_F(BriskSpeech, TypingAtTwentyKeysASecondKeepsEveryLetterAndF10TurnsItOff)
-{
-    typeAtPace(h, {'S', 'A', 'N', 'E'}, 50);
-    EXPECT_EQ(h.spoken(), (QStringList{"S", "A", "N", "E"}));  // no echo cuts another
-    EXPECT_EQ(h.voice.stops, 0);
-    h.press(Key::Enter);
-    EXPECT_EQ(h.voice.stops, 1);  // the last letter's echo is cut by Enter
-    EXPECT_EQ(h.spoken(), QStringList{"you filled this in with, S, A, N, E"});
-    EXPECT_EQ(g().form().D[sq(0, 0)].caption + g().form().D[sq(0, 3)].caption, "SE");
-
-    // Off again: a key waits for the phrase before it, as without the setting.
     h.press(Key::F10);
     h.tick();
-    EXPECT_EQ(h.spoken(), QStringList{"Brisk speech off"});
-    const int stops = h.voice.stops;
-    h.press(Key::Down);
-    EXPECT_TRUE(h.spoken().isEmpty());
-    EXPECT_EQ(h.voice.stops, stops);
-    h.voice.finish();
+    g().announcer().saymsg = QStringLiteral("queued behind it");
+    for (int i = 0; i < 10; ++i) {  // ten Downs 0.3 s apart
+        h.press(Key::Down);
+        h.tick(2);
+    }
+    EXPECT_EQ(h.spoken().size(), 11);  // "Brisk speech on" and ten clues, each at its key
+    EXPECT_EQ(h.voice.stops, 10);
+    typeAtPace(h, {'H', 'E', 'N'}, 50);  // 5 across at 20 keys a second: only the clue is cut
+    EXPECT_EQ(h.spoken(), (QStringList{"H", "E", "N"}));
+    EXPECT_EQ(h.voice.stops, 11);
+    h.press(Key::F10);
     h.tick();
-    EXPECT_EQ(h.spoken().size(), 1);
+    h.press(Key::Down);
+    EXPECT_EQ(h.spoken(), QStringList{"Brisk speech off"});
+    EXPECT_EQ(h.voice.stops, 12);
 }
 
 } // namespace
