@@ -98,23 +98,24 @@ TEST_F(Interrupting, KeysTypedIntoAConfirmationBoxCutTheSpeechAndRepeatHowToAnsw
 // not cut each other's echo. Off again, keys wait as before.
 TEST_F(Interrupting, BriskSpeechLetsEveryKeyCutInButKeepsEveryTypedLetter)
 {
-    h.press(Key::F10);
+    g().sayit(QStringLiteral("a long phrase"));
+    h.press(Key::F10);  // switched on, it cuts at once
     h.tick();
     g().announcer().saymsg = QStringLiteral("queued behind it");
     for (int i = 0; i < 10; ++i) {  // ten Downs 0.3 s apart
         h.press(Key::Down);
         h.tick(2);
     }
-    EXPECT_EQ(h.spoken().size(), 11);  // "Brisk speech on" and ten clues, each at its key
-    EXPECT_EQ(h.voice.stops, 10);
+    EXPECT_EQ(h.spoken().size(), 12);  // "Brisk speech on" and ten clues, each at its key
+    EXPECT_EQ(h.voice.stops, 11);
     typeAtPace(h, {'H', 'E', 'N'}, 50);  // 5 across at 20 keys a second: only the clue is cut
     EXPECT_EQ(h.spoken(), (QStringList{"H", "E", "N"}));
-    EXPECT_EQ(h.voice.stops, 11);
+    EXPECT_EQ(h.voice.stops, 12);
     h.press(Key::F10);
     h.tick();
     h.press(Key::Down);
     EXPECT_EQ(h.spoken(), QStringList{"Brisk speech off"});
-    EXPECT_EQ(h.voice.stops, 12);
+    EXPECT_EQ(h.voice.stops, 13);
 }
 
 } // namespace

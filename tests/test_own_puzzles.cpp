@@ -238,8 +238,8 @@ TEST_F(OwnPuzzles, ARebusIsTypedWithInsertReadWholeCheckedSavedRevealedAndPrinte
     EXPECT_EQ(h.g().form().D[3].caption, "JAN");
     EXPECT_EQ(h.say(Key::F2), QStringList{"there are no mistakes in the crossword so far"});
     // An arrow ends a rebus too; 2 down and a magnified view read the box whole.
-    keys({Key::Space, Key::Enter, Key::Right, Key::Insert, 'A', Key::Right, Key::Escape, Key::Tab, Key::Down, Key::F4,
-          Key::NumMinus, Key::F12, Key::Enter});
+    keys({Key::Space, Key::Enter, Key::Right, Key::Insert, 'A', Key::Right, Key::Escape, Key::Tab, Key::Down, Key::Enter,
+          Key::Escape, Key::F4, Key::NumMinus, Key::F12, Key::Enter});
     EXPECT_EQ(h.g().form().D[3].caption, "JAN");  // saved and read back whole
     QFile file(h.g().progressFile(3));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

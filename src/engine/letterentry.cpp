@@ -28,28 +28,22 @@ void setBoxLetter(Crosswords &g, const QString &letter)
     g.screen().showSlot(g.session().letterpos);
 }
 
-// ", third letter A"; a rebus box is named a square and read letter by letter
-// (", third square, J A N"); a circled square says so after its letter.
+// ", third letter A", ", last letter blank".
 QString positionPhrase(const Crosswords &g)
 {
     const int pos = g.session().letterpos;
-    const QString letter = g.attempt().slot(pos).letter;
-    const QString unit = letter.size() > 1 ? QStringLiteral("square, ") : QStringLiteral("letter ");
     QString phrase;
     if (!boxShown(g, pos + 1))
-        phrase = QStringLiteral(", last ") + unit;
+        phrase = QStringLiteral(", last ");
     else if (pos == 1)
-        phrase = QStringLiteral(", first ") + unit;
+        phrase = QStringLiteral(", first ");
     else if (pos == 2)
-        phrase = QStringLiteral(", second ") + unit;
+        phrase = QStringLiteral(", second ");
     else if (pos == 3)
-        phrase = QStringLiteral(", third ") + unit;
+        phrase = QStringLiteral(", third ");
     else
-        phrase = QStringLiteral(", %1th ").arg(pos) + unit;
-    phrase += letter.isEmpty() ? QStringLiteral("blank") : spokenLetters(letter);
-    if (g.squareCell(squareUnderBox(g, pos)).circled)
-        phrase += QStringLiteral(", circled");
-    return phrase;
+        phrase = QStringLiteral(", %1th ").arg(pos);
+    return phrase + answerBoxWords(g, pos);
 }
 
 // What ends a rebus says: the box's letters "in one square".
@@ -60,6 +54,19 @@ QString rebusEnded(const Crosswords &g)
 }
 
 } // namespace
+
+QString answerBoxWords(const Crosswords &g, int k)
+{
+    const QString letters = g.attempt().slot(k).letter;
+    QString words;
+    if (letters.size() > 1)
+        words = QStringLiteral("square, ") + spokenLetters(letters);
+    else
+        words = QStringLiteral("letter ") + (letters.isEmpty() ? QStringLiteral("blank") : letters);
+    if (g.squareCell(squareUnderBox(g, k)).circled)
+        words += QStringLiteral(", circled");
+    return words;
+}
 
 void openAnswerLine(Crosswords &g, bool refill)
 {

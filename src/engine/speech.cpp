@@ -41,6 +41,9 @@ void Crosswords::silence()
 void Crosswords::switchBriskSpeech()
 {
     m_announcer.brisk = !m_announcer.brisk;
+    // Switched on, it acts on this key too: the words still to come make way.
+    if (m_announcer.brisk)
+        silence();
     m_announcer.saymsg = m_announcer.brisk ? QStringLiteral("Brisk speech on") : QStringLiteral("Brisk speech off");
     writeSettings();
 }

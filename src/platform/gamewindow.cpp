@@ -427,8 +427,8 @@ void GameWindow::paintControl(QPainter &p, const Control &c)
         const QRectF box = square ? r.adjusted(0, r.height() * LetterAreaTop, 0, 0) : r.intersected(QRectF(rect()));
         // The letters of a rebus square, in smaller type so that all fit.
         const qreal wide = QFontMetricsF(font).horizontalAdvance(text);
-        if (text.size() > 1 && wide > box.width() * 0.9) {
-            font.setPointSizeF(std::max(1.0, font.pointSizeF() * box.width() * 0.9 / wide));
+        if (text.size() > 1 && wide > box.width() * 0.8) {
+            font.setPointSizeF(std::max(1.0, font.pointSizeF() * box.width() * 0.8 / wide));
             p.setFont(font);
         }
         const QFontMetricsF metrics(font);
