@@ -34,17 +34,23 @@ TEST(Attempt, ARebusSquareIsRightWithItsFirstLetterAndRevealedWhole)
     EXPECT_EQ(attempt.letter(0), "ST");
     EXPECT_FALSE(Solving::reveal(puzzle, attempt, {1, 1}));  // a block
 
-    // Saved and read back: the whole rebus stays, marked as revealed; a
-    // typed entry longer than a letter is a damaged one and keeps its first.
+    // Saved and read back: the square's line holds the first letter, as every
+    // reader of these files expects, and a record after the answer line the
+    // whole rebus; a typed entry longer than a letter is a damaged one and
+    // keeps its first.
     attempt.setLetter(2, "R");
     QByteArray bytes = encodeProgress(puzzle, attempt);
-    EXPECT_TRUE(bytes.startsWith("3\r\nST!\r\n 1\r\nST\r\n"));
+    EXPECT_TRUE(bytes.startsWith("3\r\nS!\r\n 1\r\nST\r\n"));
+    EXPECT_TRUE(bytes.endsWith("\r\nRebus\t1\tST\r\n"));
     bytes.replace("\r\nR\r\n", "\r\nRX\r\n");
     const Attempt back = decodeProgress(bytes, puzzle);
     EXPECT_EQ(back.letter(0), "ST");
     EXPECT_TRUE(back.revealed(0));
     EXPECT_EQ(back.letter(2), "R");
     EXPECT_EQ(Solving::revealedCount(back), 1);
+    // A record counts only for a square whose first letter it goes on from.
+    for (const QByteArray record : {"Rebus\t1\tTS", "Rebus\t5\tXY", "Rebus\t99\tST", "Rebus\t3"})
+        EXPECT_EQ(decodeProgress(encodeProgress(puzzle, back) + record, puzzle), back) << record.constData();
 
     // Whatever a damaged file holds, what is read is written back the same.
     for (const QByteArray entry : {"!x", "!", "!!", "A!x", "AB", "V:!"}) {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 // Speech the solver can cut short: Ctrl silences the game, F1 on a help page
-// moves on to the next page, and a key typed into a confirmation box repeats
-// how to answer it.
+// moves on to the next page, a key typed into a confirmation box repeats
+// how to answer it, and with brisk speech (F10) every key cuts in.
 #include "solving_fixture.h"
 #include "support/logcapture.h"
 
@@ -91,6 +91,31 @@ TEST_F(Interrupting, KeysTypedIntoAConfirmationBoxCutTheSpeechAndRepeatHowToAnsw
     EXPECT_EQ(h.voice.stops, 3);
     EXPECT_EQ(LogCapture::lines().filter("stop: ").size(), 3);
     EXPECT_EQ(h.confirm.prompts.size(), 1);  // the keys did nothing else
+}
+
+// Brisk speech (F10): each key of the solver's cuts what is sounding and
+// empties the queue, then its own answer is heard at once; typed letters do
+// not cut each other's echo. Off again, keys wait as before.
+TEST_F(Interrupting, BriskSpeechLetsEveryKeyCutInButKeepsEveryTypedLetter)
+{
+    g().sayit(QStringLiteral("a long phrase"));
+    h.press(Key::F10);  // switched on, it cuts at once
+    h.tick();
+    g().announcer().saymsg = QStringLiteral("queued behind it");
+    for (int i = 0; i < 10; ++i) {  // ten Downs 0.3 s apart
+        h.press(Key::Down);
+        h.tick(2);
+    }
+    EXPECT_EQ(h.spoken().size(), 12);  // "Brisk speech on" and ten clues, each at its key
+    EXPECT_EQ(h.voice.stops, 11);
+    typeAtPace(h, {'H', 'E', 'N'}, 50);  // 5 across at 20 keys a second: only the clue is cut
+    EXPECT_EQ(h.spoken(), (QStringList{"H", "E", "N"}));
+    EXPECT_EQ(h.voice.stops, 12);
+    h.press(Key::F10);
+    h.tick();
+    h.press(Key::Down);
+    EXPECT_EQ(h.spoken(), QStringList{"Brisk speech off"});
+    EXPECT_EQ(h.voice.stops, 13);
 }
 
 } // namespace

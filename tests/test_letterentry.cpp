@@ -77,24 +77,6 @@ TEST_F(LetterEntry, ALetterTypedBeforeTheEnginesMoveWaitsBehindItAndNothingOverw
     EXPECT_EQ(h.g().session().letterpos, 3);
 }
 
-// Keys typed `gapMs` apart, ticked as the shell ticks: at once for every key,
-// again at once while a key is left in the mailbox, and by the timer 100 ms
-// after the last of these. The voice is still busy with the letters throughout.
-void typeAtPace(Harness &h, const QList<int> &keys, int gapMs)
-{
-    int nextTimer = 100;
-    for (int i = 0; i < keys.size(); ++i) {
-        const int now = i * gapMs;
-        for (; nextTimer <= now; nextTimer += 100)
-            h.tick();
-        h.g().Form_KeyDown(keys[i], Mod::None);
-        h.tick();
-        while (h.g().keyWaiting())
-            h.tick();
-        nextTimer = now + 100;
-    }
-}
-
 TEST_F(LetterEntry, AWholeAnswerTypedAtTwentyKeysASecondLandsLetterByLetter)
 {
     typeAtPace(h, {'S', 'A', 'N', 'E', Key::Enter}, 50);

@@ -205,4 +205,54 @@ TEST_F(OwnPuzzles, APuzzleWithoutItsSolutionSaysSoAndNeitherChecksNorReveals)
     EXPECT_EQ(h.say(Key::Right).last(), "circled");
 }
 
+// 3 x 3 with a rebus square: BA[JAN] / O#E / GOT, the A of 1 across and the
+// O of 3 across circled. 1 across BAJAN, 3 across GOT, 1 down BOG, 2 down JANET.
+Puzzle rebusPuzzle()
+{
+    const QStringList solution{"B", "A", "JAN", "O", "", "E", "G", "O", "T"};
+    QList<PuzzleCell> cells;
+    for (qsizetype i = 0; i < solution.size(); ++i) {
+        PuzzleCell &cell = cells.emplace_back();
+        cell.block = solution[i].isEmpty();
+        cell.solution = solution[i];
+        cell.circled = i == 1 || i == 7;
+    }
+    Puzzle puzzle(3, 3, cells);
+    puzzle.setInfo({"Rebus test", "Quorel Crosswords developers", "2026 Quorel Crosswords developers", {}});
+    PuzzleFile::addClues(puzzle, {{Direction::Across, 1, "Of an island people", {}}, {Direction::Across, 3, "Obtained", {}},
+                                  {Direction::Down, 1, "Marsh", {}}, {Direction::Down, 2, "A name", {}}});
+    return puzzle;
+}
+
+// What is said along the way is in the test's trace.
+TEST_F(OwnPuzzles, ARebusIsTypedWithInsertReadWholeCheckedSavedRevealedAndPrinted)
+{
+    put("rebus.ipuz", writeIpuz(rebusPuzzle()));
+    startInMenu();
+    const auto keys = [&](std::initializer_list<int> list) {
+        for (const int key : list)
+            h.say(key);
+    };
+    // 1 across: "5 letters in 3 squares", "second letter circled"; J A N in box 3.
+    keys({Key::End, Key::Enter, 'B', 'A', Key::Insert, 'J', 'A', 'N', Key::Insert, Key::Left, Key::Right, Key::Enter});
+    EXPECT_EQ(h.g().form().D[3].caption, "JAN");
+    EXPECT_EQ(h.say(Key::F2), QStringList{"there are no mistakes in the crossword so far"});
+    // An arrow ends a rebus too; 2 down and a magnified view read the box whole.
+    keys({Key::Space, Key::Enter, Key::Right, Key::Insert, 'A', Key::Right, Key::Escape, Key::Tab, Key::Down, Key::Enter,
+          Key::Escape, Key::F4, Key::NumMinus, Key::F12, Key::Enter});
+    EXPECT_EQ(h.g().form().D[3].caption, "JAN");  // saved and read back whole
+    QFile file(h.g().progressFile(3));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    EXPECT_TRUE(saved.contains("\r\nJ\r\n 2\r\nJAN\r\n") && saved.endsWith("\r\nRebus\t3\tJAN\r\n"));
+    // Revealed whole (2 down), and printed in letters a third of the size.
+    h.confirm.answers = {true, true};
+    keys({Key::Tab, Key::Down});
+    EXPECT_EQ(h.say(Key::F2, Mod::Shift).last(), "the answer is JANET, spelt , J, A, N, E, T");
+    h.say(Key::F5);
+    const qsizetype jan = h.printer.calls.indexOf("text JAN"), b = h.printer.calls.indexOf("text B");
+    ASSERT_TRUE(jan > 1 && b > 1);
+    EXPECT_NEAR(h.printer.calls[jan - 2].mid(5).toDouble() * 3, h.printer.calls[b - 2].mid(5).toDouble(), 0.01);
+}
+
 } // namespace

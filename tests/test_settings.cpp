@@ -131,6 +131,19 @@ TEST_F(Settings, ChangingVoiceOrSpeedRewritesTheFileWhole)
     EXPECT_EQ(h.g().voicename(), "English (America)");
 }
 
+TEST_F(Settings, BriskSpeechIsKeptAfterTheVoiceNameAndFilesWithoutItReadAsOff)
+{
+    startWith("Voice\t1\r\nSpeed\t3\r\nVoiceName\tEnglish (America)\r\n");
+    EXPECT_FALSE(h.g().announcer().brisk);
+    h.press(Key::F10);
+    EXPECT_EQ(stored(), QByteArray("Voice\t1\r\nSpeed\t3\r\nVoiceName\tEnglish (America)\r\nBrisk\t1\r\n"));
+    for (const auto &[bytes, on] : {std::pair<QByteArray, bool>{"Brisk\t1", true}, {"Brisk\tyes", false}, {"Bri\t1", false}}) {
+        write(bytes);
+        h.g().readSettings();  // the next run
+        EXPECT_EQ(h.g().announcer().brisk, on) << bytes.toStdString();
+    }
+}
+
 TEST_F(Settings, AVoiceKeptByNameIsFoundByNameWhereverTheListNowPutsIt)
 {
     const QString service = "Alba (rhvoice) through the speech service";

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 #pragma once
 
+#include <QString>
+
 class Crosswords;
 
 // Moving between the clue list and the answer line (engine/letterentry.cpp).
@@ -13,3 +15,12 @@ void openAnswerLine(Crosswords &g, bool refill);
 
 // Puts the selection frame back round the clue panel, behind everything.
 void frameCluePanel(Crosswords &g);
+
+// What box k of the answer line holds, as said after its position: "letter
+// A", "letter blank", or for a rebus "square, J A N"; then ", circled" when
+// its square is circled.
+QString answerBoxWords(const Crosswords &g, int k);
+
+// A square's letters as they are said: one letter as itself, the letters of a
+// rebus square one by one ("J A N"), so a listener hears each of them.
+QString spokenLetters(const QString &letters);

@@ -74,10 +74,7 @@ Flow Crosswords::clueListPhase(int key, int mods)
         if (m_session.curclue == 0)
             return Flow::EndTick;
         openAnswerLine(*this, true);
-        if (m_attempt.slot(1).letter.isEmpty())
-            m_announcer.saymsg = QStringLiteral("First letter blank");
-        else
-            m_announcer.saymsg = QStringLiteral("First letter ") + m_attempt.slot(1).letter;
+        m_announcer.saymsg = QStringLiteral("First ") + answerBoxWords(*this, 1);
         m_session.viewmode = 2;
         return Flow::SpeechStep;
     default:

@@ -26,7 +26,7 @@
 namespace Key {
 constexpr int Backspace = 8, Tab = 9, Enter = 13, Escape = 27, Space = 32;
 constexpr int PageUp = 33, PageDown = 34, End = 35, Home = 36;
-constexpr int Left = 37, Up = 38, Right = 39, Down = 40, Delete = 46;
+constexpr int Left = 37, Up = 38, Right = 39, Down = 40, Insert = 45, Delete = 46;
 constexpr int A = 65, Z = 90;
 constexpr int NumPlus = 107, NumMinus = 109;
 // The main-row keys with + and - on them (with or without Shift).
@@ -162,6 +162,7 @@ public:
     void sayit(const QString &say);
     void changevoice(int back);
     void changespeed();
+    void switchBriskSpeech();
     void applyVoiceSettings();
     void updatedisplay();
     void spellit(QString s);
@@ -179,6 +180,8 @@ public:
     void setzoom() { m_screen.setzoom(); }
     // The magnified cursor's square as it is said.
     QString sayzoom();
+    // The puzzle's square under board index idx (from 1, row by row).
+    const PuzzleCell &squareCell(int idx) const;
 
     // ---- Engine (engine/) ----
     // A key of the engine's own: it goes ahead of any user key not yet taken.

@@ -28,30 +28,51 @@ void setBoxLetter(Crosswords &g, const QString &letter)
     g.screen().showSlot(g.session().letterpos);
 }
 
+// ", third letter A", ", last letter blank".
 QString positionPhrase(const Crosswords &g)
 {
     const int pos = g.session().letterpos;
     QString phrase;
     if (!boxShown(g, pos + 1))
-        phrase = QStringLiteral(", last letter ");
+        phrase = QStringLiteral(", last ");
     else if (pos == 1)
-        phrase = QStringLiteral(", first letter ");
+        phrase = QStringLiteral(", first ");
     else if (pos == 2)
-        phrase = QStringLiteral(", second letter ");
+        phrase = QStringLiteral(", second ");
     else if (pos == 3)
-        phrase = QStringLiteral(", third letter ");
+        phrase = QStringLiteral(", third ");
     else
-        phrase = QStringLiteral(", %1th letter ").arg(pos);
-    const QString letter = g.attempt().slot(pos).letter;
-    return phrase + (letter.isEmpty() ? QStringLiteral("blank") : letter);
+        phrase = QStringLiteral(", %1th ").arg(pos);
+    return phrase + answerBoxWords(g, pos);
+}
+
+// What ends a rebus says: the box's letters "in one square".
+QString rebusEnded(const Crosswords &g)
+{
+    const QString letters = g.attempt().slot(g.session().letterpos).letter;
+    return letters.isEmpty() ? QStringLiteral("blank") : spokenLetters(letters) + QStringLiteral(" in one square");
 }
 
 } // namespace
+
+QString answerBoxWords(const Crosswords &g, int k)
+{
+    const QString letters = g.attempt().slot(k).letter;
+    QString words;
+    if (letters.size() > 1)
+        words = QStringLiteral("square, ") + spokenLetters(letters);
+    else
+        words = QStringLiteral("letter ") + (letters.isEmpty() ? QStringLiteral("blank") : letters);
+    if (g.squareCell(squareUnderBox(g, k)).circled)
+        words += QStringLiteral(", circled");
+    return words;
+}
 
 void openAnswerLine(Crosswords &g, bool refill)
 {
     g.screen().frameAnswerLine();
     g.session().letterpos = 1;
+    g.session().rebusletters = -1;
     if (refill)
         g.highlightgrid();
     g.screen().selectBox(1);
@@ -64,14 +85,37 @@ void frameCluePanel(Crosswords &g)
 
 Flow Crosswords::letterEntryPhase(int key, int mods)
 {
-    if (key >= Key::A && key <= Key::Z) {
+    const bool letterKey = key >= Key::A && key <= Key::Z;
+    // Insert starts a rebus: the letters typed go into the current box, all
+    // of them, until any other key ends it; that key then does its own work.
+    if (m_session.rebusletters < 0 && key == Key::Insert) {
+        m_session.rebusletters = 0;
+        m_announcer.saymsg = QStringLiteral("rebus");
+        return Flow::SpeechStep;
+    }
+    if (m_session.rebusletters >= 0 && !letterKey) {
+        const QString ended = rebusEnded(*this);
+        m_session.rebusletters = -1;
+        if (key == Key::Insert) {
+            m_announcer.saymsg = ended;
+            return Flow::SpeechStep;
+        }
+        const Flow flow = letterEntryPhase(key, mods);
+        if (key != Key::Escape)  // the line is dropped: nothing to tell of the box
+            m_announcer.saymsg = ended + QLatin1Char('\t') + m_announcer.saymsg;
+        return flow;
+    }
+
+    if (letterKey) {
         const QString letter = QString(QChar(key));
         const AnswerSlot box = m_attempt.slot(m_session.letterpos);
+        // The second and later letters of a rebus join the first.
+        const bool joins = m_session.rebusletters > 0;
         const int square = squareUnderBox(*this, m_session.letterpos);
         // Guard: a different letter over a letter that a crossing answer shares.
         const bool shared = box.mark == QLatin1String("*");
-        if (square > 0 && !m_attempt.letter(square - 1).isEmpty() && !box.letter.isEmpty() && letter != box.letter
-            && shared) {
+        if (!joins && square > 0 && !m_attempt.letter(square - 1).isEmpty() && !box.letter.isEmpty()
+            && letter != box.letter && shared) {
             m_announcer.saysync = 0;
             if (!confirmAloud(QStringLiteral("Warning, you are about to overwrite a square that affects "
                                              "another answer. Are you sure?"),
@@ -81,13 +125,15 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
             m_announcer.voicestate = 0;
             m_announcer.saymsg.clear();
         }
-        setBoxLetter(*this, letter);
+        setBoxLetter(*this, joins ? box.letter + letter : letter);
         m_announcer.saysync = 0;
         sayit(letter);
         m_announcer.voicestate = 5;
         m_announcer.saymsg.clear();
+        if (m_session.rebusletters >= 0)
+            ++m_session.rebusletters;  // the cursor stays in the rebus box
         // The next tick moves on to the next box (the engine's own Right key).
-        if (boxShown(*this, m_session.letterpos + 1))
+        else if (boxShown(*this, m_session.letterpos + 1))
             postKey(Key::Right, Mod::Engine);
         return Flow::SpeechStep;
     }
@@ -171,7 +217,7 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
             const QString box = m_attempt.slot(i).letter;
             someEmpty = someEmpty || box.isEmpty();
             someLetter = someLetter || !box.isEmpty();
-            letters += box.isEmpty() ? QStringLiteral(", blank") : QStringLiteral(", ") + box;
+            letters += box.isEmpty() ? QStringLiteral(", blank") : QStringLiteral(", ") + spokenLetters(box);
         }
         m_screen.showClueDone(m_session.curclue, !someEmpty);
         if (someLetter)

@@ -4,17 +4,41 @@
 // square, and spelling a text aloud.
 #include "engine/crosswords.h"
 #include "base/textnumber.h"
+#include "engine/answerline.h"
 
 namespace {
 
-QString ordinalPhrase(int position)
+QString ordinal(int position)
 {
     switch (position) {
-    case 1: return QStringLiteral(", first letter, ");
-    case 2: return QStringLiteral(", second letter, ");
-    case 3: return QStringLiteral(", third letter, ");
-    default: return QStringLiteral(", %1th letter, ").arg(position);
+    case 1: return QStringLiteral("first");
+    case 2: return QStringLiteral("second");
+    case 3: return QStringLiteral("third");
+    default: return QStringLiteral("%1th").arg(position);
     }
+}
+
+// ", second letter, " before a square's letter; a rebus square is a square.
+QString ordinalPhrase(int position, bool rebus)
+{
+    return QStringLiteral(", ") + ordinal(position) + (rebus ? QStringLiteral(" square, ") : QStringLiteral(" letter, "));
+}
+
+// ", second and 4th letters circled" for an answer of `length` squares;
+// empty when none of them is circled.
+QString circledPhrase(const QList<int> &positions, int length)
+{
+    if (positions.isEmpty())
+        return QString();
+    if (length > 1 && positions.size() == length)
+        return QStringLiteral(", every letter circled");
+    QString phrase;
+    for (qsizetype i = 0; i < positions.size(); ++i) {
+        if (i > 0)
+            phrase += i + 1 == positions.size() ? QStringLiteral(" and ") : QStringLiteral(", ");
+        phrase += ordinal(positions[i]);
+    }
+    return QStringLiteral(", ") + phrase + (positions.size() == 1 ? QStringLiteral(" letter circled") : QStringLiteral(" letters circled"));
 }
 
 // The names spoken for symbols; every other character is spoken as itself.
@@ -106,29 +130,37 @@ QString Crosswords::clueReading(int row, bool *complete)
     const int number = label.mid(1).toInt();
     const int squares = m_table.squareCount();
 
-    // The answer's letters in reading order, a space for an empty square.
-    QString word(m_attempt.boxCount(), QLatin1Char(' '));
-    int count = 0;
+    // The answer's squares in reading order: what each holds (empty when
+    // nothing), how many letters the answer has (a rebus square holds
+    // several), and which of its squares are circled.
+    QStringList entries;
+    int letters = 0;
+    QList<int> circled;
     for (int idx = 1; idx <= squares; ++idx) {
         if (m_table.sqclue[idx][dir] != number)
             continue;
-        ++count;
-        const QString letter = m_attempt.letter(idx - 1);
-        if (count <= word.size() && !letter.isEmpty())
-            word[count - 1] = letter[0];
+        entries.append(m_attempt.letter(idx - 1));
+        const PuzzleCell &cell = squareCell(idx);
+        letters += std::max(1, int(cell.solution.size()));
+        if (cell.circled)
+            circled.append(int(entries.size()));
     }
+    const int count = int(entries.size());
+    const QString inSquares = letters != count ? QStringLiteral(" in %1 squares").arg(count) : QString();
 
     const QString head = QString::number(number) + (dir == 1 ? QStringLiteral(" across") : QStringLiteral(" down"));
     const QStringList words = m_table.clues[row][2].split(QLatin1Char(' '));
     QString reading;
-    if (words.size() == 1) {
+    if (words.size() == 1 && !inSquares.isEmpty()) {
+        reading = head + QStringLiteral(", %1 letters").arg(letters) + inSquares;
+    } else if (words.size() == 1) {
         // The count and "letters" are written together here, as always said.
         reading = head + QStringLiteral(", ") + QString::number(count) + QStringLiteral("letters");
     } else {
         reading = head + QStringLiteral(", %1 words").arg(words.size());
         for (qsizetype w = 0; w + 1 < words.size(); ++w)
             reading += QStringLiteral(", %1 letters").arg(words[w].size());
-        reading += QStringLiteral(" and %1 letters").arg(words.last().size());
+        reading += QStringLiteral(" and %1 letters").arg(words.last().size()) + inSquares;
     }
     reading += QStringLiteral(", ");
 
@@ -138,23 +170,39 @@ QString Crosswords::clueReading(int row, bool *complete)
     const qsizetype last = line.lastIndexOf(QLatin1Char(' '));
     reading += first >= 0 && first < last ? line.mid(first, last - first) : line;
 
-    word.truncate(std::min<qsizetype>(count, word.size()));
-    const int length = count;
-    const int filled = int(word.size() - word.count(QLatin1Char(' ')));
+    const int filled = count - int(entries.count(QString()));
     if (complete)
-        *complete = filled == length;
-    if (filled == length) {
-        reading += QStringLiteral(", you filled this in with, ") + word;
-    } else if (2 * filled <= length && filled <= 3) {
-        for (int i = 1; i <= int(word.size()); ++i)
-            if (word[i - 1] != QLatin1Char(' '))
-                reading += ordinalPhrase(i) + word[i - 1];
+        *complete = filled == count;
+    if (filled == count) {
+        reading += QStringLiteral(", you filled this in with, ") + entries.join(QString());
+    } else if (2 * filled <= count && filled <= 3) {
+        for (int i = 1; i <= count; ++i)
+            if (!entries[i - 1].isEmpty())
+                reading += ordinalPhrase(i, entries[i - 1].size() > 1) + spokenLetters(entries[i - 1]);
     } else {
         reading += QStringLiteral("\tso far you have typed");
-        for (const QChar ch : word)
-            reading += ch == QLatin1Char(' ') ? QStringLiteral(", blank") : QStringLiteral(", ") + ch;
+        for (const QString &entry : entries)
+            reading += entry.isEmpty() ? QStringLiteral(", blank") : QStringLiteral(", ") + spokenLetters(entry);
     }
-    return reading;
+    return reading + circledPhrase(circled, count);
+}
+
+const PuzzleCell &Crosswords::squareCell(int idx) const
+{
+    const int n = std::max(m_table.gridsize, 1);
+    if (idx < 1)
+        return m_puzzle.cell(-1, -1);  // no square: outside the grid
+    return m_puzzle.cell((idx - 1) / n, (idx - 1) % n);
+}
+
+QString spokenLetters(const QString &letters)
+{
+    if (letters.size() < 2)
+        return letters;
+    QString spaced;
+    for (const QChar ch : letters)
+        spaced += spaced.isEmpty() ? QString(ch) : QStringLiteral(" ") + ch;
+    return spaced;
 }
 
 void Crosswords::spellit(QString s)
@@ -190,7 +238,7 @@ QString Crosswords::sayzoom()
     const PuzzleCell &square = m_puzzle.cell(m_session.currow - 1, m_session.curcol - 1);
     const QString letter = m_attempt.letter(idx - 1);
     if (!letter.isEmpty())
-        s += QLatin1Char('\t') + letter;
+        s += QLatin1Char('\t') + spokenLetters(letter);
     else if (m_session.isMarked(idx) && !m_table.isDark(idx))  // the marked cursor on an empty square
         s += QLatin1Char('\t') + QStringLiteral("blank");
     if (square.circled)

@@ -26,6 +26,7 @@ struct Session {
     QString clueread;
     int letterpos = 0;        // position in the current answer, from 1
     int alphacode = 0;        // character code Up and Down step through in letter entry
+    int rebusletters = -1;    // letters typed into the current box as a rebus; -1 when none is being typed
     int curcol = 0, currow = 0;  // magnified cursor square
     int menuaxis = 0;
     int zoomreturn = 0;       // the view a magnified view returns to

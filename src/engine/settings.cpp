@@ -55,11 +55,14 @@ int settingValue(const QString &text)
 // sets both. Lines without a Tab are ignored; a missing file is created empty.
 // A "VoiceName" line (exactly that name) keeps the voice by name as well;
 // start-up prefers it to the index, which changes when voices come and go.
+// A "Brisk" line (exactly that name) with a value other than 0 turns brisk
+// speech on.
 void Crosswords::readSettings()
 {
     m_voice = 0;
     m_speed = 2;
     m_voicename.clear();
+    m_announcer.brisk = false;
     const QString path = m_env.settingsFile;
     if (path.isEmpty())
         return;
@@ -94,6 +97,10 @@ void Crosswords::readSettings()
             m_voicename = line.mid(fields[0].size() + 1);
             continue;
         }
+        if (fields[0] == QLatin1String("Brisk")) {
+            m_announcer.brisk = settingValue(fields[1]) != 0;
+            continue;
+        }
         if (voiceName.contains(fields[0], Qt::CaseSensitive))
             m_voice = settingValue(fields[1]);
         if (speedName.contains(fields[0], Qt::CaseSensitive))
@@ -101,7 +108,7 @@ void Crosswords::readSettings()
     }
 }
 
-// Keeps the voice and speed for the next run. The file is replaced as a whole,
+// Keeps the voice, speed and brisk speech for the next run. The file is replaced as a whole,
 // so a crash or a full disk never leaves half a settings file behind.
 void Crosswords::writeSettings()
 {
@@ -118,6 +125,9 @@ void Crosswords::writeSettings()
     QString text = QStringLiteral("Voice\t%1\r\nSpeed\t%2\r\n").arg(m_voice).arg(m_speed);
     if (!m_voicename.isEmpty())
         text += QStringLiteral("VoiceName\t") + m_voicename + QStringLiteral("\r\n");
+    // Only when on: a file without the line reads as off, as older files do.
+    if (m_announcer.brisk)
+        text += QStringLiteral("Brisk\t1\r\n");
     const QByteArray bytes = toAnsi(text);
     if (file.write(bytes) == bytes.size())
         file.commit();

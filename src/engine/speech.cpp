@@ -37,6 +37,17 @@ void Crosswords::silence()
     m_svc.sound.stop();
 }
 
+// F10: brisk speech on or off, kept for the next run.
+void Crosswords::switchBriskSpeech()
+{
+    m_announcer.brisk = !m_announcer.brisk;
+    // Switched on, it acts on this key too: the words still to come make way.
+    if (m_announcer.brisk)
+        silence();
+    m_announcer.saymsg = m_announcer.brisk ? QStringLiteral("Brisk speech on") : QStringLiteral("Brisk speech off");
+    writeSettings();
+}
+
 void Crosswords::speechStep()
 {
     m_announcer.speechStep();

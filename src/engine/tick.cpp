@@ -82,6 +82,7 @@ void Crosswords::runKeyAndSpeech()
 
     int key = 0;
     int mods = 0;
+    const bool usersKey = !m_engineKey;
     if (m_keycode.size() == 2) {
         key = m_keycode[0].unicode();
         const int digit = m_keycode[1].unicode() - 48;
@@ -101,6 +102,10 @@ void Crosswords::runKeyAndSpeech()
         speechStep();
         return;
     }
+    // Brisk speech: the solver's key silences the game before it is answered.
+    const bool typedLetter = key >= Key::A && key <= Key::Z && (mods == Mod::None || mods == Mod::Shift);
+    if (usersKey && m_announcer.cutsForKey(typedLetter))
+        silence();
 
     // Command keys act the same in every mode, the menu included.
     switch (key) {
@@ -125,6 +130,10 @@ void Crosswords::runKeyAndSpeech()
         break;
     case Key::F9:
         clearpuzzle();
+        break;
+    case Key::F10:
+        if (mods == Mod::None)
+            switchBriskSpeech();
         break;
     case Key::F12:
         leave();

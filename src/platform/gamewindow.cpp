@@ -213,7 +213,7 @@ int GameWindow::keyCode(int qtKey, Qt::KeyboardModifiers modifiers)
     case Qt::Key_Delete:
         return Key::Delete;
     case Qt::Key_Insert:
-        return 45;
+        return Key::Insert;
     case Qt::Key_Space:
         return Key::Space;
     case Qt::Key_PageUp:
@@ -434,6 +434,12 @@ void GameWindow::paintControl(QPainter &p, const Control &c)
         // centred in what shows; board squares keep their letters in place as
         // the magnified board scrolls.
         const QRectF box = square ? r.adjusted(0, r.height() * LetterAreaTop, 0, 0) : r.intersected(QRectF(rect()));
+        // The letters of a rebus square, in smaller type so that all fit.
+        const qreal wide = QFontMetricsF(font).horizontalAdvance(text);
+        if (text.size() > 1 && wide > box.width() * 0.8) {
+            font.setPointSizeF(std::max(1.0, font.pointSizeF() * box.width() * 0.8 / wide));
+            p.setFont(font);
+        }
         const QFontMetricsF metrics(font);
         const qreal x = box.left() + (box.width() - metrics.horizontalAdvance(text)) / 2;
         const qreal baseline = box.top() + (box.height() + metrics.capHeight()) / 2;

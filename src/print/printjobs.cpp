@@ -144,6 +144,10 @@ void drawSquares(Sheet &s, const GridGeometry &g, const PrintedPuzzle &game)
             const QString letter = game.attempt.letter(k - 1).toUpper();
             if (!letter.isEmpty()) {
                 s.size(letters);
+                // The letters of a rebus square, in smaller type: no wider than a W.
+                const double wide = s.width(letter);
+                if (letter.size() > 1 && wide > 0)
+                    s.size(letters * s.width(QStringLiteral("W")) / wide);
                 s.textAt(x + (g.square - nearest(s.width(letter))) / 2.0, y, letter);
             }
             const QString number = numberCaption(square);

@@ -67,6 +67,14 @@ void Announcer::silence()
     saymsg.clear();
 }
 
+bool Announcer::cutsForKey(bool typedLetter)
+{
+    if (!brisk)
+        return false;
+    // A typed letter's echo is the one phrase of a single character.
+    return !(typedLetter && m_sounding.size() == 1 && !m_voice.isIdle());
+}
+
 void Announcer::speechStep()
 {
     voicestate = m_voice.isIdle() ? 1 : 2;

@@ -31,6 +31,9 @@ public:
     QString sayphrase;   // the phrase last taken from the queue or handed to the voice
     int voicestate = 0;  // voice state as last read: 1 idle, 2 speaking, 0 unknown
     int saysync = 0;     // while >= 1 the queue speaks and waits
+    // Brisk speech: every key the game takes cuts what is sounding first
+    // (see `cutForKey`). Off, nothing is cut but by Ctrl and F1.
+    bool brisk = false;
 
     // The sink is not owned; it must outlive the announcer or stay registered
     // only while it lives.
@@ -50,6 +53,10 @@ public:
     void cutSpeech();
     // Cuts the speech and empties the queue; a phrase queued afterwards is spoken as usual.
     void silence();
+    // With brisk speech on, whether a key just taken should cut the speech:
+    // always, except that a typed letter lets the echo of the letter before
+    // it finish, so fast typing is still heard letter by letter.
+    bool cutsForKey(bool typedLetter);
 
 private:
     void handOver(const QString &say, bool waits);

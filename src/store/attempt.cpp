@@ -9,6 +9,9 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 const QChar kRevealedMark = QLatin1Char('!');
+// After the answer line, one line per square holding several letters:
+// "Rebus", Tab, the square's number from 1 in row order, Tab, its letters.
+const QString kRebusRecord = QStringLiteral("Rebus\t");
 
 // Hands out the CR LF lines of a progress file one by one; past its end every
 // line is empty, so a short file leaves the rest of the attempt empty. The
@@ -32,6 +35,7 @@ public:
         m_pos = end + kCrLf.size();
         return line;
     }
+    bool atEnd() const { return m_pos >= m_text.size(); }
 
 private:
     QString m_text;
@@ -113,8 +117,11 @@ QByteArray encodeProgress(const Puzzle &puzzle, const Attempt &attempt)
         for (int col = 0; col < puzzle.width(); ++col) {
             const int i = attempt.index(row, col);
             const PuzzleCell &square = puzzle.cell(row, col);
+            // A rebus square shows its first letter here, as any reader of
+            // these files expects one letter; the whole text follows the
+            // answer line in a rebus record.
             const QString letter = attempt.letter(i);
-            out += letter;
+            out += letter.left(1);
             if (attempt.revealed(i) && !letter.isEmpty())
                 out += kRevealedMark;
             out += kCrLf;
@@ -127,6 +134,9 @@ QByteArray encodeProgress(const Puzzle &puzzle, const Attempt &attempt)
         const AnswerSlot slot = attempt.slot(k);
         out += slot.letter + kCrLf + slot.mark + kCrLf;
     }
+    for (int i = 0; i < attempt.squareCount(); ++i)
+        if (attempt.letter(i).size() > 1)
+            out += kRebusRecord + QString::number(i + 1) + QLatin1Char('\t') + attempt.letter(i) + kCrLf;
     return toAnsi(out);
 }
 
@@ -161,6 +171,18 @@ Attempt decodeProgress(const QByteArray &bytes, const Puzzle &puzzle)
         AnswerSlot &slot = attempt.slotRef(k);
         slot.letter = in.next().toString();
         slot.mark = in.next().toString();
+    }
+    // Rebus records, wherever they stand after the answer line: one counts
+    // only for a square whose first letter it carries on.
+    for (QStringView line = in.next(); !in.atEnd() || !line.isEmpty(); line = in.next()) {
+        if (!line.startsWith(kRebusRecord))
+            continue;
+        const QList<QStringView> fields = line.split(QLatin1Char('\t'));
+        bool ok = false;
+        const int i = fields.size() == 3 ? fields[1].toInt(&ok) - 1 : -1;
+        const QString letters = fields.size() == 3 ? fields[2].toString() : QString();
+        if (ok && letters.size() > 1 && !attempt.letter(i).isEmpty() && letters.startsWith(attempt.letter(i)))
+            attempt.setLetter(i, letters);
     }
     return attempt;
 }

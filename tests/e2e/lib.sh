@@ -110,6 +110,42 @@ stop_null_sink() {
     E2E_SINK=""
 }
 
+# listen_to_null_sink BINARY: starts the private null sink and records what it
+# plays in $SINK, one line per block of audio as it reaches the monitor's
+# reader: the wall-clock time in ms and the block's peak. The helpers below
+# read it; a block is loud from a peak of $LOUD. Call after e2e_init.
+listen_to_null_sink() {
+    local sinkwatch
+    sinkwatch="$(dirname "$1")/sinkwatch"
+    [ -x "$sinkwatch" ] || e2e_fail "no sinkwatch at $sinkwatch"
+    command -v parec >/dev/null || e2e_fail "parec (pulseaudio-utils) is not installed"
+    start_null_sink
+    SINK="$E2E_DIR/sink.txt"
+    parec -d nullsink.monitor --raw --format=s16le --rate=22050 --channels=1 --latency-msec=10 \
+        | "$sinkwatch" 22050 >"$SINK" &
+    LOUD=500
+}
+now_ms() { date +%s%3N; }
+# A sanitizer build runs several times slower than the program users get:
+# its limits are widened by E2E_TIME_SCALE.
+SCALE=${E2E_TIME_SCALE:-1}
+# loudest FROM TO: the highest peak heard between two times (ms).
+loudest() { awk -v a="$1" -v b="$2" '$1 >= a && $1 <= b && $2 > m { m = $2 } END { print m + 0 }' "$SINK"; }
+# first_loud_after T: the time of the first loud block after T.
+first_loud_after() { awk -v t="$1" -v l="$LOUD" '$1 > t && $2 >= l { print $1; exit }' "$SINK"; }
+# first_quiet_after T: the time of the first quiet block after T.
+first_quiet_after() { awk -v t="$1" -v l="$LOUD" '$1 > t && $2 < l { print $1; exit }' "$SINK"; }
+# wait_sink_sounds: waits (5 s at most) until something loud has reached the sink.
+wait_sink_sounds() {
+    for _ in $(seq 1 100); do
+        [ "$(loudest 0 "$(now_ms)")" -ge "$LOUD" ] && return 0
+        sleep 0.05
+    done
+    e2e_fail "nothing reached the null sink"
+}
+# wait_heard_until T: waits until the sink's record reaches time T.
+wait_heard_until() { while [ "$(tail -n 1 "$SINK" | cut -d' ' -f1)" -lt "$1" ] 2>/dev/null; do sleep 0.05; done; }
+
 # e2e_wait_display: waits until the X server accepts a connection.
 e2e_wait_display() {
     for _ in $(seq 1 200); do

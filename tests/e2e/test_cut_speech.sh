@@ -9,34 +9,11 @@
 # server's own latency counts against the game.
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1" 1024x768
-SINKWATCH="$(dirname "$1")/sinkwatch"
-[ -x "$SINKWATCH" ] || e2e_fail "no sinkwatch at $SINKWATCH"
-command -v parec >/dev/null || e2e_fail "parec (pulseaudio-utils) is not installed"
-start_null_sink
-SINK="$E2E_DIR/sink.txt"
-parec -d nullsink.monitor --raw --format=s16le --rate=22050 --channels=1 --latency-msec=10 \
-    | "$SINKWATCH" 22050 >"$SINK" &
-LOUD=500
-
-now_ms() { date +%s%3N; }
-# A sanitizer build runs several times slower than the program users get:
-# its limits are widened by E2E_TIME_SCALE.
-SCALE=${E2E_TIME_SCALE:-1}
-# loudest FROM TO: the highest peak heard between two times (ms).
-loudest() { awk -v a="$1" -v b="$2" '$1 >= a && $1 <= b && $2 > m { m = $2 } END { print m + 0 }' "$SINK"; }
-# first_loud_after T: the time of the first loud block after T.
-first_loud_after() { awk -v t="$1" -v l="$LOUD" '$1 > t && $2 >= l { print $1; exit }' "$SINK"; }
-# first_quiet_after T: the time of the first quiet block after T.
-first_quiet_after() { awk -v t="$1" -v l="$LOUD" '$1 > t && $2 < l { print $1; exit }' "$SINK"; }
-wait_heard_until() { while [ "$(tail -n 1 "$SINK" | cut -d' ' -f1)" -lt "$1" ] 2>/dev/null; do sleep 0.05; done; }
+listen_to_null_sink "$1"
 
 e2e_start
 e2e_wait_say "Welcome to Quorel Crosswords volume 3."
-for _ in $(seq 1 100); do
-    [ "$(loudest 0 "$(now_ms)")" -ge "$LOUD" ] && break
-    sleep 0.05
-done
-[ "$(loudest 0 "$(now_ms)")" -ge "$LOUD" ] || e2e_fail "nothing reached the null sink"
+wait_sink_sounds
 
 # F1 twice: the introduction is cut and page 1 follows.
 e2e_key ctrl

@@ -81,7 +81,7 @@ QString keyName(int key, int mods)
         {Key::Space, "Space"},         {Key::PageUp, "PageUp"}, {Key::PageDown, "PageDown"}, {Key::End, "End"},
         {Key::Home, "Home"},           {Key::Left, "Left"},   {Key::Up, "Up"},           {Key::Right, "Right"},
         {Key::Down, "Down"},           {Key::Delete, "Delete"}, {Key::NumPlus, "NumPlus"}, {Key::NumMinus, "NumMinus"},
-        {Key::MainPlus, "Plus"},       {Key::MainMinus, "Minus"}};
+        {Key::MainPlus, "Plus"},       {Key::MainMinus, "Minus"}, {Key::Insert, "Insert"}};
     QString name = names.value(key);
     if (key >= Key::A && key <= Key::Z)
         name = QChar(key);
