@@ -10,7 +10,7 @@ set -euo pipefail
 PACKAGES=(
     cmake g++ make pkgconf
     qt6-base-dev libespeak-ng-dev espeak-ng-data
-    libpulse-dev libspeechd-dev
+    libpulse-dev libspeechd-dev libbrlapi-dev
     zlib1g-dev
     libgtest-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
