@@ -5,6 +5,7 @@
 #include "base/logging.h"
 
 #include <QSocketNotifier>
+#include <utility>
 
 #define BRLAPI_NO_SINGLE_SESSION 1
 #define BRLAPI_NO_DEPRECATED 1
@@ -39,6 +40,39 @@ const brlapi_range_t kGameKeys[] = {
 
 constexpr int kRetryMilliseconds = 5000;
 
+// A key brltty sent, as the game takes it, and its name for the log; an
+// empty name for a key the game does not take. Flags (a key held with a
+// modifier) are not told apart.
+std::pair<BrailleKey, QString> gameKey(unsigned long long code)
+{
+    struct Named {
+        unsigned long long code;
+        BrailleKey::Kind kind;
+        const char *name;
+    };
+    static const Named kNamed[] = {
+        {BRLAPI_KEY_TYPE_CMD | BRLAPI_KEY_CMD_FWINLT, BrailleKey::Kind::PanLeft, "pan left"},
+        {BRLAPI_KEY_TYPE_CMD | BRLAPI_KEY_CMD_FWINRT, BrailleKey::Kind::PanRight, "pan right"},
+        {BRLAPI_KEY_TYPE_CMD | BRLAPI_KEY_CMD_LNUP, BrailleKey::Kind::LineUp, "line up"},
+        {BRLAPI_KEY_TYPE_CMD | BRLAPI_KEY_CMD_LNDN, BrailleKey::Kind::LineDown, "line down"},
+        {BRLAPI_KEY_TYPE_SYM | BRLAPI_KEY_SYM_BACKSPACE, BrailleKey::Kind::Backspace, "backspace"},
+        {BRLAPI_KEY_TYPE_SYM | BRLAPI_KEY_SYM_LINEFEED, BrailleKey::Kind::Enter, "enter"},
+    };
+    const unsigned long long bare = code & (BRLAPI_KEY_TYPE_MASK | BRLAPI_KEY_CODE_MASK);
+    for (const Named &named : kNamed)
+        if (bare == named.code)
+            return {{named.kind}, QLatin1String(named.name)};
+    const unsigned long long value = code & BRLAPI_KEY_CODE_MASK;
+    if ((bare & BRLAPI_KEY_TYPE_MASK) == BRLAPI_KEY_TYPE_CMD) {
+        if ((value & BRLAPI_KEY_CMD_BLK_MASK) != BRLAPI_KEY_CMD_ROUTE)
+            return {{BrailleKey::Kind::Route}, QString()};
+        const int cell = int(value & BRLAPI_KEY_CMD_ARG_MASK);
+        return {{BrailleKey::Kind::Route, cell}, QStringLiteral("route %1").arg(cell)};
+    }
+    const int ch = int(value & ~BRLAPI_KEY_SYM_UNICODE);
+    return {{BrailleKey::Kind::Character, ch}, QStringLiteral("character ") + QChar(ch)};
+}
+
 } // namespace
 
 BrlapiDisplay::BrlapiDisplay(QObject *parent)
@@ -68,10 +102,10 @@ void BrlapiDisplay::start()
 
 // An error brltty reports about one of our requests. The library's own
 // handler ends the program; a bad request must not.
-void BrlapiDisplay::onException(brlapi_handle_t *, int error, unsigned int type, const void *packet, size_t size)
+void BrlapiDisplay::onException(brlapi_handle_t *handle, int error, unsigned int type, const void *packet, size_t size)
 {
     char text[256];
-    brlapi_strexception(text, sizeof text, error, type, packet, size);
+    brlapi__strexception(handle, text, sizeof text, error, type, packet, size);
     qCWarning(lcBraille).noquote() << QStringLiteral("error: ") + QString::fromLocal8Bit(text);
 }
 
@@ -226,39 +260,7 @@ void BrlapiDisplay::readKeys()
 
 void BrlapiDisplay::handleKey(unsigned long long code)
 {
-    const unsigned long long type = code & BRLAPI_KEY_TYPE_MASK;
-    const unsigned long long value = code & BRLAPI_KEY_CODE_MASK;
-    BrailleKey key{BrailleKey::Kind::Enter};
-    QString name;
-    if (type == BRLAPI_KEY_TYPE_CMD) {
-        const unsigned long long block = value & BRLAPI_KEY_CMD_BLK_MASK;
-        const int argument = int(value & BRLAPI_KEY_CMD_ARG_MASK);
-        if (block == BRLAPI_KEY_CMD_ROUTE) {
-            key = {BrailleKey::Kind::Route, argument};
-            name = QStringLiteral("route %1").arg(argument);
-        } else if (value == BRLAPI_KEY_CMD_FWINLT) {
-            key = {BrailleKey::Kind::PanLeft};
-            name = QStringLiteral("pan left");
-        } else if (value == BRLAPI_KEY_CMD_FWINRT) {
-            key = {BrailleKey::Kind::PanRight};
-            name = QStringLiteral("pan right");
-        } else if (value == BRLAPI_KEY_CMD_LNUP) {
-            key = {BrailleKey::Kind::LineUp};
-            name = QStringLiteral("line up");
-        } else if (value == BRLAPI_KEY_CMD_LNDN) {
-            key = {BrailleKey::Kind::LineDown};
-            name = QStringLiteral("line down");
-        }
-    } else if (value == BRLAPI_KEY_SYM_BACKSPACE) {
-        key = {BrailleKey::Kind::Backspace};
-        name = QStringLiteral("backspace");
-    } else if (value == BRLAPI_KEY_SYM_LINEFEED) {
-        name = QStringLiteral("enter");
-    } else {
-        const int ch = int(value & ~BRLAPI_KEY_SYM_UNICODE);
-        key = {BrailleKey::Kind::Character, ch};
-        name = QStringLiteral("character ") + QChar(ch);
-    }
+    const auto [key, name] = gameKey(code);
     if (name.isEmpty()) {
         qCDebug(lcBraille).noquote() << QStringLiteral("key: unknown %1").arg(code, 0, 16);
         return;
