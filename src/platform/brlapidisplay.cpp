@@ -135,7 +135,10 @@ void BrlapiDisplay::connectToServer()
             static_cast<BrlapiDisplay *>(self)->m_sizeChanged = true;
         },
         this, nullptr, 0);
+    // Keys can be read only in tty mode: the socket is watched while the
+    // game holds the display.
     m_notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    m_notifier->setEnabled(false);
     connect(m_notifier, &QSocketNotifier::activated, this, &BrlapiDisplay::readKeys);
     readDisplaySize();
     qCDebug(lcBraille).noquote() << QStringLiteral("connected: %1").arg(m_columns);
@@ -186,6 +189,8 @@ void BrlapiDisplay::claim()
 {
     if (!m_connected || m_claimed || m_windowId == 0)
         return;
+    // The size may have changed while another program held the display.
+    readDisplaySize();
     if (brlapi__enterTtyMode(m_handle, int(m_windowId), nullptr) < 0) {
         disconnectFromServer(lastError());
         return;
@@ -193,7 +198,9 @@ void BrlapiDisplay::claim()
     brlapi__ignoreAllKeys(m_handle);
     brlapi__acceptKeyRanges(m_handle, kGameKeys, sizeof kGameKeys / sizeof kGameKeys[0]);
     m_claimed = true;
+    m_notifier->setEnabled(true);
     reportResize();
+    readKeysLater();
 }
 
 void BrlapiDisplay::release()
@@ -201,6 +208,7 @@ void BrlapiDisplay::release()
     if (!m_claimed)
         return;
     m_claimed = false;
+    m_notifier->setEnabled(false);
     if (brlapi__leaveTtyMode(m_handle) < 0)
         disconnectFromServer(lastError());
 }
@@ -230,6 +238,15 @@ void BrlapiDisplay::write()
     qCDebug(lcBraille).noquote() << QStringLiteral("show: %1 @ %2").arg(m_text).arg(arguments.cursor);
     if (brlapi__write(m_handle, &arguments) < 0)
         disconnectFromServer(lastError());
+    else
+        readKeysLater();
+}
+
+// A call that waits for brltty's answer may read keys that came meanwhile
+// into the library's buffer, where the socket notifier does not see them.
+void BrlapiDisplay::readKeysLater()
+{
+    QMetaObject::invokeMethod(this, &BrlapiDisplay::readKeys, Qt::QueuedConnection);
 }
 
 // Every key waiting is read each time the socket has data; a size change
@@ -237,24 +254,20 @@ void BrlapiDisplay::write()
 void BrlapiDisplay::readKeys()
 {
     brlapi_keyCode_t code;
-    int got;
-    while (m_connected && (got = brlapi__readKey(m_handle, 0, &code)) > 0)
+    int got = 0;
+    while (m_connected && m_claimed && (got = brlapi__readKey(m_handle, 0, &code)) > 0)
         handleKey(code);
     if (m_connected && got < 0) {
         disconnectFromServer(lastError());
         return;
     }
-    if (m_connected && m_sizeChanged) {
-        m_sizeChanged = false;
-        readDisplaySize();
-        qCDebug(lcBraille).noquote() << QStringLiteral("connected: %1").arg(m_columns);
-        // brltty lays out its clients again only after they enter tty mode anew.
-        if (m_claimed) {
-            release();
-            claim();
-        } else {
-            reportResize();
-        }
+    // brltty lays its clients out for a new size only when they enter tty
+    // mode anew.
+    if (m_claimed && std::exchange(m_sizeChanged, false)) {
+        release();
+        claim();
+        if (m_claimed)
+            qCDebug(lcBraille).noquote() << QStringLiteral("connected: %1").arg(m_columns);
     }
 }
 

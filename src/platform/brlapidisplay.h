@@ -40,6 +40,7 @@ private:
     void claim();
     void release();
     void readKeys();
+    void readKeysLater();
     void readDisplaySize();
     void write();
     void handleKey(unsigned long long code);

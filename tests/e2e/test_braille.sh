@@ -65,6 +65,27 @@ e2e_wait_log "crosswords.braille: key: route 3"
 e2e_wait_say ", first letter C"
 e2e_wait_log "@ 4"
 
+# Another window takes the focus: the display's keys are brltty's again
+# until the game has the focus back.
+xev -name other >/dev/null 2>&1 &
+OTHER_PID=$!
+for _ in $(seq 1 100); do
+    other=$(xdotool search --onlyvisible --name "^other$" 2>/dev/null | head -n 1)
+    [ -n "$other" ] && break
+    sleep 0.05
+done
+[ -n "$other" ] || e2e_fail "no other window"
+xdotool windowfocus "$other"
+sleep 1
+display "Route 5"
+sleep 1
+e2e_log | grep -q "crosswords.braille: key: route 5" && e2e_fail "the game took a key without the focus"
+e2e_focus "$E2E_WID" || e2e_fail "the game did not take the focus back"
+kill "$OTHER_PID"
+display "Route 5"
+e2e_wait_log "crosswords.braille: key: route 5"
+e2e_wait_say ", third letter blank"
+
 # A display of 14 cells: the line is laid out again for it.
 display "cells 14"
 e2e_wait_log "crosswords.braille: connected: 14"
@@ -73,7 +94,7 @@ e2e_wait_log "show: 1a ca"
 # brltty goes: the game goes on speaking; a new brltty shows the game again.
 stop_braille
 e2e_wait_log "crosswords.braille: gone: "
-e2e_key Right
+e2e_key Left
 e2e_wait_say ", second letter A"
 kill -0 "$E2E_PID" 2>/dev/null || e2e_fail "the game ended with brltty"
 : >"$BRL_SHOWN"
