@@ -24,8 +24,8 @@
 #include <QLockFile>
 #include <QLoggingCategory>
 #include <QScreen>
-#include <QWindow>
 #include <QSocketNotifier>
+#include <QWindow>
 #include <csignal>
 #include <cstdio>
 #include <sys/socket.h>
