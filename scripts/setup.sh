@@ -10,7 +10,7 @@ set -euo pipefail
 PACKAGES=(
     cmake g++ make pkgconf
     qt6-base-dev libespeak-ng-dev espeak-ng-data
-    libpulse-dev libspeechd-dev
+    libpulse-dev libspeechd-dev libbrlapi-dev
     zlib1g-dev
     libgtest-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core
@@ -31,6 +31,8 @@ if [ "${1:-}" = "--test" ]; then
     PACKAGES+=(speech-dispatcher speech-dispatcher-espeak-ng)
     # tests/e2e/test_screen_reader.sh: a private session bus and a stand-in accessibility status service.
     PACKAGES+=(dbus python3-dbus python3-gi)
+    # tests/e2e/test_braille.sh: brltty's Virtual driver talks to a fake braille display.
+    PACKAGES+=(brltty)
     # scripts/fuzz.sh: libFuzzer and the sanitizer runtimes come with clang.
     PACKAGES+=(clang libclang-rt-14-dev)
 fi

@@ -2,6 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 #include "engine/crosswords.h"
 #include "base/logging.h"
+#ifdef QUOREL_HAVE_BRAILLE
+#include "platform/brlapidisplay.h"
+#endif
 #include "platform/clipplayer.h"
 #include "platform/espeakvoice.h"
 #include "platform/folders.h"
@@ -22,6 +25,7 @@
 #include <QLoggingCategory>
 #include <QScreen>
 #include <QSocketNotifier>
+#include <QWindow>
 #include <csignal>
 #include <cstdio>
 #include <sys/socket.h>
@@ -120,6 +124,9 @@ int main(int argc, char *argv[])
     SpeechServiceVoice serviceVoice;
     CombinedVoice voice(ownVoice, &serviceVoice);
     ClipPlayer sound;
+#ifdef QUOREL_HAVE_BRAILLE
+    BrlapiDisplay braille;
+#endif
     MessageBoxConfirm confirm;
     QtTextMeasure measure(dpi);
     CompiledResources resources;
@@ -163,6 +170,16 @@ int main(int argc, char *argv[])
 
     game.Form_Load();
     window.start();
+#ifdef QUOREL_HAVE_BRAILLE
+    // The braille display shows the game while its window has the focus.
+    game.attachBraille(braille);
+    braille.setWindow(window.winId());
+    QObject::connect(&app, &QGuiApplication::focusWindowChanged, &braille, [&braille, &window](QWindow *focus) {
+        braille.setFocused(focus && focus == window.windowHandle());
+    });
+    braille.setFocused(QGuiApplication::focusWindow() && QGuiApplication::focusWindow() == window.windowHandle());
+    braille.start();
+#endif
     const int status = app.exec();
     return status != 0 ? status : (opened.anyFailed ? 1 : 0);
 }

@@ -10,3 +10,4 @@ Q_DECLARE_LOGGING_CATEGORY(lcSound)   // "play: " / "playwait: " + clip name
 Q_DECLARE_LOGGING_CATEGORY(lcKeys)    // "key: " + code + " " + mask
 Q_DECLARE_LOGGING_CATEGORY(lcPrint)   // "document: " + destination
 Q_DECLARE_LOGGING_CATEGORY(lcPuzzles) // the solver's puzzle folder: "added: ", "rejected: ", "handed over: "
+Q_DECLARE_LOGGING_CATEGORY(lcBraille) // "show: ", "key: ", "connected: ", "gone: "

@@ -24,3 +24,6 @@ QString answerBoxWords(const Crosswords &g, int k);
 // A square's letters as they are said: one letter as itself, the letters of a
 // rebus square one by one ("J A N"), so a listener hears each of them.
 QString spokenLetters(const QString &letters);
+// Puts the answer line's cursor on box k (kept within the boxes shown) and
+// returns how that position is said (", second letter blank").
+QString moveToBox(Crosswords &g, int k);

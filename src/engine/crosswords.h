@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 #pragma once
 
+#include "engine/braille.h"
 #include "engine/services.h"
 #include "engine/session.h"
 #include "puzzle/cluetable.h"
@@ -19,6 +20,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <vector>
 #include <optional>
 
@@ -113,6 +115,18 @@ public:
     // logout signal): keep the open puzzle's letters.
     void Form_Unload();
 
+    // ---- Braille (engine/braille.cpp) ---------------------------------------
+    // The solver's braille display shows the game's line from now on, and its
+    // keys reach the game.
+    void attachBraille(BrailleDisplay &display);
+    // What the display shows for the view as it now stands.
+    BrailleLine brailleLine() const;
+    // The clue-table row of the clue list's current entry; 0 when none.
+    int currentClueRow() const;
+    // The letters on the board of clue `number` in direction `dir` (1 across,
+    // 2 down), a space for an empty square.
+    QString boardWord(int dir, int number) const;
+
     // ---- Pointer input (engine/pointer.cpp) ---------------------------------
     void imgBack_Click();
     void lbl1_Click(int index);
@@ -182,6 +196,8 @@ public:
     QString sayzoom();
     // The puzzle's square under board index idx (from 1, row by row).
     const PuzzleCell &squareCell(int idx) const;
+    // The same words, tab between them, without touching the speech queue.
+    QString zoomReading() const;
 
     // ---- Engine (engine/) ----
     // A key of the engine's own: it goes ahead of any user key not yet taken.
@@ -336,5 +352,9 @@ private:
     QHash<QString, int> m_loggedOwn;          // file name -> menu number last logged
     QHash<QString, QString> m_loggedRejected;  // file name -> reason last logged
     bool m_inTick = false;
+    std::unique_ptr<BrailleOutput> m_braille;
+    // After a tick: the display follows the view and shows what was said.
+    void updateBraille(bool keyTaken);
+    void brailleKey(const BrailleKey &key);
     bool m_engineKey = false;     // the key in the mailbox is one the engine posted
 };

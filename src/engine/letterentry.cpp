@@ -78,6 +78,13 @@ void openAnswerLine(Crosswords &g, bool refill)
     g.screen().selectBox(1);
 }
 
+QString moveToBox(Crosswords &g, int k)
+{
+    g.session().letterpos = std::max(1, std::min(k, g.session().answerboxes));
+    g.screen().selectBox(g.session().letterpos);
+    return positionPhrase(g);
+}
+
 void frameCluePanel(Crosswords &g)
 {
     g.screen().frameAround(g.form().lblClue[0]);
@@ -145,13 +152,7 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
             m_announcer.saymsg.clear();
             m_announcer.voicestate = 0;
         }
-        m_session.letterpos += key == Key::Right ? 1 : -1;
-        if (m_session.letterpos < 1)
-            m_session.letterpos = 1;
-        if (!boxShown(*this, m_session.letterpos))
-            --m_session.letterpos;
-        m_screen.selectBox(m_session.letterpos);
-        m_announcer.saymsg += positionPhrase(*this);
+        m_announcer.saymsg += moveToBox(*this, m_session.letterpos + (key == Key::Right ? 1 : -1));
         return Flow::SpeechStep;
     case Key::Up:
     case Key::Down: {

@@ -5,6 +5,7 @@
 #include "engine/crosswords.h"
 #include "base/textnumber.h"
 #include "engine/answerline.h"
+#include "engine/braille.h"
 
 namespace {
 
@@ -164,11 +165,7 @@ QString Crosswords::clueReading(int row, bool *complete)
     }
     reading += QStringLiteral(", ");
 
-    // The display line without its number in front and its lengths behind.
-    const QString line = m_table.clues[row][3].trimmed();
-    const qsizetype first = line.indexOf(QLatin1Char(' '));
-    const qsizetype last = line.lastIndexOf(QLatin1Char(' '));
-    reading += first >= 0 && first < last ? line.mid(first, last - first) : line;
+    reading += clueTextOf(m_table.clues[row][3]);
 
     const int filled = count - int(entries.count(QString()));
     if (complete)
@@ -230,9 +227,14 @@ void Crosswords::spellit(QString s)
 // or nothing, and "circled" for a circled square.
 QString Crosswords::sayzoom()
 {
+    m_announcer.voicestate = 0;
+    return zoomReading();
+}
+
+QString Crosswords::zoomReading() const
+{
     const int idx = (m_session.currow - 1) * m_table.gridsize + m_session.curcol;
     QString s = QString::number(m_session.currow) + QChar(64 + m_session.curcol);
-    m_announcer.voicestate = 0;
     if (idx < 1 || idx > m_table.squareCount())
         return s;
     const PuzzleCell &square = m_puzzle.cell(m_session.currow - 1, m_session.curcol - 1);

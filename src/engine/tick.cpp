@@ -71,8 +71,10 @@ void Crosswords::Engine_Timer()
         return;
     }
     TickGuard guard(m_inTick);
+    const bool keyTaken = m_keycode.size() == 2;
     runKeyAndSpeech();
     saveChangedGrid();
+    updateBraille(keyTaken);
 }
 
 void Crosswords::runKeyAndSpeech()

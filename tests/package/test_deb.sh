@@ -24,10 +24,10 @@ deb="$out/quorel-crosswords_${version}_$(dpkg --print-architecture).deb"
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Section)" = "games" ] || e2e_fail "section: $(field Section)"
 depends=$(field Depends)
-for dep in libc6 libqt6widgets6 libpulse0 libspeechd2 libespeak-ng1 espeak-ng-data fonts-liberation fonts-dejavu-core; do
+for dep in libc6 libqt6widgets6 libpulse0 libspeechd2 libbrlapi0.8 libespeak-ng1 espeak-ng-data fonts-liberation fonts-dejavu-core; do
     grep -qE "(^|, )$dep( |,|$)" <<<"$depends" || e2e_fail "$dep is not among the dependencies: $depends"
 done
-[ "$(field Recommends)" = "speech-dispatcher" ] || e2e_fail "recommends: $(field Recommends)"
+[ "$(field Recommends)" = "speech-dispatcher, brltty" ] || e2e_fail "recommends: $(field Recommends)"
 
 root="$out/root"
 dpkg-deb -x "$deb" "$root" || e2e_fail "dpkg-deb cannot unpack the package"

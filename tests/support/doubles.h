@@ -12,6 +12,7 @@
 #include "screen/textmeasure.h"
 #include "speech/announcer.h"
 #include "speech/screenreaderwatch.h"
+#include "speech/brailledisplay.h"
 #include "speech/soundplayer.h"
 #include "speech/voice.h"
 
@@ -73,6 +74,35 @@ public:
     int stops = 0;
     void phrase(const QString &text) override { phrases.append(text); }
     void stop() override { ++stops; }
+};
+
+// A braille display of a chosen size that keeps what it was last told to
+// show, and lets a test press its keys.
+class RecordingBraille : public BrailleDisplay {
+public:
+    explicit RecordingBraille(int cells = 40) : cells(cells) {}
+    int cells;
+    QString text;    // the cells as last written
+    int cursor = 0;  // cursor cell, from 1; 0 none
+    int writes = 0;
+    int columns() const override { return cells; }
+    void show(const QString &shown, int cursorCell) override
+    {
+        text = shown;
+        cursor = cursorCell;
+        ++writes;
+    }
+    // The line with the cursor's cell marked: "1a s[-]--".
+    QString withCursor() const
+    {
+        return cursor < 1 ? text : text.left(cursor - 1) + QLatin1Char('[') + text.mid(cursor - 1, 1) + QLatin1Char(']') + text.mid(cursor);
+    }
+    void press(BrailleKey::Kind kind, int value = 0) { reportKey({kind, value}); }
+    void resize(int n)
+    {
+        cells = n;
+        reportResize();
+    }
 };
 
 class RecordingSound : public SoundPlayer {
