@@ -24,3 +24,7 @@ QString answerBoxWords(const Crosswords &g, int k);
 // A square's letters as they are said: one letter as itself, the letters of a
 // rebus square one by one ("J A N"), so a listener hears each of them.
 QString spokenLetters(const QString &letters);
+
+// Where the cursor of the answer line is and what its box holds:
+// ", third letter A", ", last letter blank".
+QString positionPhrase(const Crosswords &g);
