@@ -6,6 +6,7 @@
 #include "engine/crosswords.h"
 #include "platform/qttextmeasure.h"
 #include "base/rounding.h"
+#include "solving_fixture.h"
 #include "support/doubles.h"
 
 #include <QFont>
@@ -35,19 +36,18 @@ struct RealFontScreen {
         g.session().viewmode = 1;
         g.setnozoom();
         g.session().curpuz = 70;
-        showBoard(13, 2);
+        QStringList rows(13, QString(13, QLatin1Char('A')));
+        for (int r = 0; r < 13; ++r)
+            for (int c = 0; c < 13; ++c)
+                if (r % 2 == 1 && c % 2 == 1)
+                    rows[r][c] = QLatin1Char(' ');
+        showBoard(rows);
     }
 
-    // A side x side board with a black square at every (odd row, odd column)
-    // of each `every` x `every` block: every = 2 gives short words and
-    // numbers up to the hundreds on big boards.
-    void showBoard(int side, int every)
+    // A board of the given rows, a space for a black square.
+    void showBoard(const QStringList &rows)
     {
-        QStringList rows(side, QString(side, QLatin1Char('A')));
-        for (int r = 0; r < side; ++r)
-            for (int c = 0; c < side; ++c)
-                if (r % every == 1 && c % every == 1)
-                    rows[r][c] = QLatin1Char(' ');
+        const int side = int(rows.size());
         g.puzzle() = Puzzle(rows);
         g.form().ensureCapacity(side * side, 0, 0);
         g.table().fill(g.puzzle());
@@ -205,7 +205,7 @@ TEST_P(RealFontSizes, EveryClueNumberFitsItsSquareOnBigBoards)
 {
     RealFontScreen s(GetParam().width(), GetParam().height());
     for (const int side : {21, 25}) {
-        s.showBoard(side, 2);
+        s.showBoard(latticeRows(side, true).replaceInStrings(QStringLiteral("#"), QStringLiteral(" ")));
         for (const int view : {1, 4}) {
             s.g.session().viewmode = view;
             if (view == 4)
