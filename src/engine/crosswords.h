@@ -338,6 +338,9 @@ private:
     // After a reveal: a full grid is named wrong, or solved and left.
     void finishAfterReveal();
     // F3, F6, F7 and Shift+F7 on the current answer or box (engine/letteraids.cpp).
+    // The row of the answer F3 and F6 act on; 0 outside the clue list and the
+    // answer line, and in a puzzle that cannot be checked (which is said).
+    int checkableClueRow();
     void checkAnswer();
     void revealLetter();
     void sayCrossings();

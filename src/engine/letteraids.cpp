@@ -27,18 +27,25 @@ int directionOf(const ClueTable &table, int row)
 
 } // namespace
 
+int Crosswords::checkableClueRow()
+{
+    if (!inClueOrLine(*this))
+        return 0;
+    if (!m_puzzle.hasSolution()) {
+        m_announcer.saymsg = noSolutionPhrase();
+        return 0;
+    }
+    return currentClueRow();
+}
+
 // F3: in the clue list, the wrong letters of the answer by position ("2 wrong
 // letters: second, fifth"); on the answer line, the letter in the current box.
 // Empty squares are not mistakes.
 void Crosswords::checkAnswer()
 {
-    const int row = currentClueRow();
-    if (!inClueOrLine(*this) || row == 0)
+    const int row = checkableClueRow();
+    if (row == 0)
         return;
-    if (!m_puzzle.hasSolution()) {
-        m_announcer.saymsg = noSolutionPhrase();
-        return;
-    }
     if (onAnswerLine(*this)) {
         const QString letter = m_attempt.slot(m_session.letterpos).letter;
         const int idx = m_session.markedSquare(m_session.letterpos);
@@ -67,13 +74,9 @@ void Crosswords::checkAnswer()
 // first empty or wrong square, goes into the grid as a revealed letter.
 void Crosswords::revealLetter()
 {
-    const int row = currentClueRow();
-    if (!inClueOrLine(*this) || row == 0)
+    const int row = checkableClueRow();
+    if (row == 0)
         return;
-    if (!m_puzzle.hasSolution()) {
-        m_announcer.saymsg = noSolutionPhrase();
-        return;
-    }
     const std::vector<int> squares = answerSquares(row);
     int position = 0;
     if (onAnswerLine(*this)) {
