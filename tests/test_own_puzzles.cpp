@@ -248,7 +248,7 @@ TEST_F(OwnPuzzles, ARebusIsTypedWithInsertReadWholeCheckedSavedRevealedAndPrinte
     EXPECT_TRUE(saved.contains("\r\nJ\r\n 2\r\nJAN\r\n") && saved.endsWith("\r\nRebus\t3\tJAN\r\n"));
     // Revealed whole (2 down), and printed in letters a third of the size.
     h.confirm.answers = {true, true};
-    keys({Key::Tab, Key::Down});
+    keys({'2'});  // reopened where it was left; 2 down by its number
     EXPECT_EQ(h.say(Key::F2, Mod::Shift).last(), "the answer is JANET, spelt , J, A, N, E, T");
     h.say(Key::F5);
     const qsizetype jan = h.printer.calls.indexOf("text JAN"), b = h.printer.calls.indexOf("text B");
