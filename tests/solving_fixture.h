@@ -109,6 +109,23 @@ inline void typeAtPace(Harness &h, const QList<int> &keys, int gapMs)
     }
 }
 
+// A side x side grid with black squares in a lattice; `extra` adds blocks to
+// every fourth row (but the third) so that the big grid has 150 clues.
+inline QStringList latticeRows(int side, bool extra)
+{
+    QStringList rows;
+    for (int r = 0; r < side; ++r) {
+        QString row;
+        for (int c = 0; c < side; ++c) {
+            const bool block = (r % 4 == 1 && c % 4 == 1) || (r % 4 == 3 && c % 4 == 3)
+                || (extra && r % 4 == 2 && r != 2 && c % 6 == 0);
+            row += block ? QLatin1Char('#') : QChar('A' + (r * 7 + c * 3) % 26);
+        }
+        rows.append(row);
+    }
+    return rows;
+}
+
 // Board index of (row, column), 0-based.
 constexpr int sq(int row, int col)
 {

@@ -17,7 +17,7 @@ const QString kAskClue = "Are you sure you want to know the answer to this clue?
                          "Press the enter key to confirm or the escape key to cancel.";
 const QString kAskSquare = "Are you sure you want to know the answer to this square? "
                            "Press the enter key to confirm or the escape key to cancel.";
-const QString kAskClear = "Are you sure you want to clear this puzzle? "
+const QString kAskClear = "Are you sure you want to clear this puzzle? It cannot be undone. "
                           "Press the enter key to confirm or the escape key to cancel.";
 
 class Answers : public ::testing::Test {

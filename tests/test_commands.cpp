@@ -93,7 +93,7 @@ TEST_F(Commands, UnusedFunctionKeysOnlyBecomeTheLastKeyAndHideTheHints)
     const Form before = h.g().form();
     const int viewmode = h.g().session().viewmode;
     const int curclue = h.g().session().curclue;
-    for (int key : {Key::F3, Key::F6, Key::F7, Key::F8, Key::F10, Key::F11}) {
+    for (int key : {Key::F3, Key::F6, Key::F8, Key::F10, Key::F11}) {
         for (Control *hint : {&h.g().form().lbl4[0], &h.g().form().lbl4[1], &h.g().form().lbl5[0], &h.g().form().lbl5[1]})
             hint->visible = true;
         h.press(key, Mod::Shift);

@@ -84,7 +84,7 @@ TEST_F(Interrupting, KeysTypedIntoAConfirmationBoxCutTheSpeechAndRepeatHowToAnsw
     h.g().session().viewmode = 1;
     LogCapture log("crosswords.speech=true");
     h.press(Key::F9);  // clear the puzzle?
-    EXPECT_EQ(h.spoken(), (QStringList{"Are you sure you want to clear this puzzle? " + kHowToAnswer, kHowToAnswer,
+    EXPECT_EQ(h.spoken(), (QStringList{"Are you sure you want to clear this puzzle? It cannot be undone. " + kHowToAnswer, kHowToAnswer,
                                        kHowToAnswer, "cancelled"}));
     // Each key cuts what was still being said, so reminders never pile up;
     // the answer cuts the last one.

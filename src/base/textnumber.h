@@ -29,3 +29,19 @@ inline int leadingNumber(const QString &text)
     }
     return int(negative ? -value : value);
 }
+
+// "first", "second", ... "twenty fifth": a position in an answer as said.
+inline QString ordinalWord(int n)
+{
+    static const char *const units[] = {"",        "first",   "second",  "third",      "fourth",
+                                        "fifth",   "sixth",   "seventh", "eighth",     "ninth",
+                                        "tenth",   "eleventh", "twelfth", "thirteenth", "fourteenth",
+                                        "fifteenth", "sixteenth", "seventeenth", "eighteenth", "nineteenth"};
+    if (n >= 1 && n < 20)
+        return QString::fromLatin1(units[n]);
+    if (n == 20)
+        return QStringLiteral("twentieth");
+    if (n > 20 && n < 30)
+        return QStringLiteral("twenty ") + QString::fromLatin1(units[n - 20]);
+    return QString::number(n) + QStringLiteral("th");
+}

@@ -27,3 +27,7 @@ QString spokenLetters(const QString &letters);
 // Puts the answer line's cursor on box k (kept within the boxes shown) and
 // returns how that position is said (", second letter blank").
 QString moveToBox(Crosswords &g, int k);
+
+// Where the cursor of the answer line is and what its box holds:
+// ", third letter A", ", last letter blank".
+QString positionPhrase(const Crosswords &g);

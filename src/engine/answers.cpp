@@ -25,8 +25,8 @@ void Crosswords::showanswer()
             return;
         sayit(QString());
         m_announcer.saymsg.clear();
-        Solving::reveal(m_puzzle, m_attempt, cursor);
-        m_screen.showSquare((m_session.currow - 1) * m_table.gridsize + m_session.curcol);
+        const int idx = (m_session.currow - 1) * m_table.gridsize + m_session.curcol;
+        changeSquares(squareName(idx), {idx}, {revealedSquare(idx)});
         m_announcer.saymsg = QStringLiteral("the answer is\t") + letter;
     } else {
         if (!confirmAloud(QStringLiteral("Are you sure you want to know the answer to this clue?"),
@@ -35,26 +35,30 @@ void Crosswords::showanswer()
         sayit(QString());
         m_announcer.saymsg.clear();
         QString word;
-        int slot = 0;
-        for (int r = 0; r < m_table.gridsize; ++r) {
-            for (int c = 0; c < m_table.gridsize; ++c) {
-                const int idx = r * m_table.gridsize + c + 1;
-                if (!m_session.isMarked(idx))
-                    continue;
-                const QString letter = m_puzzle.cell(r, c).solution;
-                Solving::reveal(m_puzzle, m_attempt, {r, c});
-                m_screen.showSquare(idx);
-                m_attempt.slotRef(++slot).letter = letter;
-                m_screen.showSlot(slot);
-                word += letter;
-            }
+        std::vector<int> squares;
+        std::vector<SquareState> answer;
+        for (int idx = 1; idx <= m_table.squareCount(); ++idx) {
+            if (!m_session.isMarked(idx) || m_table.isDark(idx))
+                continue;
+            squares.push_back(idx);
+            answer.push_back(revealedSquare(idx));
+            const int slot = int(squares.size());
+            m_attempt.slotRef(slot).letter = answer.back().letter;
+            m_screen.showSlot(slot);
+            word += answer.back().letter;
         }
+        changeSquares(placeName(squares), squares, answer);
         m_announcer.saymsg = QStringLiteral("the answer is ") + word + QStringLiteral(", spelt ");
         for (const QChar ch : word)
             m_announcer.saymsg += QStringLiteral(", ") + ch;
     }
 
-    // Did the reveal finish the puzzle?
+    finishAfterReveal();
+}
+
+// Did the reveal finish the puzzle?
+void Crosswords::finishAfterReveal()
+{
     if (!Solving::isFull(m_puzzle, m_attempt))
         return;
     if (Solving::hasMistake(m_puzzle, m_attempt)) {
@@ -79,7 +83,7 @@ void Crosswords::clearpuzzle()
     const bool inMenu = m_session.viewmode == 0 || m_session.viewmode == 99 || m_session.viewmode < 0;
     if (inMenu && m_session.curpuz < 1)
         return;
-    if (!confirmAloud(QStringLiteral("Are you sure you want to clear this puzzle?"),
+    if (!confirmAloud(QStringLiteral("Are you sure you want to clear this puzzle? It cannot be undone."),
                   QStringLiteral("Clear this puzzle. Are you sure?")))
         return;
     sayit(QString());

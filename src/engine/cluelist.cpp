@@ -16,6 +16,8 @@ bool onPanelList(const Crosswords &g, int k)
 
 Flow Crosswords::clueListPhase(int key, int mods)
 {
+    if (const Flow jumped = clueJumpKeys(key); jumped != Flow::Next)
+        return jumped;
     switch (key) {
     case Key::Left:
     case Key::Up:
@@ -47,9 +49,7 @@ Flow Crosswords::clueListPhase(int key, int mods)
                 m_session.curclue = 1;
             }
         }
-        m_screen.selectClueEntry(m_session.curclue);
-        showclues();
-        updatedisplay();
+        readCurrentClue();
         return Flow::SpeechStep;
     }
     case Key::Space:

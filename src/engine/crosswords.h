@@ -4,12 +4,12 @@
 
 #include "engine/braille.h"
 #include "engine/services.h"
-#include "engine/session.h"
 #include "puzzle/cluetable.h"
 #include "puzzle/puzzle.h"
 #include "puzzle/puzzlefolder.h"
 #include "screen/form.h"
 #include "screen/gamescreen.h"
+#include "session/session.h"
 #include "speech/announcer.h"
 #include "store/attempt.h"
 
@@ -29,7 +29,9 @@ namespace Key {
 constexpr int Backspace = 8, Tab = 9, Enter = 13, Escape = 27, Space = 32;
 constexpr int PageUp = 33, PageDown = 34, End = 35, Home = 36;
 constexpr int Left = 37, Up = 38, Right = 39, Down = 40, Insert = 45, Delete = 46;
+constexpr int Zero = 48, Nine = 57;
 constexpr int A = 65, Z = 90;
+constexpr int Pad0 = 96, Pad9 = 105;
 constexpr int NumPlus = 107, NumMinus = 109;
 // The main-row keys with + and - on them (with or without Shift).
 constexpr int MainPlus = 187, MainMinus = 189;
@@ -214,6 +216,28 @@ public:
     void checkwork();
     void checkend();
 
+    // ---- The grid (engine/gridchange.cpp) ----
+    // The one way the solver's letters change: the squares take the states
+    // given and show them, and the change joins Ctrl+Z's history under
+    // `name` ("5 across", "3C"); `readBack` are the squares read out when it
+    // is taken back.
+    void changeSquares(const QString &name, const std::vector<int> &readBack, const std::vector<SquareState> &after);
+    // Square idx holding `letter` typed, or its solution revealed.
+    SquareState typedSquare(int idx, const QString &letter) const;
+    SquareState revealedSquare(int idx) const;
+    // "5 across" for word `number` of direction `dir` (1 across, 2 down), or
+    // for clue row `row`; the squares of its answer in order.
+    static QString wordName(int dir, int number);
+    QString answerName(int row) const;
+    std::vector<int> answerSquares(int row) const;
+    // "3C": row number, then column letter.
+    QString squareName(int idx) const;
+    // The clue-table row of the current answer, the clue last read; 0 when none.
+    int currentClueRow() const;
+    // What a change of these squares is called: the square's name for one,
+    // the current answer's for more.
+    QString placeName(const std::vector<int> &squares) const;
+
 private:
     Services m_svc;
     Environment m_env;
@@ -327,6 +351,38 @@ private:
     // Solving aids
     void showanswer();
     void clearpuzzle();
+    // After a reveal: a full grid is named wrong, or solved and left.
+    void finishAfterReveal();
+    // F3, F6, F7 and Shift+F7 on the current answer or box (engine/letteraids.cpp).
+    // The row of the answer F3 and F6 act on; 0 outside the clue list and the
+    // answer line, and in a puzzle that cannot be checked (which is said).
+    int checkableClueRow();
+    void checkAnswer();
+    void revealLetter();
+    void sayCrossings();
+    void jumpToCrossing();
+    // Ctrl+Z (engine/gridchange.cpp).
+    void undoChange();
+    // Puts the states into their squares and shows them; returns what the
+    // squares that changed held before.
+    std::vector<SquareState> applySquares(const std::vector<SquareState> &after);
+
+    // Reaching a clue (engine/cluejump.cpp)
+    // Clue (dir, number) becomes the current clue of the clue list; false
+    // when the puzzle has no such clue.
+    bool selectClue(int dir, int number);
+    // The current clue is selected, shown and read.
+    void readCurrentClue();
+    // Digits, Home, End, Page Up and Page Down in the clue list.
+    Flow clueJumpKeys(int key);
+    // A typed number whose pause is over is taken (every tick without a key).
+    void typedNumberTick();
+    void jumpToTypedNumber();
+    // Where each puzzle was left: kept when it is left, used when it is opened.
+    void rememberCluePlace();
+    void returnToCluePlace();
+    QString cluePlacesFile() const;
+    void readCluePlaces();
     // Said when a puzzle without its solution is opened, and for F2 and
     // Shift+F2 in it; names a locked file as such.
     QString noSolutionPhrase() const;

@@ -39,6 +39,7 @@ void Crosswords::leave()
         return;
     }
 
+    rememberCluePlace();
     m_screen.showFrame(false);
     setnozoom();
     rescanOwnPuzzles();
@@ -62,5 +63,7 @@ void Crosswords::Form_Unload()
     // and whatever earlier failed saves still hold.
     savefile();
     saveUnsaved();
+    if (m_session.viewmode > ViewMode::Menu)
+        rememberCluePlace();
     m_curform.clear();
 }

@@ -28,6 +28,9 @@ void setBoxLetter(Crosswords &g, const QString &letter)
     g.screen().showSlot(g.session().letterpos);
 }
 
+} // namespace
+
+// Where the cursor of the answer line is and what its box holds:
 // ", third letter A", ", last letter blank".
 QString positionPhrase(const Crosswords &g)
 {
@@ -47,13 +50,11 @@ QString positionPhrase(const Crosswords &g)
 }
 
 // What ends a rebus says: the box's letters "in one square".
-QString rebusEnded(const Crosswords &g)
+static QString rebusEnded(const Crosswords &g)
 {
     const QString letters = g.attempt().slot(g.session().letterpos).letter;
     return letters.isEmpty() ? QStringLiteral("blank") : spokenLetters(letters) + QStringLiteral(" in one square");
 }
-
-} // namespace
 
 QString answerBoxWords(const Crosswords &g, int k)
 {
@@ -202,15 +203,16 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
         m_announcer.saymsg = QStringLiteral("cancelled\t") + m_announcer.saymsg;
         return Flow::SpeechStep;
     case Key::Enter: {
-        const int squares = m_table.squareCount();
-        int k = 0;
-        for (int idx = 1; idx <= squares; ++idx) {
+        std::vector<int> squares;
+        std::vector<SquareState> line;
+        for (int idx = 1; idx <= m_table.squareCount(); ++idx) {
             if (!m_session.isMarked(idx))
                 continue;
-            ++k;
-            m_attempt.setLetter(idx - 1, m_attempt.slot(k).letter);
-            m_screen.showSquare(idx);
+            squares.push_back(idx);
+            line.push_back(typedSquare(idx, m_attempt.slot(int(squares.size())).letter));
         }
+        changeSquares(placeName(squares), squares, line);
+        const int k = int(squares.size());
         bool someEmpty = false;
         bool someLetter = false;
         QString letters;

@@ -51,6 +51,8 @@ void Crosswords::loadpuzzle()
 
     m_attempt = decodeProgress(progressBytes(m_session.curpuz), m_puzzle);
     m_savedGridChanges = m_attempt.gridChanges();
+    // Ctrl+Z reaches back only to the puzzle's opening (or its clearing).
+    m_session.undo.clear();
     for (int k = 1; k <= m_attempt.slotCount(); ++k)
         m_screen.showSlot(k);
 

@@ -48,22 +48,9 @@ void Crosswords::selectClueAtCursor()
     int dir = m_session.curdir;
     if (m_table.sqclue[idx][dir] == 0)
         dir = dir == 1 ? 2 : 1;
-    if (m_table.sqclue[idx][dir] == 0)
-        return;  // a black square: the selection stays as it was
-    // The clue's line in its list: lines follow the clue table, one direction each.
-    const QString wanted = ClueTable::label(dir, m_table.sqclue[idx][dir]);
-    const QChar letter = wanted[0];
-    int line = 0;
-    for (int n = 1; n <= m_table.clueRows(); ++n) {
-        if (!m_table.clues[n][1].startsWith(letter))
-            continue;
-        ++line;
-        if (m_table.clues[n][1] == wanted) {
-            m_session.curdir = dir;
-            m_session.curclue = line;
-            return;
-        }
-    }
+    // On a black square the selection stays as it was.
+    if (m_table.sqclue[idx][dir] != 0)
+        selectClue(dir, m_table.sqclue[idx][dir]);
 }
 
 // F4 and numeric + go one level further in (past 16 times back to the normal
@@ -155,8 +142,7 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
             return Flow::SpeechStep;
         }
         const QString letter = QString(QChar(key));
-        m_attempt.setLetter(cursor() - 1, letter);
-        m_screen.showSquare(cursor());
+        changeSquares(squareName(cursor()), {cursor()}, {typedSquare(cursor(), letter)});
         m_announcer.saymsg = letter;
         checkend();
         // A solved puzzle has posted F12: it is left at the next tick.
@@ -171,8 +157,7 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
             playwave(QStringLiteral("no"));
         } else {
             m_announcer.saymsg = QStringLiteral("delete ") + m_attempt.letter(cursor() - 1);
-            m_attempt.setLetter(cursor() - 1, QString());
-            m_screen.showSquare(cursor());
+            changeSquares(squareName(cursor()), {cursor()}, {typedSquare(cursor(), QString())});
         }
         return Flow::SpeechStep;
 

@@ -68,6 +68,7 @@ Flow Crosswords::menuPhase(int key, int /*mods*/)
         loadpuzzle();
         m_screen.selectClueEntry(-1);
         m_session.curclue = 1;
+        returnToCluePlace();
         drawboard();
         m_announcer.voicestate = 0;
         showclues();

@@ -126,13 +126,16 @@ void Crosswords::lblKey_Click(int i)
         return;
     const QString letter = i == EmptyingKey ? QString() : alphabetKeyCaption(i);
     QString old;
+    std::vector<int> squares;
+    std::vector<SquareState> chosen;
     for (int idx = 1; idx < int(m_session.marked.size()); ++idx) {
         if (!m_session.isMarked(idx) || m_table.isDark(idx))
             continue;
         old = m_attempt.letter(idx - 1);
-        m_attempt.setLetter(idx - 1, letter);
-        m_screen.showSquare(idx);
+        squares.push_back(idx);
+        chosen.push_back(typedSquare(idx, letter));
     }
+    changeSquares(placeName(squares), squares, chosen);
     m_screen.hideAlphabet();
     m_announcer.saymsg = letter;
     if (letter.isEmpty() && !old.isEmpty())

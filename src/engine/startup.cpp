@@ -24,6 +24,7 @@ void Crosswords::Form_Load()
     if (!tempdir.endsWith(QLatin1Char('/')))
         tempdir.append(QLatin1Char('/'));
     QDir().mkpath(tempdir);
+    readCluePlaces();
 
     m_form.loadControlArrays();
     loadCatalogue();

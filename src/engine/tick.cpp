@@ -101,6 +101,7 @@ void Crosswords::runKeyAndSpeech()
     else if (key == Key::MainMinus)
         key = Key::NumMinus;
     if (key == 0) {
+        typedNumberTick();
         speechStep();
         return;
     }
@@ -127,8 +128,22 @@ void Crosswords::runKeyAndSpeech()
         else
             showanswer();
         break;
+    case Key::F3:
+        if (mods == Mod::None)
+            checkAnswer();
+        break;
     case Key::F5:
         askprint(mods);
+        break;
+    case Key::F6:
+        if (mods == Mod::None)
+            revealLetter();
+        break;
+    case Key::F7:
+        if (mods == Mod::None)
+            sayCrossings();
+        else if (mods == Mod::Shift)
+            jumpToCrossing();
         break;
     case Key::F9:
         clearpuzzle();
@@ -146,6 +161,14 @@ void Crosswords::runKeyAndSpeech()
     }
     m_session.lastkey = key;
     m_screen.hideMenuButtons();
+
+    // Ctrl+Z takes back the last change of the open puzzle's grid, in any view.
+    if (key == Key::Z && mods == Mod::Ctrl) {
+        if (m_session.viewmode > ViewMode::Menu)
+            undoChange();
+        speechStep();
+        return;
+    }
 
     if (m_session.viewmode > ViewMode::Menu)
         zoomKeys(key);

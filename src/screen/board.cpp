@@ -16,7 +16,14 @@ void placeNumberOver(Control &number, const Control &square)
     number.width = square.width;
     number.left = square.left;
     number.height = square.height / 2;
-    number.fontSize = square.height * NumberFontShare / 20;
+    // Numbers of three digits on a big grid would run past the square's
+    // right edge at that size: the size is lowered until the caption fits
+    // within 95 % of the width. Verdana Bold's digits are 0.71 em wide and
+    // its space 0.35 em (DejaVu Sans Bold, which stands in for it, 0.70 and
+    // 0.35); an em is the point size times 20 twips.
+    const int digits = std::max(2, int(number.caption.trimmed().size()));
+    const double fitting = square.width * 0.95 / ((0.35 + 0.71 * digits) * 20);
+    number.fontSize = std::min(square.height * NumberFontShare / 20, fitting);
 }
 
 void GameScreen::clearBoard()
@@ -88,9 +95,9 @@ void GameScreen::drawboard()
             showSquare(idx);
 
             Control &dn = form.Dn[idx];
+            dn.caption = numberCaption(square);
             placeNumberOver(dn, d);
             if (square.number > 0) {
-                dn.caption = numberCaption(square);
                 dn.visible = true;
                 form.bringToFront(dn);
             }

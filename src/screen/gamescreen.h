@@ -2,11 +2,11 @@
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 #pragma once
 
-#include "engine/services.h"
-#include "engine/session.h"
 #include "puzzle/cluetable.h"
 #include "puzzle/puzzle.h"
 #include "screen/form.h"
+#include "session/environment.h"
+#include "session/session.h"
 #include "store/attempt.h"
 
 #include <QString>

@@ -6,6 +6,7 @@
 #include "engine/crosswords.h"
 #include "platform/qttextmeasure.h"
 #include "base/rounding.h"
+#include "solving_fixture.h"
 #include "support/doubles.h"
 
 #include <QFont>
@@ -34,15 +35,23 @@ struct RealFontScreen {
         g.form().loadControlArrays();
         g.session().viewmode = 1;
         g.setnozoom();
+        g.session().curpuz = 70;
         QStringList rows(13, QString(13, QLatin1Char('A')));
         for (int r = 0; r < 13; ++r)
             for (int c = 0; c < 13; ++c)
                 if (r % 2 == 1 && c % 2 == 1)
                     rows[r][c] = QLatin1Char(' ');
+        showBoard(rows);
+    }
+
+    // A board of the given rows, a space for a black square.
+    void showBoard(const QStringList &rows)
+    {
+        const int side = int(rows.size());
         g.puzzle() = Puzzle(rows);
+        g.form().ensureCapacity(side * side, 0, 0);
         g.table().fill(g.puzzle());
         g.attempt() = Attempt(g.puzzle());
-        g.session().curpuz = 70;
         g.drawboard();
     }
 
@@ -187,6 +196,33 @@ TEST_P(RealFontSizes, ClueNumbersAreAThirdOfTheirSquareAndBoldAndClearOfTheLette
         s.g.session().currow = s.g.session().curcol = 1;
         s.g.setzoom();
         check("magnified");
+    }
+}
+
+// On 21 x 21 and 25 x 25 boards the numbers reach the hundreds: each is
+// drawn whole inside its square, in the normal and the full-screen view.
+TEST_P(RealFontSizes, EveryClueNumberFitsItsSquareOnBigBoards)
+{
+    RealFontScreen s(GetParam().width(), GetParam().height());
+    for (const int side : {21, 25}) {
+        s.showBoard(latticeRows(side, true).replaceInStrings(QStringLiteral("#"), QStringLiteral(" ")));
+        for (const int view : {1, 4}) {
+            s.g.session().viewmode = view;
+            if (view == 4)
+                s.g.setzoom();
+            int hundreds = 0;
+            for (int idx = 1; idx <= side * side; ++idx) {
+                const Control &number = s.g.form().Dn[idx];
+                if (!number.visible || number.caption.trimmed().isEmpty())
+                    continue;
+                hundreds += number.caption.trimmed().size() == 3;
+                EXPECT_LE(metricsOf(number).horizontalAdvance(number.caption) * 15, number.width)
+                    << side << "x" << side << " view " << view << " number" << number.caption.toStdString();
+            }
+            EXPECT_GT(hundreds, 0) << side;
+        }
+        s.g.session().viewmode = 1;
+        s.g.setnozoom();
     }
 }
 
