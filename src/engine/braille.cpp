@@ -104,7 +104,7 @@ void Crosswords::attachBraille(BrailleDisplay &display)
     display.setKeyHandler([this](const BrailleKey &key) { brailleKey(key); });
 }
 
-int Crosswords::currentClueRow() const
+int Crosswords::panelClueRow() const
 {
     const int entry = m_session.curclue;
     return entry >= 1 && entry <= int(m_session.panelrows.size()) ? m_session.panelrows[entry - 1] : 0;
@@ -134,7 +134,7 @@ BrailleLine Crosswords::brailleLine() const
     if (mode >= ViewMode::FullScreen && mode <= ViewMode::Magnified16)
         return {zoomReading().replace(QLatin1Char('\t'), QLatin1Char(' '))};
 
-    const int row = currentClueRow();
+    const int row = panelClueRow();
     if (row < 1 || row > m_table.clueRows() || m_table.clues[row][1].isEmpty())
         return {};
     const QString label = m_table.clues[row][1];

@@ -124,7 +124,7 @@ public:
     // What the display shows for the view as it now stands.
     BrailleLine brailleLine() const;
     // The clue-table row of the clue list's current entry; 0 when none.
-    int currentClueRow() const;
+    int panelClueRow() const;
     // The letters on the board of clue `number` in direction `dir` (1 across,
     // 2 down), a space for an empty square.
     QString boardWord(int dir, int number) const;
