@@ -239,7 +239,9 @@ void PcmStream::append(const QByteArray &pcm)
     Lock lock(m_loop);
     if (m_broken)
         return;
-    m_pending.append(pcm);
+    // The bytes are copied, never shared: an implicitly shared buffer would be
+    // freed by whichever thread drops it last.
+    m_pending.append(pcm.constData(), pcm.size());
     ++m_generation;
     m_drained = false;
     m_draining = false;
