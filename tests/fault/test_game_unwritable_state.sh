@@ -80,9 +80,7 @@ unsaved_round() {
 
     # The puzzle reopens with the letters.
     heard=$(e2e_said_count "you filled this in with, $word")
-    e2e_key Down
-    e2e_wait_say "1 across"
-    [ "$k" -eq 2 ] && e2e_key Right
+    e2e_key Down  # at the clue it was left on, the one just written
     e2e_wait_said_count "you filled this in with, $word" $((heard + 1))
 
     # Room again: the next F12 keeps them in the file, without a warning.
@@ -124,9 +122,11 @@ unsaved_round full 2
 # more and, while that fails, warns before the question; the user cancels,
 # makes room and quits again, and the letters are in the file.
 third=$(fault_answer 1 3)
+# The puzzle reopens at the clue it was left on, the second.
+heard=$(e2e_said_count "$(fault_clue_number 1 2) across")
 e2e_key Down
-e2e_wait_say "1 across"
-e2e_key Right Right
+e2e_wait_said_count "$(fault_clue_number 1 2) across" $((heard + 1))
+e2e_key Right
 e2e_wait_say "$(fault_clue_number 1 3) across"
 e2e_type_answer "$third"
 e2e_key Return
