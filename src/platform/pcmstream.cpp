@@ -85,7 +85,7 @@ void PcmStream::onStreamState(pa_stream *stream, void *self)
         s->m_broken = true;
         s->m_pending.clear();
         s->m_drained = true;
-        QMetaObject::invokeMethod(s, [s] { s->reportDrained(); }, Qt::QueuedConnection);
+        s->m_drainedCall.post();
     }
     pa_threaded_mainloop_signal(s->m_loop, 0);
 }
@@ -221,7 +221,7 @@ void PcmStream::onDrained(pa_stream *, int, void *data)
         return;  // audio came or went since: a later drain answers for it
     s->m_draining = false;
     s->m_drained = true;
-    QMetaObject::invokeMethod(s, [s] { s->reportDrained(); }, Qt::QueuedConnection);
+    s->m_drainedCall.post();
 }
 
 void PcmStream::reportDrained()

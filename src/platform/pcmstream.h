@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 #pragma once
 
+#include "platform/postedcall.h"
+
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QObject>
@@ -74,4 +76,6 @@ private:
     QElapsedTimer m_clock;
     qint64 m_endMs = 0;         // when the audio handed over so far would end at the latest
     std::function<void()> m_finished;
+    // Brings the news that the stream drained from PulseAudio's thread to ours.
+    PostedCall m_drainedCall{[this] { reportDrained(); }};
 };

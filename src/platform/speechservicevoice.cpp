@@ -52,9 +52,8 @@ struct SpeechServiceVoice::Shared {
     int unsent = 0;
     std::set<int> speaking;
     std::set<int> endedEarly;
-    QObject *receiver = nullptr;        // null once the voice is gone
-    std::function<void()> idleOnGameThread;
-    std::function<void()> voicesOnGameThread;
+    PostedCall *idleCall = nullptr;     // null once the voice is gone
+    PostedCall *voicesCall = nullptr;   // null once the voice is gone
 
     SPDConnection *connection = nullptr;  // the worker's
     std::atomic<qint64> callStartedMs{0}; // 0 while no call runs
@@ -65,8 +64,8 @@ struct SpeechServiceVoice::Shared {
     // With the mutex held: tells the game's thread that speech has ended.
     void postIdleLocked()
     {
-        if (receiver && idleOnGameThread)
-            QMetaObject::invokeMethod(receiver, idleOnGameThread, Qt::QueuedConnection);
+        if (idleCall)
+            idleCall->post();
     }
     void markLost()
     {
@@ -163,8 +162,8 @@ void listVoices(SpeechServiceVoice::Shared &s)
     std::lock_guard lock(s.mutex);
     s.voices = voices;
     s.listed = true;
-    if (!voices.isEmpty() && s.receiver && s.voicesOnGameThread)
-        QMetaObject::invokeMethod(s.receiver, s.voicesOnGameThread, Qt::QueuedConnection);
+    if (!voices.isEmpty() && s.voicesCall)
+        s.voicesCall->post();
 }
 
 void runJobs(std::shared_ptr<SpeechServiceVoice::Shared> s)
@@ -207,14 +206,15 @@ void runJobs(std::shared_ptr<SpeechServiceVoice::Shared> s)
 
 } // namespace
 
-SpeechServiceVoice::SpeechServiceVoice() : m_shared(std::make_shared<Shared>())
+SpeechServiceVoice::SpeechServiceVoice()
+    : m_shared(std::make_shared<Shared>()), m_idleCall([this] {
+          if (isIdle())
+              reportIdle();
+      }),
+      m_voicesCall([this] { reportVoicesChanged(); })
 {
-    m_shared->receiver = &m_receiver;
-    m_shared->idleOnGameThread = [this] {
-        if (isIdle())
-            reportIdle();
-    };
-    m_shared->voicesOnGameThread = [this] { reportVoicesChanged(); };
+    m_shared->idleCall = &m_idleCall;
+    m_shared->voicesCall = &m_voicesCall;
     m_worker = std::thread(runJobs, m_shared);
     // The game waits for the service at most a second, once, at start-up;
     // a later answer still brings its voices.
@@ -229,9 +229,8 @@ SpeechServiceVoice::~SpeechServiceVoice()
     {
         std::lock_guard lock(m_shared->mutex);
         listing = !m_shared->connectDone || (m_shared->connection && !m_shared->listed);
-        m_shared->receiver = nullptr;
-        m_shared->idleOnGameThread = nullptr;
-        m_shared->voicesOnGameThread = nullptr;
+        m_shared->idleCall = nullptr;
+        m_shared->voicesCall = nullptr;
         m_shared->jobs.clear();
         m_shared->quit = true;
     }

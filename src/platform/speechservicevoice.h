@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 #pragma once
 
+#include "platform/postedcall.h"
 #include "speech/voice.h"
 
 #include <QObject>
@@ -48,5 +49,7 @@ private:
 
     std::shared_ptr<Shared> m_shared;
     std::thread m_worker;
-    QObject m_receiver;  // idle reports arrive on the game's thread through it
+    // Reports from the worker reach the game's thread through these.
+    PostedCall m_idleCall;
+    PostedCall m_voicesCall;
 };
