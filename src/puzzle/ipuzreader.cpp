@@ -70,6 +70,32 @@ std::optional<FileClue> fileClue(const QJsonValue &value, Direction direction)
     return clue;
 }
 
+// The kind a kind URL names: "http://ipuz.org/acrostic#1" is "acrostic".
+QString kindName(const QString &url)
+{
+    QString kind = url.section(QLatin1Char('#'), 0, 0);
+    while (kind.endsWith(QLatin1Char('/')))
+        kind.chop(1);
+    return kind.section(QLatin1Char('/'), -1);
+}
+
+// The bars a cell's style draws on its edges: "barred" holds T, R, B and L.
+void addBars(QList<PuzzleCell> &cells, int width, int row, int column, const QString &barred)
+{
+    const qsizetype at = qsizetype(row) * width + column;
+    const qsizetype height = cells.size() / width;
+    for (QChar edge : barred.toUpper()) {
+        if (edge == QLatin1Char('L'))
+            cells[at].barLeft = true;
+        else if (edge == QLatin1Char('T'))
+            cells[at].barTop = true;
+        else if (edge == QLatin1Char('R') && column + 1 < width)
+            cells[at + 1].barLeft = true;
+        else if (edge == QLatin1Char('B') && row + 1 < height)
+            cells[at + width].barTop = true;
+    }
+}
+
 } // namespace
 
 std::optional<Puzzle> IpuzReader::fail(const QString &why)
@@ -93,10 +119,14 @@ std::optional<Puzzle> IpuzReader::read(const QByteArray &bytes)
     const QJsonObject root = document.object();
 
     bool crossword = false;
-    for (const QJsonValue &kind : root.value(QLatin1String("kind")).toArray())
+    QString otherKind;
+    for (const QJsonValue &kind : root.value(QLatin1String("kind")).toArray()) {
         crossword = crossword || kind.toString().contains(QLatin1String("crossword"), Qt::CaseInsensitive);
+        if (otherKind.isEmpty() && kind.toString().contains(QLatin1String("ipuz.org/"), Qt::CaseInsensitive))
+            otherKind = kindName(kind.toString());
+    }
     if (!crossword)
-        return fail(PuzzleFileError::notCrossword());
+        return fail(otherKind.isEmpty() ? PuzzleFileError::notCrossword() : PuzzleFileError::otherKind(otherKind));
 
     const QJsonObject dimensions = root.value(QLatin1String("dimensions")).toObject();
     const int width = numberOf(dimensions.value(QLatin1String("width")));
@@ -112,7 +142,7 @@ std::optional<Puzzle> IpuzReader::read(const QByteArray &bytes)
     if (grid.size() != height || (solutionValue.isArray() && solutionGrid.size() != height))
         return fail(PuzzleFileError::damaged());
 
-    QList<PuzzleCell> cells;
+    QList<PuzzleCell> cells(qsizetype(width) * height);
     QList<int> numbers;
     bool hasSolution = solutionValue.isArray();
     for (int r = 0; r < height; ++r) {
@@ -122,10 +152,11 @@ std::optional<Puzzle> IpuzReader::read(const QByteArray &bytes)
             return fail(PuzzleFileError::damaged());
         for (int c = 0; c < width; ++c) {
             QJsonValue value = row.at(c);
-            PuzzleCell &square = cells.emplace_back();
+            PuzzleCell &square = cells[qsizetype(r) * width + c];
             if (value.isObject()) {
                 const QJsonObject style = value.toObject().value(QLatin1String("style")).toObject();
                 square.circled = style.value(QLatin1String("shapebg")).toString() == QLatin1String("circle");
+                addBars(cells, width, r, c, style.value(QLatin1String("barred")).toString());
                 value = value.toObject().value(QLatin1String("cell"));
                 if (value.isUndefined())
                     value = 0;
@@ -139,7 +170,7 @@ std::optional<Puzzle> IpuzReader::read(const QByteArray &bytes)
             QJsonValue answer = solutionRow.at(c);
             if (answer.isObject())
                 answer = answer.toObject().value(QLatin1String("value"));
-            square.solution = answer.toString().trimmed().toUpper();
+            square.solution = valueText(answer).trimmed().toUpper();
             if (square.solution.isEmpty() || square.solution == block)
                 hasSolution = false;  // a letter square without its letter
         }
@@ -151,6 +182,7 @@ std::optional<Puzzle> IpuzReader::read(const QByteArray &bytes)
     puzzle.setInfo({text("title"), text("author"), text("copyright"), text("notes")});
 
     QList<FileClue> clues;
+    bool otherLists = false;  // clues of words that run some other way: rows, bands, spirals
     const QJsonObject lists = root.value(QLatin1String("clues")).toObject();
     for (auto it = lists.begin(); it != lists.end(); ++it) {
         const QString heading = it.key().section(QLatin1Char(':'), 0, 0).trimmed();
@@ -159,8 +191,10 @@ std::optional<Puzzle> IpuzReader::read(const QByteArray &bytes)
             direction = Direction::Across;
         else if (heading.compare(QLatin1String("Down"), Qt::CaseInsensitive) == 0)
             direction = Direction::Down;
-        else
+        else {
+            otherLists = true;
             continue;
+        }
         for (const QJsonValue &value : it.value().toArray()) {
             const std::optional<FileClue> clue = fileClue(value, direction);
             if (!clue)
@@ -169,6 +203,6 @@ std::optional<Puzzle> IpuzReader::read(const QByteArray &bytes)
         }
     }
     if (!PuzzleFile::addClues(puzzle, clues))
-        return fail(PuzzleFileError::mismatch());
+        return fail(otherLists ? PuzzleFileError::notAcrossDown() : PuzzleFileError::mismatch());
     return puzzle;
 }

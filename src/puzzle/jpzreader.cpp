@@ -24,7 +24,42 @@ std::optional<std::pair<int, int>> span(QStringView text, int side)
 struct Word {
     QList<CellPos> cells;
     bool valid = true;
+    // Appends the squares of a range that is one row or one column; false,
+    // leaving the word invalid, for anything else or a word too long for a grid.
+    void append(const std::optional<std::pair<int, int>> &xs, const std::optional<std::pair<int, int>> &ys)
+    {
+        valid = valid && xs && ys && (xs->first == xs->second || ys->first == ys->second)
+            && cells.size() + (xs->second - xs->first) + (ys->second - ys->first) < Puzzle::MaxSide;
+        for (int y = ys ? ys->first : 1; valid && y <= ys->second; ++y)
+            for (int x = xs->first; x <= xs->second; ++x)
+                cells.append({y - 1, x - 1});
+    }
+    // True when the squares run straight across or down, one after another.
+    bool straight() const
+    {
+        if (!valid || cells.size() < 2)
+            return false;
+        const int dr = cells[1].row - cells[0].row, dc = cells[1].column - cells[0].column;
+        if (dr + dc != 1 || dr * dc != 0)
+            return false;
+        for (qsizetype i = 1; i < cells.size(); ++i)
+            if (cells[i].row - cells[i - 1].row != dr || cells[i].column - cells[i - 1].column != dc)
+                return false;
+        return true;
+    }
 };
+
+bool isTrue(QStringView value)
+{
+    return value == QLatin1String("true") || value == QLatin1String("1");
+}
+
+// The kinds of puzzle a .jpz holds beside its metadata, by element name.
+bool namesPuzzleKind(QStringView name)
+{
+    return name != QLatin1String("metadata") && name != QLatin1String("instructions")
+        && name != QLatin1String("applet-settings") && name != QLatin1String("crossword");
+}
 
 } // namespace
 
@@ -55,6 +90,12 @@ std::optional<Puzzle> JpzReader::readXml(const QByteArray &xml)
     QList<PuzzleCell> cells;
     QList<int> numbers;
     bool anySolution = false, missingSolution = false, inCrossword = false;
+    // How deep the reader is in elements, where the puzzle element opened, and
+    // the first element inside it that names a kind other than a crossword.
+    int depth = 0, puzzleDepth = -1;
+    QString otherKind;
+    // Bars on a square's right or bottom edge are the left or top bars of its neighbour.
+    QList<qsizetype> barsRight, barsBelow;
     PuzzleInfo info;
     QHash<QString, Word> words;
     QString currentWord;
@@ -69,23 +110,36 @@ std::optional<Puzzle> JpzReader::readXml(const QByteArray &xml)
         const QXmlStreamReader::TokenType token = reader.readNext();
         if (token == QXmlStreamReader::DTD && !reader.entityDeclarations().isEmpty())
             return fail(PuzzleFileError::notCrossword());
-        if (token == QXmlStreamReader::EndElement && reader.name() == QLatin1String("word"))
-            currentWord.clear();
+        if (token == QXmlStreamReader::EndElement) {
+            --depth;
+            if (reader.name() == QLatin1String("word"))
+                currentWord.clear();
+        }
         if (token != QXmlStreamReader::StartElement)
             continue;
+        ++depth;
         const QStringView name = reader.name();
+        if (name == QLatin1String("rectangular-puzzle"))
+            puzzleDepth = depth;
+        else if (depth == puzzleDepth + 1 && puzzleDepth > 0 && otherKind.isEmpty() && namesPuzzleKind(name))
+            otherKind = name.toString();
         const QXmlStreamAttributes attributes = reader.attributes();
         auto attribute = [&](const char *key) { return attributes.value(QLatin1String(key)); };
+        // Reading an element's text consumes its end as well.
+        auto elementText = [&] {
+            --depth;
+            return PuzzleFile::plainText(reader.readElementText(QXmlStreamReader::IncludeChildElements));
+        };
         if (name == QLatin1String("crossword")) {
             inCrossword = true;
         } else if (name == QLatin1String("title") && !inCrossword) {
-            info.title = PuzzleFile::plainText(reader.readElementText(QXmlStreamReader::IncludeChildElements));
+            info.title = elementText();
         } else if (name == QLatin1String("creator")) {
-            info.author = PuzzleFile::plainText(reader.readElementText(QXmlStreamReader::IncludeChildElements));
+            info.author = elementText();
         } else if (name == QLatin1String("copyright")) {
-            info.copyright = PuzzleFile::plainText(reader.readElementText(QXmlStreamReader::IncludeChildElements));
+            info.copyright = elementText();
         } else if (name == QLatin1String("description")) {
-            info.notes = PuzzleFile::plainText(reader.readElementText(QXmlStreamReader::IncludeChildElements));
+            info.notes = elementText();
         } else if (name == QLatin1String("grid") && inCrossword && cells.isEmpty()) {
             width = attribute("width").toInt();
             height = attribute("height").toInt();
@@ -102,6 +156,12 @@ std::optional<Puzzle> JpzReader::readXml(const QByteArray &xml)
             const QStringView type = attribute("type");
             square.block = type == QLatin1String("block") || type == QLatin1String("void");
             square.circled = attribute("background-shape") == QLatin1String("circle");
+            square.barLeft = isTrue(attribute("left-bar"));
+            square.barTop = isTrue(attribute("top-bar"));
+            if (isTrue(attribute("right-bar")) && x < width)
+                barsRight.append(at + 1);
+            if (isTrue(attribute("bottom-bar")) && y < height)
+                barsBelow.append(at + width);
             square.solution = attribute("solution").toString().trimmed().toUpper();
             numbers[at] = attribute("number").toInt();
             if (!square.block) {
@@ -111,23 +171,13 @@ std::optional<Puzzle> JpzReader::readXml(const QByteArray &xml)
         } else if (name == QLatin1String("word") && inCrossword) {
             currentWord = attribute("id").toString();
             Word &word = words[currentWord];
-            if (attributes.hasAttribute(QLatin1String("x"))) {
-                const auto xs = span(attribute("x"), width), ys = span(attribute("y"), height);
-                word.valid = xs && ys && (xs->first == xs->second || ys->first == ys->second);
-                for (int y = ys ? ys->first : 1; word.valid && y <= ys->second; ++y)
-                    for (int x = xs->first; x <= xs->second; ++x)
-                        word.cells.append({y - 1, x - 1});
-            }
+            if (attributes.hasAttribute(QLatin1String("x")))
+                word.append(span(attribute("x"), width), span(attribute("y"), height));
         } else if (name == QLatin1String("cells") && !currentWord.isEmpty()) {
-            const auto xs = span(attribute("x"), width), ys = span(attribute("y"), height);
-            Word &word = words[currentWord];
-            word.valid = word.valid && xs && ys && xs->first == xs->second && ys->first == ys->second
-                && word.cells.size() < Puzzle::MaxSide;
-            if (word.valid)
-                word.cells.append({ys->first - 1, xs->first - 1});
+            words[currentWord].append(span(attribute("x"), width), span(attribute("y"), height));
         } else if (name == QLatin1String("clue") && inCrossword) {
             JpzClue clue{attribute("word").toString(), attribute("number").toInt(), attribute("format").toString(), {}};
-            clue.text = PuzzleFile::plainText(reader.readElementText(QXmlStreamReader::IncludeChildElements));
+            clue.text = elementText();
             clues.append(clue);
         }
     }
@@ -135,8 +185,14 @@ std::optional<Puzzle> JpzReader::readXml(const QByteArray &xml)
         return fail(PuzzleFileError::endsEarly());
     if (reader.hasError())
         return fail(cells.isEmpty() ? PuzzleFileError::notCrossword() : PuzzleFileError::damaged());
+    if (!inCrossword && !otherKind.isEmpty())
+        return fail(PuzzleFileError::otherKind(otherKind));
     if (cells.isEmpty())
         return fail(PuzzleFileError::notCrossword());
+    for (qsizetype at : barsRight)
+        cells[at].barLeft = true;
+    for (qsizetype at : barsBelow)
+        cells[at].barTop = true;
 
     Puzzle puzzle(width, height, cells, anySolution && !missingSolution);
     puzzle.setInfo(info);
@@ -150,6 +206,8 @@ std::optional<Puzzle> JpzReader::readXml(const QByteArray &xml)
         const Word word = words.value(clue.word, Word{{}, false});
         if (!word.valid || word.cells.size() < 2)
             return fail(PuzzleFileError::mismatch());
+        if (!word.straight())
+            return fail(PuzzleFileError::notAcrossDown());
         const Direction direction = word.cells[0].row == word.cells[1].row ? Direction::Across : Direction::Down;
         const int number = puzzle.cell(word.cells[0]).number;
         if (number == 0 || puzzle.wordCells(direction, number) != word.cells || (clue.number != 0 && clue.number != number))

@@ -23,6 +23,8 @@ struct PuzzleCell {
     QString solution;    // what belongs here: one letter, or several in a rebus square;
                          // empty for a block and in a puzzle without a solution
     bool circled = false;  // drawn with a circle in the square
+    bool barLeft = false;  // a bar on the left edge: an across word ends before it
+    bool barTop = false;   // a bar on the top edge: a down word ends above it
     int number = 0;      // the number printed in the square, 0 when it starts no word
     int acrossWord = 0;  // number of the across word through the square, 0 when none
     int downWord = 0;    // number of the down word through the square, 0 when none
@@ -68,7 +70,7 @@ public:
     // first row's; shorter rows are filled up with blocks. Numbers the squares.
     explicit Puzzle(const QStringList &rows);
     // A grid of `width` x `height` squares from `squares`, row by row, of which
-    // block, solution and circled count; numbers the squares. Without a
+    // block, solution, circled and the bars count; numbers the squares. Without a
     // solution every solution is empty and clues carry no answer. Sides past
     // MaxSide, or a square count that is not width x height, give an empty puzzle.
     Puzzle(int width, int height, const QList<PuzzleCell> &squares, bool hasSolution = true);
@@ -84,6 +86,9 @@ public:
     // The square at (row, column); outside the grid, a block.
     const PuzzleCell &cell(int row, int column) const;
     const PuzzleCell &cell(CellPos pos) const { return cell(pos.row, pos.column); }
+
+    // True when a bar parts two squares side by side, in either order.
+    bool barBetween(CellPos a, CellPos b) const;
 
     // The number of the word through a square in a direction, 0 when none.
     int wordNumber(int row, int column, Direction direction) const;
@@ -111,6 +116,9 @@ public:
 
 private:
     bool isLetter(int row, int column) const;
+    // True when the square after (row, column) in `direction` is a letter
+    // square and no bar parts the two: a word runs on from one to the other.
+    bool runsOn(int row, int column, Direction direction) const;
     bool startsWord(int row, int column, Direction direction) const;
     void numberSquares();
 

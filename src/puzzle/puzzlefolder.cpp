@@ -274,7 +274,9 @@ QString puzzleFingerprint(const Puzzle &puzzle)
     for (int r = 0; r < puzzle.height(); ++r)
         for (int c = 0; c < puzzle.width(); ++c) {
             const PuzzleCell &cell = puzzle.cell(r, c);
-            add(cell.block ? QStringLiteral("#") : QLatin1Char('=') + cell.solution);
+            // Bars count only where there are some, so grids without keep their fingerprints.
+            const QString bars = QString(cell.barLeft ? "|" : "") + (cell.barTop ? "_" : "");
+            add(cell.block ? QStringLiteral("#") : QLatin1Char('=') + cell.solution + bars);
         }
     for (Direction direction : {Direction::Across, Direction::Down}) {
         add(direction == Direction::Across ? QStringLiteral("across") : QStringLiteral("down"));
@@ -359,13 +361,16 @@ PuzzleFolder::Scan PuzzleFolder::rescan()
         writeIndex();
 
     Scan scan;
-    QSet<QString> fingerprints;
+    QHash<QString, QString> firstWithFingerprint;
     for (const QString &name : std::as_const(m_order)) {
         const Entry &entry = m_cache[name];
-        if (!entry.puzzle)
+        if (!entry.puzzle) {
             scan.rejected.append({name, entry.reason});
-        else if (!fingerprints.contains(entry.puzzle->fingerprint)) {
-            fingerprints.insert(entry.puzzle->fingerprint);
+        } else if (const auto first = firstWithFingerprint.constFind(entry.puzzle->fingerprint);
+                   first != firstWithFingerprint.cend()) {
+            scan.duplicates.append({name, *first});
+        } else {
+            firstWithFingerprint.insert(entry.puzzle->fingerprint, name);
             scan.puzzles.append(*entry.puzzle);
         }
     }

@@ -164,8 +164,13 @@ QByteArray writeIpuz(const Puzzle &puzzle, bool wrapped)
         for (int c = 0; c < puzzle.width(); ++c) {
             const PuzzleCell &square = puzzle.cell(r, c);
             QJsonValue value = square.block ? QJsonValue(QStringLiteral("#")) : QJsonValue(square.number);
+            QJsonObject style;
             if (square.circled)
-                value = QJsonObject{{"cell", value}, {"style", QJsonObject{{"shapebg", "circle"}}}};
+                style.insert(QStringLiteral("shapebg"), QStringLiteral("circle"));
+            if (square.barLeft || square.barTop)
+                style.insert(QStringLiteral("barred"), QString(square.barLeft ? "L" : "") + (square.barTop ? "T" : ""));
+            if (!style.isEmpty())
+                value = QJsonObject{{"cell", value}, {"style", style}};
             row.append(value);
             solutionRow.append(square.block ? QJsonValue(QStringLiteral("#")) : QJsonValue(square.solution));
         }
@@ -231,6 +236,10 @@ QByteArray writeJpz(const Puzzle &puzzle)
                 out.writeAttribute(QStringLiteral("number"), QString::number(square.number));
             if (square.circled)
                 out.writeAttribute(QStringLiteral("background-shape"), QStringLiteral("circle"));
+            if (square.barLeft)
+                out.writeAttribute(QStringLiteral("left-bar"), QStringLiteral("true"));
+            if (square.barTop)
+                out.writeAttribute(QStringLiteral("top-bar"), QStringLiteral("true"));
         }
     out.writeEndElement();
     int id = 0;
