@@ -65,13 +65,53 @@ bool reveal(const Puzzle &puzzle, Attempt &attempt, CellPos square)
     return true;
 }
 
+QChar typedCharacter(int key)
+{
+    constexpr int keypadZero = 96;
+    if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'))
+        return QChar(key);
+    if (key >= keypadZero && key <= keypadZero + 9)
+        return QChar('0' + key - keypadZero);
+    return {};
+}
+
+bool isTypeable(const QString &solution)
+{
+    return !solution.isEmpty() && !typedCharacter(solution[0].unicode()).isNull();
+}
+
+bool giveUntypeable(const Puzzle &puzzle, Attempt &attempt)
+{
+    bool given = false;
+    for (int row = 0; row < puzzle.height(); ++row)
+        for (int column = 0; column < puzzle.width(); ++column) {
+            const PuzzleCell &cell = puzzle.cell(row, column);
+            if (cell.block || cell.solution.isEmpty() || isTypeable(cell.solution)
+                || attempt.letter(attempt.index(row, column)) == cell.solution)
+                continue;
+            given = reveal(puzzle, attempt, {row, column}) || given;
+        }
+    return given;
+}
+
+bool hasSolverLetters(const Puzzle &puzzle, const Attempt &attempt)
+{
+    for (int row = 0; row < puzzle.height(); ++row)
+        for (int column = 0; column < puzzle.width(); ++column) {
+            const QString &solution = puzzle.cell(row, column).solution;
+            const bool given = !solution.isEmpty() && !isTypeable(solution);
+            if (!given && !attempt.letter(attempt.index(row, column)).isEmpty())
+                return true;
+        }
+    return false;
+}
+
 void fillAnswerLine(const Puzzle &puzzle, Attempt &attempt, const QList<CellPos> &squares, Direction direction)
 {
-    auto white = [&](int r, int c) { return !puzzle.cell(r, c).block; };
+    const Direction other = direction == Direction::Across ? Direction::Down : Direction::Across;
     for (qsizetype k = 0; k < squares.size(); ++k) {
         const auto [r, c] = squares[k];
-        const bool crossed = direction == Direction::Across ? white(r - 1, c) || white(r + 1, c)
-                                                            : white(r, c - 1) || white(r, c + 1);
+        const bool crossed = puzzle.wordNumber(r, c, other) > 0;
         attempt.slotRef(int(k) + 1) = {attempt.letter(attempt.index(r, c)), crossed ? QStringLiteral("*") : QString()};
     }
 }

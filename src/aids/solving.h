@@ -22,6 +22,20 @@ int revealedCount(const Attempt &attempt);
 // block or a square without a solution.
 bool reveal(const Puzzle &puzzle, Attempt &attempt, CellPos square);
 
+// The character a key types on the answer line: A to Z, and 0 to 9 from the
+// main row or the keypad; a null character for any other key.
+QChar typedCharacter(int key);
+// True when a key types a square's answer (or, in a rebus square, its first
+// character): a letter A to Z or a digit.
+bool isTypeable(const QString &solution);
+// Gives every square whose answer no key can type (a symbol such as "+") its
+// answer, marked revealed; false when no square needed it.
+bool giveUntypeable(const Puzzle &puzzle, Attempt &attempt);
+
+// True when some square holds a letter the solver typed or had revealed
+// (not one the puzzle gives).
+bool hasSolverLetters(const Puzzle &puzzle, const Attempt &attempt);
+
 // Fills the answer line from the squares of an answer, in order: box k takes
 // the k-th square's letter, marked "*" when a word of the other direction
 // runs through that square. Boxes past the squares keep what they hold.

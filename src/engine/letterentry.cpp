@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 // The answer line: typing, moving between boxes, scrolling the alphabet,
 // deleting, and writing the line into the grid.
+#include "aids/solving.h"
 #include "engine/answerline.h"
 #include "engine/crosswords.h"
 
@@ -93,7 +94,8 @@ void frameCluePanel(Crosswords &g)
 
 Flow Crosswords::letterEntryPhase(int key, int mods)
 {
-    const bool letterKey = key >= Key::A && key <= Key::Z;
+    const QChar typed = Solving::typedCharacter(key);
+    const bool letterKey = !typed.isNull();
     // Insert starts a rebus: the letters typed go into the current box, all
     // of them, until any other key ends it; that key then does its own work.
     if (m_session.rebusletters < 0 && key == Key::Insert) {
@@ -115,7 +117,7 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
     }
 
     if (letterKey) {
-        const QString letter = QString(QChar(key));
+        const QString letter = typed;
         const AnswerSlot box = m_attempt.slot(m_session.letterpos);
         // The second and later letters of a rebus join the first.
         const bool joins = m_session.rebusletters > 0;
