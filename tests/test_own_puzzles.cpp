@@ -321,6 +321,10 @@ TEST_F(OwnPuzzles, ABarredGridPlaysItsWordsAndTheWalkSaysBar)
     EXPECT_EQ(h.say(Key::Right), (QStringList{"bar", "1C", "blank"}));
     EXPECT_EQ(h.say(Key::Left), (QStringList{"bar", "1B", "blank"}));
     EXPECT_EQ(h.say(Key::Down).first(), "2B");
+    // Printed, each bar is a thick line on its square's edge.
+    h.confirm.answers = {true};
+    h.say(Key::F5);
+    EXPECT_EQ(h.printer.calls.count("thickness 40"), 2);
 }
 
 } // namespace
