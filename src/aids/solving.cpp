@@ -108,10 +108,13 @@ bool hasSolverLetters(const Puzzle &puzzle, const Attempt &attempt)
 
 void fillAnswerLine(const Puzzle &puzzle, Attempt &attempt, const QList<CellPos> &squares, Direction direction)
 {
-    const Direction other = direction == Direction::Across ? Direction::Down : Direction::Across;
+    // A letter square beside it across the answer, with no bar between, is part of a crossing word.
+    auto joined = [&](CellPos from, int r, int c) { return !puzzle.cell(r, c).block && !puzzle.barBetween(from, {r, c}); };
     for (qsizetype k = 0; k < squares.size(); ++k) {
         const auto [r, c] = squares[k];
-        const bool crossed = puzzle.wordNumber(r, c, other) > 0;
+        const CellPos at = squares[k];
+        const bool crossed = direction == Direction::Across ? joined(at, r - 1, c) || joined(at, r + 1, c)
+                                                            : joined(at, r, c - 1) || joined(at, r, c + 1);
         attempt.slotRef(int(k) + 1) = {attempt.letter(attempt.index(r, c)), crossed ? QStringLiteral("*") : QString()};
     }
 }
