@@ -267,11 +267,13 @@ TEST(PuzzleFiles, JpzWithMarkupInCluesAndRangesForWords)
 <rectangular-puzzle xmlns="http://crossword.info/xml/rectangular-puzzle">
 <metadata><title>Two &amp; two</title><creator>Us</creator></metadata>
 <crossword><grid width="2" height="2">
-<cell x="1" y="1" solution="O" number="1"/><cell x="2" y="1" solution="N" number="2" background-shape="circle"/>
+<cell x="1" y="1" solution="O" number="1"/><cell x="2" y="1" solution="N" number="2" background-shape="circle" hint="true"/>
 <cell x="1" y="2" solution="X" number="3"/><cell x="2" y="2" solution="O"/></grid>
 <word id="1" x="1-2" y="1"/><word id="2" x="1-2" y="2"/><word id="3" x="1" y="1-2"/><word id="4" x="2" y="1-2"/>
+<word id="5" x="1-2" y="1-2"/>
 <clues><title><b>Across</b></title><clue word="1" number="1">Not <i>off</i></clue><clue word="2" number="3">Ox's kin &amp;c.</clue></clues>
 <clues><title><b>Down</b></title><clue word="3" number="1">Bovine</clue><clue word="4" number="2">Refusal</clue></clues>
+<clues><title><b>Diagonal</b></title><clue word="5" number="1">Love all</clue></clues>
 </crossword></rectangular-puzzle></crossword-compiler>)";
     const Puzzle puzzle = readOrFail(jpz, QStringLiteral("two.jpz"));
     EXPECT_EQ(puzzle.info().title, "Two & two");
@@ -280,6 +282,10 @@ TEST(PuzzleFiles, JpzWithMarkupInCluesAndRangesForWords)
     EXPECT_EQ(puzzle.clue(Direction::Across, 3)->text, "Ox's kin &c.");
     EXPECT_EQ(puzzle.clue(Direction::Down, 2)->answer, "NO");
     EXPECT_TRUE(puzzle.cell(0, 1).circled);
+    EXPECT_TRUE(puzzle.cell(0, 1).given);
+    EXPECT_FALSE(puzzle.cell(0, 0).given);
+    // A third list's diagonal is kept beside the notes; the grid plays across and down.
+    EXPECT_EQ(puzzle.info().extraClues, (QList<ExtraClue>{{"Diagonal", 1, "Love all", {{0, 0}, {1, 1}}}}));
 
     QByteArray wrongNumber = jpz;
     wrongNumber.replace("word=\"4\" number=\"2\"", "word=\"4\" number=\"3\"");

@@ -45,11 +45,12 @@ bool hasMistake(const Puzzle &puzzle, const Attempt &attempt)
     return anyLetterSquare(puzzle, [&](CellPos p) { return isWrong(puzzle, attempt, p); });
 }
 
-int revealedCount(const Attempt &attempt)
+int revealedCount(const Puzzle &puzzle, const Attempt &attempt)
 {
     int count = 0;
     for (int i = 0; i < attempt.squareCount(); ++i)
-        if (attempt.revealed(i) && !attempt.letter(i).isEmpty())
+        if (attempt.revealed(i) && !attempt.letter(i).isEmpty()
+            && !isFixed(puzzle.cell(i / attempt.width(), i % attempt.width())))
             ++count;
     return count;
 }
@@ -80,16 +81,20 @@ bool isTypeable(const QString &solution)
     return !solution.isEmpty() && !typedCharacter(solution[0].unicode()).isNull();
 }
 
-bool giveUntypeable(const Puzzle &puzzle, Attempt &attempt)
+bool isFixed(const PuzzleCell &cell)
+{
+    return !cell.block && !cell.solution.isEmpty() && (cell.given || !isTypeable(cell.solution));
+}
+
+bool giveFixedSquares(const Puzzle &puzzle, Attempt &attempt)
 {
     bool given = false;
     for (int row = 0; row < puzzle.height(); ++row)
         for (int column = 0; column < puzzle.width(); ++column) {
             const PuzzleCell &cell = puzzle.cell(row, column);
-            if (cell.block || cell.solution.isEmpty() || isTypeable(cell.solution)
-                || attempt.letter(attempt.index(row, column)) == cell.solution)
-                continue;
-            given = reveal(puzzle, attempt, {row, column}) || given;
+            const int i = attempt.index(row, column);
+            if (isFixed(cell) && !(attempt.letter(i) == cell.solution && attempt.revealed(i)))
+                given = reveal(puzzle, attempt, {row, column}) || given;
         }
     return given;
 }
@@ -97,12 +102,9 @@ bool giveUntypeable(const Puzzle &puzzle, Attempt &attempt)
 bool hasSolverLetters(const Puzzle &puzzle, const Attempt &attempt)
 {
     for (int row = 0; row < puzzle.height(); ++row)
-        for (int column = 0; column < puzzle.width(); ++column) {
-            const QString &solution = puzzle.cell(row, column).solution;
-            const bool given = !solution.isEmpty() && !isTypeable(solution);
-            if (!given && !attempt.letter(attempt.index(row, column)).isEmpty())
+        for (int column = 0; column < puzzle.width(); ++column)
+            if (!isFixed(puzzle.cell(row, column)) && !attempt.letter(attempt.index(row, column)).isEmpty())
                 return true;
-        }
     return false;
 }
 

@@ -122,6 +122,11 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
         // The second and later letters of a rebus join the first.
         const bool joins = m_session.rebusletters > 0;
         const int square = squareUnderBox(*this, m_session.letterpos);
+        // A square the puzzle fills in itself takes no letter.
+        if (Solving::isFixed(squareCell(square))) {
+            playwave(QStringLiteral("no"));
+            return Flow::SpeechStep;
+        }
         // Guard: a different letter over a letter that a crossing answer shares.
         const bool shared = box.mark == QLatin1String("*");
         if (!joins && square > 0 && !m_attempt.letter(square - 1).isEmpty() && !box.letter.isEmpty()
@@ -211,7 +216,11 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
             if (!m_session.isMarked(idx))
                 continue;
             squares.push_back(idx);
-            line.push_back(typedSquare(idx, m_attempt.slot(int(squares.size())).letter));
+            const int k = int(squares.size());
+            // A square the puzzle fills in itself keeps its letter, on the line too.
+            if (Solving::isFixed(squareCell(idx)))
+                m_attempt.slotRef(k).letter = m_attempt.letter(idx - 1);
+            line.push_back(typedSquare(idx, m_attempt.slot(k).letter));
         }
         changeSquares(placeName(squares), squares, line);
         const int k = int(squares.size());

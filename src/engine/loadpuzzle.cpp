@@ -51,8 +51,8 @@ void Crosswords::loadpuzzle()
     m_screen.clearBoard();
 
     m_attempt = decodeProgress(progressBytes(m_session.curpuz), m_puzzle);
-    // A square whose answer no key types is given from the start.
-    Solving::giveUntypeable(m_puzzle, m_attempt);
+    // The squares the puzzle fills in itself are shown from the start.
+    Solving::giveFixedSquares(m_puzzle, m_attempt);
     m_savedGridChanges = m_attempt.gridChanges();
     // Ctrl+Z reaches back only to the puzzle's opening (or its clearing).
     m_session.undo.clear();

@@ -141,8 +141,10 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
         return Flow::SpeechStep;
     }
 
+    // A black square, or one the puzzle fills in itself, takes no letter.
+    const bool untypeable = onBlack() || Solving::isFixed(squareCell(cursor()));
     if (const QChar typed = Solving::typedCharacter(key); !typed.isNull()) {
-        if (onBlack()) {
+        if (untypeable) {
             playwave(QStringLiteral("no"));
             return Flow::SpeechStep;
         }
@@ -158,7 +160,7 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
 
     switch (key) {
     case Key::Backspace:
-        if (onBlack()) {
+        if (untypeable) {
             playwave(QStringLiteral("no"));
         } else {
             m_announcer.saymsg = QStringLiteral("delete ") + m_attempt.letter(cursor() - 1);

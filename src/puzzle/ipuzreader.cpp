@@ -96,6 +96,25 @@ void addBars(QList<PuzzleCell> &cells, int width, int row, int column, const QSt
     }
 }
 
+// A clue of another list with its "cells" ([column, row] from 1), or nullopt
+// unless those are two or more letter squares of the grid.
+std::optional<ExtraClue> extraClue(const QJsonObject &object, const Puzzle &puzzle)
+{
+    ExtraClue clue{{}, numberOf(object.value(QLatin1String("number"))),
+                   PuzzleFile::plainText(object.value(QLatin1String("clue")).toString()), {}};
+    for (const QJsonValue &cell : object.value(QLatin1String("cells")).toArray()) {
+        const QJsonArray xy = cell.toArray();
+        const CellPos at{numberOf(xy.at(1)) - 1, numberOf(xy.at(0)) - 1};
+        if (at.row < 0 || at.column < 0 || at.row >= puzzle.height() || at.column >= puzzle.width()
+            || puzzle.cell(at).block)
+            return std::nullopt;
+        clue.cells.append(at);
+    }
+    if (clue.cells.size() < 2)
+        return std::nullopt;
+    return clue;
+}
+
 } // namespace
 
 std::optional<Puzzle> IpuzReader::fail(const QString &why)
@@ -153,18 +172,26 @@ std::optional<Puzzle> IpuzReader::read(const QByteArray &bytes)
         for (int c = 0; c < width; ++c) {
             QJsonValue value = row.at(c);
             PuzzleCell &square = cells[qsizetype(r) * width + c];
+            QString givenLetter;  // a letter the puzzle fills in itself
             if (value.isObject()) {
-                const QJsonObject style = value.toObject().value(QLatin1String("style")).toObject();
+                const QJsonObject object = value.toObject();
+                const QJsonObject style = object.value(QLatin1String("style")).toObject();
                 square.circled = style.value(QLatin1String("shapebg")).toString() == QLatin1String("circle");
                 addBars(cells, width, r, c, style.value(QLatin1String("barred")).toString());
-                value = value.toObject().value(QLatin1String("cell"));
+                givenLetter = valueText(object.value(QLatin1String("value"))).trimmed();
+                value = object.value(QLatin1String("cell"));
                 if (value.isUndefined())
                     value = 0;
             }
             const QString text = valueText(value);
             // An omitted square (null) is no part of the grid: it plays as a block.
             square.block = value.isNull() || text == block;
-            numbers.append(square.block || text == empty ? 0 : numberOf(value));
+            const int number = square.block || text == empty ? 0 : numberOf(value);
+            // A cell holding neither a number nor a marker holds its given letter.
+            if (!square.block && text != empty && number == 0 && value.isString())
+                givenLetter = text.trimmed();
+            square.given = !square.block && !givenLetter.isEmpty() && givenLetter != empty;
+            numbers.append(number);
             if (square.block || !hasSolution)
                 continue;
             QJsonValue answer = solutionRow.at(c);
@@ -179,7 +206,7 @@ std::optional<Puzzle> IpuzReader::read(const QByteArray &bytes)
     if (!PuzzleFile::numbersAgree(puzzle, numbers))
         return fail(PuzzleFileError::mismatch());
     auto text = [&](const char *key) { return PuzzleFile::plainText(root.value(QLatin1String(key)).toString()); };
-    puzzle.setInfo({text("title"), text("author"), text("copyright"), text("notes")});
+    PuzzleInfo info{text("title"), text("author"), text("copyright"), text("notes"), {}};
 
     QList<FileClue> clues;
     bool otherLists = false;  // clues of words that run some other way: rows, bands, spirals
@@ -192,7 +219,12 @@ std::optional<Puzzle> IpuzReader::read(const QByteArray &bytes)
         else if (heading.compare(QLatin1String("Down"), Qt::CaseInsensitive) == 0)
             direction = Direction::Down;
         else {
+            // A list of other words (a diagonal) whose clues name their
+            // letter squares is read beside the notes.
             otherLists = true;
+            for (const QJsonValue &value : it.value().toArray())
+                if (const std::optional<ExtraClue> extra = extraClue(value.toObject(), puzzle))
+                    info.extraClues.append({heading, extra->number, extra->text, extra->cells});
             continue;
         }
         for (const QJsonValue &value : it.value().toArray()) {
@@ -204,5 +236,6 @@ std::optional<Puzzle> IpuzReader::read(const QByteArray &bytes)
     }
     if (!PuzzleFile::addClues(puzzle, clues))
         return fail(otherLists ? PuzzleFileError::notAcrossDown() : PuzzleFileError::mismatch());
+    puzzle.setInfo(info);
     return puzzle;
 }

@@ -5,6 +5,7 @@
 #include "puzzle/zipreader.h"
 
 #include <QHash>
+#include <algorithm>
 #include <QXmlStreamReader>
 
 namespace {
@@ -24,12 +25,19 @@ std::optional<std::pair<int, int>> span(QStringView text, int side)
 struct Word {
     QList<CellPos> cells;
     bool valid = true;
-    // Appends the squares of a range that is one row or one column; false,
-    // leaving the word invalid, for anything else or a word too long for a grid.
+    // Appends the squares of a range that is one row, one column or a
+    // diagonal (both ranges as long); anything else, or a word too long for a
+    // grid, leaves the word invalid.
     void append(const std::optional<std::pair<int, int>> &xs, const std::optional<std::pair<int, int>> &ys)
     {
-        valid = valid && xs && ys && (xs->first == xs->second || ys->first == ys->second)
-            && cells.size() + (xs->second - xs->first) + (ys->second - ys->first) < Puzzle::MaxSide;
+        const bool diagonal = xs && ys && xs->second - xs->first == ys->second - ys->first;
+        valid = valid && xs && ys && (xs->first == xs->second || ys->first == ys->second || diagonal)
+            && cells.size() + (xs->second - xs->first) + (ys->second - ys->first) < 2 * Puzzle::MaxSide;
+        if (valid && diagonal && xs->first != xs->second) {
+            for (int k = 0; k <= xs->second - xs->first; ++k)
+                cells.append({ys->first + k - 1, xs->first + k - 1});
+            return;
+        }
         for (int y = ys ? ys->first : 1; valid && y <= ys->second; ++y)
             for (int x = xs->first; x <= xs->second; ++x)
                 cells.append({y - 1, x - 1});
@@ -103,8 +111,10 @@ std::optional<Puzzle> JpzReader::readXml(const QByteArray &xml)
         QString word;
         int number;
         QString format, text;
+        int list;  // which clue list of the file, from 0
     };
     QList<JpzClue> clues;
+    QStringList listTitles;  // each clue list's title, as written
 
     while (!reader.atEnd()) {
         const QXmlStreamReader::TokenType token = reader.readNext();
@@ -163,6 +173,8 @@ std::optional<Puzzle> JpzReader::readXml(const QByteArray &xml)
             if (isTrue(attribute("bottom-bar")) && y < height)
                 barsBelow.append(at + width);
             square.solution = attribute("solution").toString().trimmed().toUpper();
+            // A hint cell is one the puzzle fills in for the solver.
+            square.given = !square.block && isTrue(attribute("hint"));
             numbers[at] = attribute("number").toInt();
             if (!square.block) {
                 anySolution = anySolution || !square.solution.isEmpty();
@@ -175,8 +187,13 @@ std::optional<Puzzle> JpzReader::readXml(const QByteArray &xml)
                 word.append(span(attribute("x"), width), span(attribute("y"), height));
         } else if (name == QLatin1String("cells") && !currentWord.isEmpty()) {
             words[currentWord].append(span(attribute("x"), width), span(attribute("y"), height));
+        } else if (name == QLatin1String("clues") && inCrossword) {
+            listTitles.append(QString());
+        } else if (name == QLatin1String("title") && inCrossword && !listTitles.isEmpty()) {
+            listTitles.last() = elementText();
         } else if (name == QLatin1String("clue") && inCrossword) {
-            JpzClue clue{attribute("word").toString(), attribute("number").toInt(), attribute("format").toString(), {}};
+            JpzClue clue{attribute("word").toString(), attribute("number").toInt(), attribute("format").toString(), {},
+                         int(listTitles.size()) - 1};
             clue.text = elementText();
             clues.append(clue);
         }
@@ -195,26 +212,36 @@ std::optional<Puzzle> JpzReader::readXml(const QByteArray &xml)
         cells[at].barTop = true;
 
     Puzzle puzzle(width, height, cells, anySolution && !missingSolution);
-    puzzle.setInfo(info);
     if (!PuzzleFile::numbersAgree(puzzle, numbers))
         return fail(PuzzleFileError::mismatch());
 
     // A clue's direction and number come from its word's squares, which must
     // be exactly a word of the grid; a number the file prints must agree.
+    // A word that runs some other way (a diagonal through letter squares) is
+    // an extra clue, read beside the notes; the grid plays across and down.
     QList<FileClue> fileClues;
+    bool otherWays = false;
     for (const JpzClue &clue : clues) {
         const Word word = words.value(clue.word, Word{{}, false});
         if (!word.valid || word.cells.size() < 2)
             return fail(PuzzleFileError::mismatch());
-        if (!word.straight())
-            return fail(PuzzleFileError::notAcrossDown());
+        if (!word.straight()) {
+            otherWays = true;
+            const bool onLetters = std::none_of(word.cells.begin(), word.cells.end(),
+                                                [&](CellPos p) { return puzzle.cell(p).block; });
+            if (onLetters)
+                info.extraClues.append({listTitles.value(clue.list), clue.number, clue.text, word.cells});
+            continue;
+        }
         const Direction direction = word.cells[0].row == word.cells[1].row ? Direction::Across : Direction::Down;
         const int number = puzzle.cell(word.cells[0]).number;
         if (number == 0 || puzzle.wordCells(direction, number) != word.cells || (clue.number != 0 && clue.number != number))
             return fail(PuzzleFileError::mismatch());
         fileClues.append({direction, number, clue.text, clue.format});
     }
+    // Words that only run other ways (spirals, bands) make another kind of puzzle.
     if (!PuzzleFile::addClues(puzzle, fileClues))
-        return fail(PuzzleFileError::mismatch());
+        return fail(otherWays ? PuzzleFileError::notAcrossDown() : PuzzleFileError::mismatch());
+    puzzle.setInfo(info);
     return puzzle;
 }

@@ -62,6 +62,7 @@ Puzzle::Puzzle(int width, int height, const QList<PuzzleCell> &squares, bool has
         kept.solution = square.block || !hasSolution ? QString() : square.solution;
         kept.barLeft = square.barLeft && !square.block;
         kept.barTop = square.barTop && !square.block;
+        kept.given = square.given && !kept.solution.isEmpty();
     }
     numberSquares();
 }
