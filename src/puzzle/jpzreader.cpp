@@ -4,6 +4,7 @@
 #include "puzzle/puzzlefile.h"
 #include "puzzle/zipreader.h"
 
+#include <QBuffer>
 #include <QHash>
 #include <algorithm>
 #include <QXmlStreamReader>
@@ -92,7 +93,12 @@ std::optional<Puzzle> JpzReader::read(const QByteArray &bytes)
 
 std::optional<Puzzle> JpzReader::readXml(const QByteArray &xml)
 {
-    QXmlStreamReader reader(xml);
+    // Read through a device, the reader decodes the text a piece at a time
+    // instead of the whole file at once into one large buffer.
+    QBuffer device;
+    device.setData(xml);
+    device.open(QIODevice::ReadOnly);
+    QXmlStreamReader reader(&device);
     reader.setEntityExpansionLimit(0);
     int width = 0, height = 0;
     QList<PuzzleCell> cells;
