@@ -4,6 +4,7 @@
 #include "puzzle/puzzlefile.h"
 #include "puzzle/zipreader.h"
 
+#include <algorithm>
 #include <QHash>
 #include <QXmlStreamReader>
 
@@ -196,8 +197,14 @@ std::optional<Puzzle> JpzReader::readXml(const QByteArray &xml)
 
     Puzzle puzzle(width, height, cells, anySolution && !missingSolution);
     puzzle.setInfo(info);
-    if (!PuzzleFile::numbersAgree(puzzle, numbers))
-        return fail(PuzzleFileError::mismatch());
+    if (!PuzzleFile::numbersAgree(puzzle, numbers)) {
+        // Numbered along spirals, rows or bands: say so rather than "do not match".
+        const bool crooked = std::any_of(clues.begin(), clues.end(), [&](const JpzClue &clue) {
+            const Word word = words.value(clue.word, Word{{}, false});
+            return word.valid && word.cells.size() > 1 && !word.straight();
+        });
+        return fail(crooked ? PuzzleFileError::notAcrossDown() : PuzzleFileError::mismatch());
+    }
 
     // A clue's direction and number come from its word's squares, which must
     // be exactly a word of the grid; a number the file prints must agree.
