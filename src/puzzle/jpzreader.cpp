@@ -139,8 +139,10 @@ std::optional<Puzzle> JpzReader::readXml(const QByteArray &xml)
             info.author = elementText();
         } else if (name == QLatin1String("copyright")) {
             info.copyright = elementText();
-        } else if (name == QLatin1String("description")) {
-            info.notes = elementText();
+        } else if (name == QLatin1String("description") || name == QLatin1String("instructions")) {
+            // The solving instructions are notes too, after any description.
+            const QString text = elementText();
+            info.notes = info.notes.isEmpty() || text.isEmpty() ? info.notes + text : info.notes + QLatin1Char(' ') + text;
         } else if (name == QLatin1String("grid") && inCrossword && cells.isEmpty()) {
             width = attribute("width").toInt();
             height = attribute("height").toInt();
