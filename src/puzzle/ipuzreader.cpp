@@ -121,13 +121,15 @@ std::optional<Puzzle> IpuzReader::read(const QByteArray &bytes)
 
     bool crossword = false;
     QString otherKind;
-    QString variant;  // a kind of crossword named beside it: "diagramless", "coded"
+    // A kind named beside the crossword ("diagramless", "coded") but not a
+    // crossword itself ("crypticcrossword"): it explains a grid that does not fit.
+    QString variant;
     for (const QJsonValue &kind : root.value(QLatin1String("kind")).toArray()) {
         crossword = crossword || kind.toString().contains(QLatin1String("crossword"), Qt::CaseInsensitive);
         if (otherKind.isEmpty() && kind.toString().contains(QLatin1String("ipuz.org/"), Qt::CaseInsensitive))
             otherKind = kindName(kind.toString());
         const QString name = kindName(kind.toString());
-        if (variant.isEmpty() && name.compare(QLatin1String("crossword"), Qt::CaseInsensitive) != 0)
+        if (variant.isEmpty() && !name.contains(QLatin1String("crossword"), Qt::CaseInsensitive))
             variant = name;
     }
     if (!crossword)
