@@ -3,6 +3,7 @@
 #include "puzzle/ipuzreader.h"
 #include "puzzle/puzzlefile.h"
 
+#include <algorithm>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -139,10 +140,16 @@ std::optional<Puzzle> IpuzReader::read(const QByteArray &bytes)
 
     bool crossword = false;
     QString otherKind;
+    // A kind named beside the crossword ("diagramless", "coded") but not a
+    // crossword itself ("crypticcrossword"): it explains a grid that does not fit.
+    QString variant;
     for (const QJsonValue &kind : root.value(QLatin1String("kind")).toArray()) {
         crossword = crossword || kind.toString().contains(QLatin1String("crossword"), Qt::CaseInsensitive);
         if (otherKind.isEmpty() && kind.toString().contains(QLatin1String("ipuz.org/"), Qt::CaseInsensitive))
             otherKind = kindName(kind.toString());
+        const QString name = kindName(kind.toString());
+        if (variant.isEmpty() && !name.contains(QLatin1String("crossword"), Qt::CaseInsensitive))
+            variant = name;
     }
     if (!crossword)
         return fail(otherKind.isEmpty() ? PuzzleFileError::notCrossword() : PuzzleFileError::otherKind(otherKind));
@@ -202,31 +209,36 @@ std::optional<Puzzle> IpuzReader::read(const QByteArray &bytes)
                 hasSolution = false;  // a letter square without its letter
         }
     }
+    const QJsonObject lists = root.value(QLatin1String("clues")).toObject();
+    auto heading = [](const QString &key) { return key.section(QLatin1Char(':'), 0, 0).trimmed().toLower(); };
+    // Clues of words that run some other way (rows, bands, spirals) or a kind
+    // of crossword the file names beside it explain a grid that does not fit.
+    const QStringList keys = lists.keys();
+    const bool otherLists = std::any_of(keys.begin(), keys.end(), [&](const QString &key) {
+        return heading(key) != QLatin1String("across") && heading(key) != QLatin1String("down");
+    });
+    const QString misfit = !variant.isEmpty() ? PuzzleFileError::otherKind(variant)
+        : otherLists                          ? PuzzleFileError::notAcrossDown()
+                                              : PuzzleFileError::mismatch();
+
     Puzzle puzzle(width, height, cells, hasSolution);
     if (!PuzzleFile::numbersAgree(puzzle, numbers))
-        return fail(PuzzleFileError::mismatch());
+        return fail(misfit);
     auto text = [&](const char *key) { return PuzzleFile::plainText(root.value(QLatin1String(key)).toString()); };
     PuzzleInfo info{text("title"), text("author"), text("copyright"), text("notes"), {}};
 
     QList<FileClue> clues;
-    bool otherLists = false;  // clues of words that run some other way: rows, bands, spirals
-    const QJsonObject lists = root.value(QLatin1String("clues")).toObject();
     for (auto it = lists.begin(); it != lists.end(); ++it) {
-        const QString heading = it.key().section(QLatin1Char(':'), 0, 0).trimmed();
-        Direction direction;
-        if (heading.compare(QLatin1String("Across"), Qt::CaseInsensitive) == 0)
-            direction = Direction::Across;
-        else if (heading.compare(QLatin1String("Down"), Qt::CaseInsensitive) == 0)
-            direction = Direction::Down;
-        else {
+        if (heading(it.key()) != QLatin1String("across") && heading(it.key()) != QLatin1String("down")) {
             // A list of other words (a diagonal) whose clues name their
             // letter squares is read beside the notes.
-            otherLists = true;
+            const QString title = it.key().section(QLatin1Char(':'), 0, 0).trimmed();
             for (const QJsonValue &value : it.value().toArray())
                 if (const std::optional<ExtraClue> extra = extraClue(value.toObject(), puzzle))
-                    info.extraClues.append({heading, extra->number, extra->text, extra->cells});
+                    info.extraClues.append({title, extra->number, extra->text, extra->cells});
             continue;
         }
+        const Direction direction = heading(it.key()) == QLatin1String("across") ? Direction::Across : Direction::Down;
         for (const QJsonValue &value : it.value().toArray()) {
             const std::optional<FileClue> clue = fileClue(value, direction);
             if (!clue)
@@ -235,7 +247,7 @@ std::optional<Puzzle> IpuzReader::read(const QByteArray &bytes)
         }
     }
     if (!PuzzleFile::addClues(puzzle, clues))
-        return fail(otherLists ? PuzzleFileError::notAcrossDown() : PuzzleFileError::mismatch());
+        return fail(misfit);
     puzzle.setInfo(info);
     return puzzle;
 }

@@ -6,8 +6,8 @@
 
 #include <QBuffer>
 #include <QHash>
-#include <algorithm>
 #include <QXmlStreamReader>
+#include <algorithm>
 
 namespace {
 
@@ -154,8 +154,10 @@ std::optional<Puzzle> JpzReader::readXml(const QByteArray &xml)
             info.author = elementText();
         } else if (name == QLatin1String("copyright")) {
             info.copyright = elementText();
-        } else if (name == QLatin1String("description")) {
-            info.notes = elementText();
+        } else if (name == QLatin1String("description") || name == QLatin1String("instructions")) {
+            // The solving instructions are notes too, after any description.
+            const QString text = elementText();
+            info.notes = info.notes.isEmpty() || text.isEmpty() ? info.notes + text : info.notes + QLatin1Char(' ') + text;
         } else if (name == QLatin1String("grid") && inCrossword && cells.isEmpty()) {
             width = attribute("width").toInt();
             height = attribute("height").toInt();
@@ -218,8 +220,14 @@ std::optional<Puzzle> JpzReader::readXml(const QByteArray &xml)
         cells[at].barTop = true;
 
     Puzzle puzzle(width, height, cells, anySolution && !missingSolution);
-    if (!PuzzleFile::numbersAgree(puzzle, numbers))
-        return fail(PuzzleFileError::mismatch());
+    if (!PuzzleFile::numbersAgree(puzzle, numbers)) {
+        // Numbered along spirals, rows or bands: say so rather than "do not match".
+        const bool crooked = std::any_of(clues.begin(), clues.end(), [&](const JpzClue &clue) {
+            const Word word = words.value(clue.word, Word{{}, false});
+            return word.valid && word.cells.size() > 1 && !word.straight();
+        });
+        return fail(crooked ? PuzzleFileError::notAcrossDown() : PuzzleFileError::mismatch());
+    }
 
     // A clue's direction and number come from its word's squares, which must
     // be exactly a word of the grid; a number the file prints must agree.
