@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 // Reading the solver's own crossword files: a 21 x 21 puzzle in each format,
-// and the key search of a locked file, the slowest case a file can ask for.
+// a 21 x 21 barred grid (441 letter squares, bars in their attributes), and
+// the key search of a locked file, the slowest case a file can ask for.
 #include "puzzle/puzzlefile.h"
 #include "writers.h"
 
@@ -38,6 +39,31 @@ void BM_ReadZippedJpz21(benchmark::State &state)
     readEach(state, zipOne(QStringLiteral("test21.jpz"), writeJpz(puzzle)), QStringLiteral("test21.jpz"));
 }
 BENCHMARK(BM_ReadZippedJpz21)->Unit(benchmark::kMicrosecond);
+
+// The goal: a 21 x 21 barred .jpz reads in 2 ms at most, plain or zipped.
+// The puzzle must come back as written, bars and all, or the run fails.
+void readBarred(benchmark::State &state, const QByteArray &bytes, const QString &name)
+{
+    const Puzzle written = barredTestPuzzle(21);
+    const PuzzleFileResult once = readPuzzleFile(bytes, name);
+    if (!once.puzzle || *once.puzzle != written || !written.everyWordHasClue()) {
+        state.SkipWithError(once.puzzle ? "the barred grid read back as another puzzle" : qPrintable(once.error));
+        return;
+    }
+    readEach(state, bytes, name);
+}
+
+void BM_ReadBarredJpz21(benchmark::State &state)
+{
+    readBarred(state, writeJpz(barredTestPuzzle(21)), QStringLiteral("barred21.jpz"));
+}
+BENCHMARK(BM_ReadBarredJpz21)->Unit(benchmark::kMicrosecond);
+
+void BM_ReadZippedBarredJpz21(benchmark::State &state)
+{
+    readBarred(state, zipOne(QStringLiteral("barred21.jpz"), writeJpz(barredTestPuzzle(21))), QStringLiteral("barred21.jpz"));
+}
+BENCHMARK(BM_ReadZippedBarredJpz21)->Unit(benchmark::kMicrosecond);
 
 // Key 9999 is the last one tried.
 void BM_ReadLockedPuz21(benchmark::State &state)

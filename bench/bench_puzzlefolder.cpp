@@ -3,7 +3,9 @@
 // Scanning the solver's puzzle folder, done at start-up and every time the
 // game returns to its menu: a folder of 500 crossword files written by our
 // own writers (the built-in puzzles in all three formats, and copies of them
-// under other names), read from nothing, and again with nothing changed.
+// under other names), read from nothing, and again with nothing changed;
+// and the game's start-up with 500 different puzzles of 13 to 21 squares a
+// side, barred grids among them, against its start-up with an empty folder.
 #include "puzzle/puzzlefolder.h"
 #include "solving_fixture.h"
 #include "writers.h"
@@ -33,9 +35,9 @@ std::pair<QString, QByteArray> inFormat(int i, const Puzzle &puzzle)
     }
 }
 
-// Writes FolderFiles files into `dir` from the built-in puzzles; its path, or
-// "" when it could not be written.
-QString writeFolder(const QTemporaryDir &dir, const FileAt &fileAt)
+// Writes FolderFiles files into the folder `dir` from the built-in puzzles;
+// its path, or "" when it could not be written.
+QString writeFolder(const QString &dir, const FileAt &fileAt)
 {
     QStringList errors;
     const ShippedPuzzles shipped = shippedPuzzles(QStringLiteral(QUOREL_SOURCE_DIR "/resources/text"), &errors);
@@ -43,11 +45,11 @@ QString writeFolder(const QTemporaryDir &dir, const FileAt &fileAt)
         return QString();
     for (int i = 0; i < FolderFiles; ++i) {
         const auto [name, bytes] = fileAt(i, shipped);
-        QFile file(dir.filePath(name));
+        QFile file(dir + QLatin1Char('/') + name);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             return QString();
     }
-    return dir.path();
+    return dir;
 }
 
 // The folder, written once for all the benchmarks of this file: the built-in
@@ -55,7 +57,7 @@ QString writeFolder(const QTemporaryDir &dir, const FileAt &fileAt)
 const QString &folderOf500()
 {
     static QTemporaryDir dir;
-    static const QString path = writeFolder(dir, [](int i, const ShippedPuzzles &shipped) {
+    static const QString path = writeFolder(dir.path(), [](int i, const ShippedPuzzles &shipped) {
         const int files = int(shipped.size()) * 3;
         const auto &[name, puzzle] = shipped[(i % files) / 3];
         const auto [ending, bytes] = inFormat(i % files, puzzle);
@@ -119,23 +121,46 @@ Puzzle variant(const Puzzle &puzzle, int n)
     return out;
 }
 
-// 500 different puzzles (the built-in ones, each first clue numbered), in
-// the three formats in turn, each with a progress file half filled in.
+// The i-th of 500 different puzzles, as a solver's folder might hold them:
+// in turn a built-in 13 x 13, our 15 x 15 and 21 x 21 test puzzles in the
+// three formats, and a barred grid of 13 to 21 squares a side as .ipuz or
+// zipped .jpz (a .puz has no bars). Each first clue is numbered, so no two
+// files hold the same puzzle.
+std::pair<QString, QByteArray> variedFile(int i, const ShippedPuzzles &shipped)
+{
+    const int round = i / 4;
+    if (i % 4 == 3) {
+        const Puzzle barred = variant(barredTestPuzzle(13 + 2 * (round % 5)), i);
+        if (round % 2 == 0)
+            return {QStringLiteral("barred %1.ipuz").arg(i), writeIpuz(barred)};
+        const QString name = QStringLiteral("barred %1.jpz").arg(i);
+        return {name, zipOne(name, writeJpz(barred))};
+    }
+    const Puzzle &plain = i % 4 == 0 ? shipped[round % shipped.size()].second : testPuzzle(i % 4 == 1 ? 15 : 21);
+    const auto [ending, bytes] = inFormat(round, variant(plain, i));
+    return {QStringLiteral("puzzle %1.%2").arg(i).arg(ending), bytes};
+}
+
+// In a temporary folder, or in QUOREL_BENCH_FOLDER (made, and kept
+// afterwards) when that names one: scripts/bench_files.sh starts the real
+// program with it.
 const QString &folderOf500Different()
 {
     static QTemporaryDir dir;
-    static const QString path = writeFolder(dir, [](int i, const ShippedPuzzles &shipped) {
-        const auto [ending, bytes] = inFormat(i, variant(shipped[i % shipped.size()].second, i));
-        return std::pair{QStringLiteral("puzzle %1.%2").arg(i).arg(ending), bytes};
-    });
+    static const QString path = [] {
+        const QString kept = qEnvironmentVariable("QUOREL_BENCH_FOLDER");
+        return kept.isEmpty() || !QDir().mkpath(kept) ? writeFolder(dir.path(), variedFile) : writeFolder(kept, variedFile);
+    }();
     return path;
 }
 
-// From the window's load to the welcome, as the game starts: 70 built-in
-// puzzles and, with argument 500, the folder of 500 different puzzles. On
-// the first start the state folder is new and every file is read; on every
-// start after it the state folder is the one the last start left (the
-// folder's index, the empty progress files).
+// From the window's load to the welcome, as the game starts: the 70
+// built-in puzzles read from the resources, and the puzzle folder, empty
+// or (argument 500) the folder of 500 different puzzles. On the first start
+// the state folder is new and every file is read; on every start after it
+// the state folder is the one the last start left (the folder's index, the
+// empty progress files). The goal: an ordinary start with 500 puzzles takes
+// at most 1.5 times as long as with an empty folder.
 void timeStarts(benchmark::State &state, bool firstStart)
 {
     const bool own = state.range(0) > 0;
@@ -145,11 +170,11 @@ void timeStarts(benchmark::State &state, bool firstStart)
     }
     const QStringList rows = standardRows();
     const QList<QByteArray> puzzles(70, puzzleBytes(rows, numberedClues(rows)));
-    QTemporaryDir keptState;
+    QTemporaryDir keptState, emptyFolder;
     std::optional<Harness> h;
     const auto prepare = [&] {
         h.emplace(puzzles);
-        h->game->env().puzzlesDir = own ? folderOf500Different() : QString();
+        h->game->env().puzzlesDir = own ? folderOf500Different() : emptyFolder.path();
         if (!firstStart)
             h->game->env().stateDir = keptState.path() + QLatin1Char('/');
     };

@@ -40,15 +40,12 @@ source tests/e2e/lib.sh
 e2e_init "$bin" 1024x768
 # Wall-clock log times, to compare with the time a key was sent.
 export QT_MESSAGE_PATTERN="%{time hh:mm:ss.zzz} %{category}: %{message}"
-WELCOME="say: Welcome to Quorel Crosswords volume 3."
 hz=$(getconf CLK_TCK)
 
 if [ $audio -eq 1 ]; then
     start_null_sink || { echo "--audio needs pulseaudio and pulseaudio-utils (scripts/setup.sh --test)" >&2; exit 1; }
 fi
 
-ms_of_day() { awk -F'[:.]' '{ printf "%d\n", (($1 * 60 + $2) * 60 + $3) * 1000 + $4 }'; }
-now_ms() { date +%H:%M:%S.%3N | ms_of_day; }
 # stats FILE: median and 95th percentile of the numbers in FILE.
 stats() { sort -n "$1" | awk '{ v[NR] = $1 } END { printf "%d %d %d\n", v[int((NR + 1) / 2)], v[int(NR * 0.95 + 0.999)], NR }'; }
 says() { grep -c 'crosswords.speech: say' "$E2E_LOG" || true; }
@@ -65,17 +62,7 @@ idle_cpu() {
 # Start -> welcome: the time just before the program is launched to the
 # welcome's log line, over several starts.
 : >"$E2E_DIR/start.txt"
-for ((i = 1; i <= starts; i++)); do
-    E2E_RUN=$((E2E_RUN + 1))
-    E2E_LOG="$E2E_DIR/run$E2E_RUN.log"
-    t0=$(now_ms)
-    "$bin" >"$E2E_LOG" 2>&1 &
-    E2E_PID=$!
-    e2e_wait_log "$WELCOME" 20
-    t1=$(grep -m1 -F "$WELCOME" "$E2E_LOG" | cut -d' ' -f1 | ms_of_day)
-    echo $((t1 - t0)) >>"$E2E_DIR/start.txt"
-    e2e_stop
-done
+e2e_time_starts "$starts" "$E2E_DIR/start.txt"
 read -r start_med _ _ < <(stats "$E2E_DIR/start.txt")
 
 # Key-down -> voice: menu steps (Right and Left in turn), at uneven intervals
@@ -97,14 +84,14 @@ for ((i = 1; i <= (audio ? 0 : keys); i++)); do
     key=Right
     [ $((i % 2)) -eq 0 ] && key=Left
     before=$(says)
-    t0=$(now_ms)
+    t0=$(e2e_day_ms)
     xdotool key --window "$E2E_WID" "$key"
     for _ in $(seq 1 2000); do
         [ "$(says)" -gt "$before" ] && break
         sleep 0.005
     done
     [ "$(says)" -gt "$before" ] || e2e_fail "no utterance after key $i"
-    t1=$(grep 'crosswords.speech: say' "$E2E_LOG" | sed -n "$((before + 1))p" | cut -d' ' -f1 | ms_of_day)
+    t1=$(grep 'crosswords.speech: say' "$E2E_LOG" | sed -n "$((before + 1))p" | cut -d' ' -f1 | e2e_ms_of_day)
     echo $((t1 - t0)) >>"$E2E_DIR/keys.txt"
     sleep "0.$((150 + (i * 37) % 150))"
 done
@@ -128,10 +115,10 @@ if [ $audio -eq 1 ]; then
     e2e_key F12
     e2e_wait_say "Are you sure you want to leave the programme?" 10
     e2e_box >/dev/null
-    t0=$(now_ms)
+    t0=$(e2e_day_ms)
     xdotool key Return
     e2e_wait_exit 30
-    idle_after=$(( $(now_ms) - t0 ))
+    idle_after=$(( $(e2e_day_ms) - t0 ))
 fi
 e2e_stop
 

@@ -47,7 +47,7 @@ TEST(Attempt, ARebusSquareIsRightWithItsFirstLetterAndRevealedWhole)
     EXPECT_EQ(back.letter(0), "ST");
     EXPECT_TRUE(back.revealed(0));
     EXPECT_EQ(back.letter(2), "R");
-    EXPECT_EQ(Solving::revealedCount(back), 1);
+    EXPECT_EQ(Solving::revealedCount(puzzle, back), 1);
     // A record counts only for a square whose first letter it goes on from.
     for (const QByteArray record : {"Rebus\t1\tTS", "Rebus\t5\tXY", "Rebus\t99\tST", "Rebus\t3"})
         EXPECT_EQ(decodeProgress(encodeProgress(puzzle, back) + record, puzzle), back) << record.constData();

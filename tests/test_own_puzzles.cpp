@@ -256,4 +256,86 @@ TEST_F(OwnPuzzles, ARebusIsTypedWithInsertReadWholeCheckedSavedRevealedAndPrinte
     EXPECT_NEAR(h.printer.calls[jan - 2].mid(5).toDouble() * 3, h.printer.calls[b - 2].mid(5).toDouble(), 0.01);
 }
 
+// A puzzle whose file says more than grid and clues: its notes are read on the
+// first opening and with F11, a digit is typed with its key, a symbol no key
+// types is given, and an ampersand is heard once.
+TEST_F(OwnPuzzles, NotesAuthorAndCopyrightAreHeardAndSymbolsAreGiven)
+{
+    put("sums.ipuz", R"({"version": "http://ipuz.org/v2", "kind": ["http://ipuz.org/crossword#1"],
+        "title": "Sums", "author": "Ann Setter", "copyright": "2026 Ann Setter",
+        "notes": "<p>When this puzzle is done, add up the digits.</p> Good luck!",
+        "dimensions": {"width": 3, "height": 2}, "puzzle": [[1, 2, 3], [4, "B", 0]],
+        "solution": [[2, "+", "2"], ["A", "B", "C"]],
+        "clues": {"Across": [[1, "A small sum"], [4, "R&B start"]],
+                  "Down": [[1, "Two, then a letter"], [2, "Plus, then a letter"], [3, "Two, then C"]],
+                  "Diagonal": [{"number": 1, "clue": "Two and B", "cells": [[1, 1], [2, 2]]}]}})");
+    h.resources.put("TEXT", "FOOTER", "Puzzles made by us\r\nsecond line\r\n");
+    startInMenu();
+    h.spoken();
+    const QStringList notes{"When this puzzle is done, add up the digits.", "Good luck!", "Diagonal 1, Two and B",
+                            "blank B"};
+    const QStringList info = QStringList{"Puzzle 3, Sums", "by Ann Setter", "2026 Ann Setter"} + notes;
+    EXPECT_EQ(h.say(Key::End).first(), "Puzzle 3, Sums");
+    EXPECT_EQ(h.say(Key::F11), info);
+    // A built-in puzzle has its name and the footer's copyright.
+    h.say(Key::Left);
+    EXPECT_EQ(h.say(Key::F11), (QStringList{"Puzzle 2", "Puzzles made by us"}));
+
+    h.say(Key::Right);
+    const QStringList opened = h.say(Key::Enter);
+    ASSERT_GE(opened.size(), 5);
+    EXPECT_EQ(opened.mid(0, 4), notes);
+    EXPECT_TRUE(opened[4].startsWith("1 across")) << opened[4].toStdString();
+    // The plus sign and the letter the file gives are there from the start; the digit is typed.
+    EXPECT_EQ(h.g().attempt().letter(1), "+");
+    EXPECT_EQ(h.g().attempt().letter(4), "B");
+    h.say(Key::Enter);
+    EXPECT_EQ(h.say('2'), (QStringList{"2", ", second letter plus sign"}));
+    h.say(Key::Right);
+    h.say('2');
+    h.say(Key::Enter);
+    EXPECT_EQ(h.g().attempt().letter(0), "2");
+    EXPECT_EQ(h.g().attempt().letter(2), "2");
+    QStringList typed = info;
+    typed.last() = "2 B";  // the diagonal's letters as they stand
+    EXPECT_EQ(h.say(Key::F11), typed);
+    const QStringList fourAcross = h.say(Key::Down);
+    EXPECT_TRUE(fourAcross.join(' ').contains("R&B start")) << fourAcross.join(QLatin1Char('|')).toStdString();
+    // A given letter stays whatever is typed over it.
+    h.say(Key::Enter);
+    h.say('A');
+    h.say('X');
+    EXPECT_EQ(h.say(Key::Enter).first(), "so far you have typed, A, B, blank");
+    EXPECT_EQ(h.g().attempt().letter(4), "B");
+    // With letters in it, the puzzle opens without its notes.
+    h.say(Key::F12);
+    EXPECT_NE(h.say(Key::Enter).first(), notes.first());
+}
+
+
+// A barred grid with omitted squares: its words end at the bars, the
+// magnified walk says where it crosses one, and the answer line is the word's.
+TEST_F(OwnPuzzles, ABarredGridPlaysItsWordsAndTheWalkSaysBar)
+{
+    QFile seed(QStringLiteral(QUOREL_SOURCE_DIR "/fuzz/corpus/ipuz/barred_omitted"));
+    ASSERT_TRUE(seed.open(QIODevice::ReadOnly));
+    put("bars.ipuz", seed.readAll());
+    startInMenu();
+    h.spoken();
+    h.say(Key::End);
+    h.say(Key::Enter);
+    ASSERT_EQ(h.g().puzzle().width(), 5);
+    EXPECT_EQ(h.g().puzzle().clue(Direction::Across, 1)->answer, "WO");
+    EXPECT_EQ(h.g().puzzle().clue(Direction::Down, 4)->answer, "DS");
+    h.say(Key::F4);
+    EXPECT_EQ(h.say(Key::Right).first(), "1B");
+    EXPECT_EQ(h.say(Key::Right), (QStringList{"bar", "1C", "blank"}));
+    EXPECT_EQ(h.say(Key::Left), (QStringList{"bar", "1B", "blank"}));
+    EXPECT_EQ(h.say(Key::Down).first(), "2B");
+    // Printed, each bar is a thick line on its square's edge.
+    h.confirm.answers = {true};
+    h.say(Key::F5);
+    EXPECT_EQ(h.printer.calls.count("thickness 40"), 2);
+}
+
 } // namespace

@@ -256,7 +256,7 @@ TEST(PuzzleFiles, IpuzCellFormsClueFormsAndHtml)
         EXPECT_EQ(refusal(bad, "bad.ipuz"), "the grid and the clues do not match") << bad.constData();
     QByteArray notCrossword = ipuz;
     notCrossword.replace("crossword#1", "sudoku#1");
-    EXPECT_EQ(refusal(notCrossword, "sudoku.ipuz"), "this is not a crossword file");
+    EXPECT_EQ(refusal(notCrossword, "sudoku.ipuz"), "this is a sudoku, which this game cannot play");
     EXPECT_EQ(refusal(ipuz.left(ipuz.size() / 2), "half.ipuz"), "the file ends too early");
 }
 
@@ -267,11 +267,13 @@ TEST(PuzzleFiles, JpzWithMarkupInCluesAndRangesForWords)
 <rectangular-puzzle xmlns="http://crossword.info/xml/rectangular-puzzle">
 <metadata><title>Two &amp; two</title><creator>Us</creator></metadata>
 <crossword><grid width="2" height="2">
-<cell x="1" y="1" solution="O" number="1"/><cell x="2" y="1" solution="N" number="2" background-shape="circle"/>
+<cell x="1" y="1" solution="O" number="1"/><cell x="2" y="1" solution="N" number="2" background-shape="circle" hint="true"/>
 <cell x="1" y="2" solution="X" number="3"/><cell x="2" y="2" solution="O"/></grid>
 <word id="1" x="1-2" y="1"/><word id="2" x="1-2" y="2"/><word id="3" x="1" y="1-2"/><word id="4" x="2" y="1-2"/>
+<word id="5" x="1-2" y="1-2"/>
 <clues><title><b>Across</b></title><clue word="1" number="1">Not <i>off</i></clue><clue word="2" number="3">Ox's kin &amp;c.</clue></clues>
 <clues><title><b>Down</b></title><clue word="3" number="1">Bovine</clue><clue word="4" number="2">Refusal</clue></clues>
+<clues><title><b>Diagonal</b></title><clue word="5" number="1">Love all</clue></clues>
 </crossword></rectangular-puzzle></crossword-compiler>)";
     const Puzzle puzzle = readOrFail(jpz, QStringLiteral("two.jpz"));
     EXPECT_EQ(puzzle.info().title, "Two & two");
@@ -280,6 +282,10 @@ TEST(PuzzleFiles, JpzWithMarkupInCluesAndRangesForWords)
     EXPECT_EQ(puzzle.clue(Direction::Across, 3)->text, "Ox's kin &c.");
     EXPECT_EQ(puzzle.clue(Direction::Down, 2)->answer, "NO");
     EXPECT_TRUE(puzzle.cell(0, 1).circled);
+    EXPECT_TRUE(puzzle.cell(0, 1).given);
+    EXPECT_FALSE(puzzle.cell(0, 0).given);
+    // A third list's diagonal is kept beside the notes; the grid plays across and down.
+    EXPECT_EQ(puzzle.info().extraClues, (QList<ExtraClue>{{"Diagonal", 1, "Love all", {{0, 0}, {1, 1}}}}));
 
     QByteArray wrongNumber = jpz;
     wrongNumber.replace("word=\"4\" number=\"2\"", "word=\"4\" number=\"3\"");
@@ -357,4 +363,102 @@ TEST(PuzzleFiles, FormatIsChosenByContentThenByName)
     ASSERT_TRUE(fromDisk.puzzle) << fromDisk.error;
     EXPECT_EQ(*fromDisk.puzzle, puzzle);
     EXPECT_EQ(readPuzzleFile(dir.filePath(QStringLiteral("missing.puz"))).error, "the file cannot be opened");
+}
+
+namespace {
+
+// A 4 x 3 grid of letters only, the way barred puzzles are set: a bar after
+// the second square of row 1 and one above the last square of row 3.
+//   W O|R D     across: 1 WO, 3 RD, 5 APIS, 6 SEPE
+//   A P I S     down: 1 WAS, 2 OPE, 3 RIP, 4 DS (the bar ends it)
+//   S E P E
+Puzzle barredPuzzle()
+{
+    QList<PuzzleCell> cells;
+    for (QChar letter : QStringLiteral("WORDAPISSEPE"))
+        cells.append({false, QString(letter)});
+    cells[2].barLeft = true;
+    cells[11].barTop = true;
+    return Puzzle(4, 3, cells);
+}
+
+} // namespace
+
+TEST(BarredGrids, WordsEndAtBarsAndNumbersFollowThemInEveryFormat)
+{
+    Puzzle puzzle = barredPuzzle();
+    const auto word = [&](Direction d, int n) { return puzzle.wordCells(d, n); };
+    EXPECT_EQ(word(Direction::Across, 1), (QList<CellPos>{{0, 0}, {0, 1}}));
+    EXPECT_EQ(word(Direction::Across, 3), (QList<CellPos>{{0, 2}, {0, 3}}));
+    EXPECT_EQ(word(Direction::Down, 4), (QList<CellPos>{{0, 3}, {1, 3}}));
+    EXPECT_EQ(puzzle.cell(1, 0).number, 5);
+    EXPECT_EQ(puzzle.cell(2, 0).number, 6);
+    EXPECT_EQ(puzzle.wordNumber(2, 3, Direction::Down), 0);  // below the bar, no down word
+    EXPECT_EQ(puzzle.wordNumber(2, 3, Direction::Across), 6);
+
+    QList<FileClue> clues;
+    for (Direction d : {Direction::Across, Direction::Down})
+        for (int n = 1; n <= 8; ++n)
+            if (!word(d, n).isEmpty())
+                clues.append({d, n, QStringLiteral("Clue %1").arg(n), {}});
+    ASSERT_TRUE(PuzzleFile::addClues(puzzle, clues));
+    EXPECT_EQ(puzzle.clue(Direction::Across, 3)->answer, "RD");
+    EXPECT_EQ(readOrFail(writeIpuz(puzzle), "barred.ipuz"), puzzle);
+    EXPECT_EQ(readOrFail(writeJpz(puzzle), "barred.jpz"), puzzle);
+
+    // The bars as other tools write them: on the right and bottom edges of
+    // the square before; a .jpz word as a range of cells; a void square.
+    QByteArray jpz = writeJpz(puzzle);
+    jpz.replace(R"(<cell x="3" y="1" solution="R" number="2" left-bar="true"/>)",
+                R"(<cell x="3" y="1" solution="R" number="2"/>)");
+    jpz.replace(R"(<cell x="2" y="1" solution="O")", R"(<cell x="2" y="1" right-bar="1" solution="O")");
+    jpz.replace(R"(<cell x="4" y="3" solution="E" top-bar="true"/>)", R"(<cell x="4" y="3" solution="E"/>)");
+    jpz.replace(R"(<cell x="4" y="2" solution="S")", R"(<cell x="4" y="2" bottom-bar="true" solution="S")");
+    jpz.replace(R"(<cells x="1" y="2"/><cells x="2" y="2"/><cells x="3" y="2"/><cells x="4" y="2"/>)",
+                R"(<cells x="1-4" y="2"/>)");
+    EXPECT_EQ(readOrFail(jpz, "other.jpz"), puzzle) << jpz.constData();
+    QByteArray ipuz = writeIpuz(puzzle);
+    ipuz.replace(R"([1,2,{"cell":3,"style":{"barred":"L"}},4])", R"([1,{"cell":2,"style":{"barred":"R"}},3,4])");
+    EXPECT_EQ(readOrFail(ipuz, "other.ipuz"), puzzle) << ipuz.constData();
+
+    QByteArray voided = writeJpz(testPuzzle(15));
+    voided.replace(R"(type="block")", R"(type="void")");
+    EXPECT_EQ(readOrFail(voided, "void.jpz"), testPuzzle(15));
+}
+
+TEST(PuzFiles, LeadingBytesDigitsAndSymbolsInTheSolution)
+{
+    const Puzzle puzzle = testPuzzle(15);
+    const QByteArray puz = writePuz(puzzle);
+    const QByteArray saved = QByteArray("puzzle-2026-12-09.puz\r\n").leftJustified(60, ' ') + puz;
+    EXPECT_EQ(puzzleFormat(saved, "saved.bin"), PuzzleFormat::Puz);
+    expectSameButWordBreaks(readOrFail(saved, "saved.puz"), puzzle, "saved");
+    EXPECT_EQ(refusal(QByteArray(1100, ' ') + puz, "far.puz"), "this is not a crossword file");
+
+    const Puzzle symbols = smallPuzzle({"4+", "AB"});
+    const Puzzle read = readOrFail(writePuz(symbols), "symbols.puz");
+    EXPECT_EQ(read.clue(Direction::Across, 1)->answer, "4+");
+    EXPECT_EQ(read.clue(Direction::Down, 2)->answer, "+B");
+}
+
+TEST(PuzzleFiles, OtherKindsOfPuzzleAreRefusedByName)
+{
+    QByteArray ipuz = writeIpuz(testPuzzle(15));
+    ipuz.replace("http://ipuz.org/crossword#1", "http://ipuz.org/acrostic#1");
+    EXPECT_EQ(refusal(ipuz, "a.ipuz"), "this is an acrostic, which this game cannot play");
+    QByteArray rows = writeIpuz(testPuzzle(15));
+    rows.replace("\"Across\"", "\"Rows\"");
+    EXPECT_EQ(refusal(rows, "rows.ipuz"), "its words do not run across and down");
+
+    QByteArray jpz = writeJpz(testPuzzle(15));
+    jpz.replace("<crossword>", "<word-search>").replace("</crossword>", "</word-search>");
+    EXPECT_EQ(refusal(jpz, "w.jpz"), "this is a word search, which this game cannot play");
+    QByteArray spiral = writeJpz(testPuzzle(15));
+    // The first word made to bend round a corner: no across or down word.
+    const qsizetype word = spiral.indexOf("<word id=\"1\">");
+    const qsizetype second = spiral.indexOf("<cells", spiral.indexOf("<cells", word) + 1);
+    spiral.replace(second, spiral.indexOf("/>", second) + 2 - second, R"(<cells x="1" y="2"/>)");
+    EXPECT_EQ(refusal(spiral, "spiral.jpz"), "its words do not run across and down");
+    EXPECT_EQ(PuzzleFileError::otherKind("rows-garden"), "this is a rows garden, which this game cannot play");
+    EXPECT_EQ(PuzzleFileError::otherKind("tri-grid"), "this is a tri grid puzzle, which this game cannot play");
 }

@@ -133,6 +133,16 @@ TEST(PuzzleFolder, FingerprintFollowsTheContentNotTheFileOrItsFormat)
 
     EXPECT_NE(puzzleFingerprint(withFirstClue(puzzle, "A clue of another puzzle")), fingerprint);
     EXPECT_NE(puzzleFingerprint(testPuzzle(21)), fingerprint);
+
+    // A bar makes another grid of the same letters.
+    QList<PuzzleCell> cells;
+    for (int r = 0; r < puzzle.height(); ++r)
+        for (int c = 0; c < puzzle.width(); ++c)
+            cells.append(puzzle.cell(r, c));
+    const Puzzle plain(15, 15, cells);
+    const auto letter = std::find_if(cells.begin() + 1, cells.end(), [](const PuzzleCell &cell) { return !cell.block; });
+    letter->barLeft = true;
+    EXPECT_NE(puzzleFingerprint(Puzzle(15, 15, cells)), puzzleFingerprint(plain));
 }
 
 class PuzzleFolderScan : public ::testing::Test {
@@ -162,6 +172,7 @@ TEST_F(PuzzleFolderScan, FollowsTheFolderAndNeverChangesIt)
     ASSERT_EQ(scan.rejected.size(), 1);
     EXPECT_EQ(scan.rejected[0].fileName, "broken.ipuz");
     EXPECT_EQ(scan.rejected[0].reason, PuzzleFileError::notCrossword());
+    EXPECT_EQ(scan.duplicates, (QList<std::pair<QString, QString>>{{"puzzle 11.jpz", "puzzle 10.ipuz"}}));
     ASSERT_EQ(scan.puzzles.size(), 2);
     EXPECT_EQ(scan.puzzles[1].title, fifteen.info().title);
     EXPECT_EQ(folder.parse(scan.puzzles[1]).puzzle, fifteen);

@@ -223,7 +223,7 @@ TEST_P(HelpPage, StartsWithItsTitleAndNamesTheKeyForMore)
 
 INSTANTIATE_TEST_SUITE_P(Pages, HelpPage,
                          ::testing::Values(HelpCase{"HELP0.txt", "Quorel Crosswords.", 96},
-                                           HelpCase{"HELP1.txt", "Page 1. Introduction.", 404},
+                                           HelpCase{"HELP1.txt", "Page 1. Introduction.", 560},
                                            HelpCase{"HELP2.txt", "Page 2. Getting Started.", 1296},
                                            HelpCase{"HELP3.txt", "Page 3. Function Keys.", 1228},
                                            HelpCase{"HELP4.txt", "Page 4. Magnification mode.", 768}),

@@ -40,6 +40,15 @@ TEST(Speakable, PhrasesWithoutAGapPassUnchanged)
         EXPECT_EQ(speakable(phrase), phrase);
 }
 
+TEST(Speakable, ASymbolStandingAloneOrAPictographIsNamedNotPassedOver)
+{
+    EXPECT_EQ(speakable(", second letter +"), ", second letter plus sign");
+    EXPECT_EQ(speakable("+, 4"), "plus sign, 4");
+    EXPECT_EQ(speakable("2+2 is four"), "2+2 is four");
+    EXPECT_EQ(speakable(QString::fromUtf8("Card suit \u2665 or club")), "Card suit heart or club");
+    EXPECT_EQ(speakable(QString::fromUtf8("Happy \U0001F389 time")), "Happy symbol time");
+}
+
 TEST(SpeakingAGap, TheVoiceHearsBlankWhileTheLogShowsThePhraseAsQueued)
 {
     Harness h;

@@ -45,11 +45,12 @@ bool hasMistake(const Puzzle &puzzle, const Attempt &attempt)
     return anyLetterSquare(puzzle, [&](CellPos p) { return isWrong(puzzle, attempt, p); });
 }
 
-int revealedCount(const Attempt &attempt)
+int revealedCount(const Puzzle &puzzle, const Attempt &attempt)
 {
     int count = 0;
     for (int i = 0; i < attempt.squareCount(); ++i)
-        if (attempt.revealed(i) && !attempt.letter(i).isEmpty())
+        if (attempt.revealed(i) && !attempt.letter(i).isEmpty()
+            && !isFixed(puzzle.cell(i / attempt.width(), i % attempt.width())))
             ++count;
     return count;
 }
@@ -65,13 +66,57 @@ bool reveal(const Puzzle &puzzle, Attempt &attempt, CellPos square)
     return true;
 }
 
+QChar typedCharacter(int key)
+{
+    constexpr int keypadZero = 96;
+    if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'))
+        return QChar(key);
+    if (key >= keypadZero && key <= keypadZero + 9)
+        return QChar('0' + key - keypadZero);
+    return {};
+}
+
+bool isTypeable(const QString &solution)
+{
+    return !solution.isEmpty() && !typedCharacter(solution[0].unicode()).isNull();
+}
+
+bool isFixed(const PuzzleCell &cell)
+{
+    return !cell.block && !cell.solution.isEmpty() && (cell.given || !isTypeable(cell.solution));
+}
+
+bool giveFixedSquares(const Puzzle &puzzle, Attempt &attempt)
+{
+    bool given = false;
+    for (int row = 0; row < puzzle.height(); ++row)
+        for (int column = 0; column < puzzle.width(); ++column) {
+            const PuzzleCell &cell = puzzle.cell(row, column);
+            const int i = attempt.index(row, column);
+            if (isFixed(cell) && !(attempt.letter(i) == cell.solution && attempt.revealed(i)))
+                given = reveal(puzzle, attempt, {row, column}) || given;
+        }
+    return given;
+}
+
+bool hasSolverLetters(const Puzzle &puzzle, const Attempt &attempt)
+{
+    for (int row = 0; row < puzzle.height(); ++row)
+        for (int column = 0; column < puzzle.width(); ++column)
+            if (!isFixed(puzzle.cell(row, column)) && !attempt.letter(attempt.index(row, column)).isEmpty())
+                return true;
+    return false;
+}
+
 void fillAnswerLine(const Puzzle &puzzle, Attempt &attempt, const QList<CellPos> &squares, Direction direction)
 {
-    auto white = [&](int r, int c) { return !puzzle.cell(r, c).block; };
+    // A letter square beside it across the answer, with no bar between, is part of a crossing word.
+    auto joined = [&](CellPos from, int r, int c) { return !puzzle.cell(r, c).block && !puzzle.barBetween(from, {r, c}); };
     for (qsizetype k = 0; k < squares.size(); ++k) {
         const auto [r, c] = squares[k];
-        const bool crossed = direction == Direction::Across ? white(r - 1, c) || white(r + 1, c)
-                                                            : white(r, c - 1) || white(r, c + 1);
+        const CellPos at = squares[k];
+        const bool crossed = direction == Direction::Across ? joined(at, r - 1, c) || joined(at, r + 1, c)
+                                                            : joined(at, r, c - 1) || joined(at, r, c + 1);
         attempt.slotRef(int(k) + 1) = {attempt.letter(attempt.index(r, c)), crossed ? QStringLiteral("*") : QString()};
     }
 }

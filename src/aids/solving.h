@@ -16,11 +16,29 @@ const PuzzleClue *firstClueWithMistake(const Puzzle &puzzle, const Attempt &atte
 bool isFull(const Puzzle &puzzle, const Attempt &attempt);
 // True when some square holds a letter that is not its solution's.
 bool hasMistake(const Puzzle &puzzle, const Attempt &attempt);
-// The squares holding a letter that was revealed: the help the solver had.
-int revealedCount(const Attempt &attempt);
+// The squares holding a letter that was revealed: the help the solver had
+// (the squares the puzzle fills in itself are no help).
+int revealedCount(const Puzzle &puzzle, const Attempt &attempt);
 // Writes the solution into a letter square and marks it revealed; false for a
 // block or a square without a solution.
 bool reveal(const Puzzle &puzzle, Attempt &attempt, CellPos square);
+
+// The character a key types on the answer line: A to Z, and 0 to 9 from the
+// main row or the keypad; a null character for any other key.
+QChar typedCharacter(int key);
+// True when a key types a square's answer (or, in a rebus square, its first
+// character): a letter A to Z or a digit.
+bool isTypeable(const QString &solution);
+// True when the puzzle fills a square in itself: the file gives its letter, or
+// no key can type its answer (a symbol such as "+"). Such a square shows its
+// answer from the start and the solver never changes it.
+bool isFixed(const PuzzleCell &cell);
+// Gives every fixed square its answer, marked revealed; false when none needed it.
+bool giveFixedSquares(const Puzzle &puzzle, Attempt &attempt);
+
+// True when some square holds a letter the solver typed or had revealed
+// (not one the puzzle gives).
+bool hasSolverLetters(const Puzzle &puzzle, const Attempt &attempt);
 
 // Fills the answer line from the squares of an answer, in order: box k takes
 // the k-th square's letter, marked "*" when a word of the other direction

@@ -101,6 +101,7 @@ void Crosswords::clearpuzzle()
     // either. Revealed marks go with their letters, so that a square typed
     // afresh does not count as help.
     m_attempt.clear();
+    Solving::giveFixedSquares(m_puzzle, m_attempt);
     for (int idx = 1; idx <= m_table.gridsize * m_table.gridsize; ++idx)
         m_screen.showSquare(idx);
     for (int k = 1; k <= m_attempt.slotCount(); ++k)

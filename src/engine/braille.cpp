@@ -6,6 +6,7 @@
 #include "base/rounding.h"
 #include "engine/answerline.h"
 #include "engine/crosswords.h"
+#include "puzzle/puzzletext.h"
 #include "speech/brailledisplay.h"
 
 void BrailleOutput::phrase(const QString &text)
@@ -68,7 +69,7 @@ void BrailleOutput::panRight()
 
 QString clueTextOf(const QString &displayLine)
 {
-    const QString line = displayLine.trimmed();
+    const QString line = labelTextAsRead(displayLine.trimmed());
     const qsizetype first = line.indexOf(QLatin1Char(' '));
     const qsizetype last = line.lastIndexOf(QLatin1Char(' '));
     return first >= 0 && first < last ? line.mid(first, last - first) : line;

@@ -53,5 +53,6 @@ private:
     QStringList m_pending;     // phrases handed over during this tick
 };
 
-// A clue's display line without its number in front and its lengths behind.
+// A clue's display line without its number in front and its lengths behind,
+// as written: the "&&" a label needs for one ampersand is one again.
 QString clueTextOf(const QString &displayLine);

@@ -19,7 +19,7 @@ void Crosswords::checkend()
     // The cheer plays to its end before the praise.
     m_announcer.saysync = 1;
     playwave(QStringLiteral("cheer"));
-    const int hints = Solving::revealedCount(m_attempt);
+    const int hints = Solving::revealedCount(m_puzzle, m_attempt);
 
     auto say = [this](const QString &text) {
         m_announcer.saysync = 1;

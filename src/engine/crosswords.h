@@ -148,6 +148,15 @@ public:
     const OwnPuzzle *ownPuzzle(int n) const;
     // "Puzzle 12", or for a solver's puzzle "Puzzle 71, " and its title.
     QString menuName(int n) const;
+    // F11 (engine/puzzleinfo.cpp): puzzle n's name, "by" its author, its
+    // copyright, its notes a sentence at a time and its extra clues with their
+    // letters; for a built-in puzzle its name and the footer's copyright.
+    QString puzzleInfoPhrase(int n);
+    void sayPuzzleInfo();
+    // The open puzzle's notes, a sentence at a time, and the clues of its
+    // words that run neither across nor down, while the solver has put no
+    // letter into it yet; else empty.
+    QString firstOpeningNotes() const;
     // Reads the solver's puzzle folder again. The puzzle under the cursor (or
     // open) keeps its place in the menu, under its new number; the rejected
     // files are returned and logged.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 // Changing the solver's letters, and Ctrl+Z taking a change back.
+#include "aids/solving.h"
 #include "engine/crosswords.h"
 
 void Crosswords::changeSquares(const QString &name, const std::vector<int> &readBack, const std::vector<SquareState> &after)
@@ -13,7 +14,8 @@ std::vector<SquareState> Crosswords::applySquares(const std::vector<SquareState>
     std::vector<SquareState> changed;
     for (const SquareState &square : after) {
         const int i = square.idx - 1;
-        if (i < 0 || i >= m_attempt.squareCount())
+        // A square the puzzle fills in itself keeps its letter.
+        if (i < 0 || i >= m_attempt.squareCount() || Solving::isFixed(squareCell(square.idx)))
             continue;
         const SquareState before{square.idx, m_attempt.letter(i), m_attempt.revealed(i)};
         if (before == square)

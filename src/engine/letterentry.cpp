@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 // The answer line: typing, moving between boxes, scrolling the alphabet,
 // deleting, and writing the line into the grid.
+#include "aids/solving.h"
 #include "engine/answerline.h"
 #include "engine/crosswords.h"
 
@@ -93,7 +94,8 @@ void frameCluePanel(Crosswords &g)
 
 Flow Crosswords::letterEntryPhase(int key, int mods)
 {
-    const bool letterKey = key >= Key::A && key <= Key::Z;
+    const QChar typed = Solving::typedCharacter(key);
+    const bool letterKey = !typed.isNull();
     // Insert starts a rebus: the letters typed go into the current box, all
     // of them, until any other key ends it; that key then does its own work.
     if (m_session.rebusletters < 0 && key == Key::Insert) {
@@ -115,11 +117,16 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
     }
 
     if (letterKey) {
-        const QString letter = QString(QChar(key));
+        const QString letter = typed;
         const AnswerSlot box = m_attempt.slot(m_session.letterpos);
         // The second and later letters of a rebus join the first.
         const bool joins = m_session.rebusletters > 0;
         const int square = squareUnderBox(*this, m_session.letterpos);
+        // A square the puzzle fills in itself takes no letter.
+        if (Solving::isFixed(squareCell(square))) {
+            playwave(QStringLiteral("no"));
+            return Flow::SpeechStep;
+        }
         // Guard: a different letter over a letter that a crossing answer shares.
         const bool shared = box.mark == QLatin1String("*");
         if (!joins && square > 0 && !m_attempt.letter(square - 1).isEmpty() && !box.letter.isEmpty()
@@ -209,7 +216,11 @@ Flow Crosswords::letterEntryPhase(int key, int mods)
             if (!m_session.isMarked(idx))
                 continue;
             squares.push_back(idx);
-            line.push_back(typedSquare(idx, m_attempt.slot(int(squares.size())).letter));
+            const int k = int(squares.size());
+            // A square the puzzle fills in itself keeps its letter, on the line too.
+            if (Solving::isFixed(squareCell(idx)))
+                m_attempt.slotRef(k).letter = m_attempt.letter(idx - 1);
+            line.push_back(typedSquare(idx, m_attempt.slot(k).letter));
         }
         changeSquares(placeName(squares), squares, line);
         const int k = int(squares.size());

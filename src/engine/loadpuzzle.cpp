@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#include "aids/solving.h"
 #include "engine/crosswords.h"
 #include "puzzle/ansi.h"
 #include "puzzle/puzzlereader.h"
@@ -50,6 +51,8 @@ void Crosswords::loadpuzzle()
     m_screen.clearBoard();
 
     m_attempt = decodeProgress(progressBytes(m_session.curpuz), m_puzzle);
+    // The squares the puzzle fills in itself are shown from the start.
+    Solving::giveFixedSquares(m_puzzle, m_attempt);
     m_savedGridChanges = m_attempt.gridChanges();
     // Ctrl+Z reaches back only to the puzzle's opening (or its clearing).
     m_session.undo.clear();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
+#include "aids/solving.h"
 #include "engine/crosswords.h"
+#include "puzzle/puzzletext.h"
 
 namespace {
 
@@ -109,6 +111,7 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
     if (isArrow(key)) {
         if (mods != Mod::None)
             return Flow::SpeechStep;
+        const CellPos from{m_session.currow - 1, m_session.curcol - 1};
         if (m_session.curcol == 0 && m_session.currow == 0) {
             // The first arrow only places the cursor on the top-left square.
             m_session.curcol = 1;
@@ -132,16 +135,20 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
         for (int i = 1; i <= squares; ++i)
             m_screen.markSquare(i, i == cursor());
         setzoom();
-        m_announcer.saymsg = sayzoom();
+        // Crossing a bar is said before the square, as the edge sounds the wall.
+        const bool bar = m_puzzle.barBetween(from, {m_session.currow - 1, m_session.curcol - 1});
+        m_announcer.saymsg = (bar ? QStringLiteral("bar") + kTab : QString()) + sayzoom();
         return Flow::SpeechStep;
     }
 
-    if (isLetter(key)) {
-        if (onBlack()) {
+    // A black square, or one the puzzle fills in itself, takes no letter.
+    const bool untypeable = onBlack() || Solving::isFixed(squareCell(cursor()));
+    if (const QChar typed = Solving::typedCharacter(key); !typed.isNull()) {
+        if (untypeable) {
             playwave(QStringLiteral("no"));
             return Flow::SpeechStep;
         }
-        const QString letter = QString(QChar(key));
+        const QString letter = typed;
         changeSquares(squareName(cursor()), {cursor()}, {typedSquare(cursor(), letter)});
         m_announcer.saymsg = letter;
         checkend();
@@ -153,7 +160,7 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
 
     switch (key) {
     case Key::Backspace:
-        if (onBlack()) {
+        if (untypeable) {
             playwave(QStringLiteral("no"));
         } else {
             m_announcer.saymsg = QStringLiteral("delete ") + m_attempt.letter(cursor() - 1);
@@ -188,7 +195,7 @@ Flow Crosswords::magnifiedPhase(int key, int mods)
             // The display line without its number in front and its lengths in
             // brackets behind. The lengths are the last bracket: a clue may
             // have brackets of its own, such as "(anagram)".
-            QString text = m_table.clues[k][3].trimmed();
+            QString text = labelTextAsRead(m_table.clues[k][3].trimmed());
             text = text.mid(text.indexOf(QLatin1Char(' ')) + 1);
             const qsizetype bracket = text.lastIndexOf(QLatin1Char('('));
             if (bracket >= 0)

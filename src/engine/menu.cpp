@@ -73,6 +73,9 @@ Flow Crosswords::menuPhase(int key, int /*mods*/)
         m_announcer.voicestate = 0;
         showclues();
         updatedisplay();
+        // The notes often say what the solver must know before the first clue.
+        if (const QString notes = firstOpeningNotes(); !notes.isEmpty())
+            m_announcer.saymsg = notes + QLatin1Char('\t') + m_announcer.saymsg;
         if (!m_puzzle.hasSolution())
             m_announcer.saymsg = noSolutionPhrase() + QLatin1Char('\t') + m_announcer.saymsg;
         return Flow::SpeechStep;

@@ -102,6 +102,12 @@ QList<RejectedPuzzleFile> Crosswords::rescanOwnPuzzles()
             qCDebug(lcPuzzles).noquote() << QStringLiteral("rejected: %1: %2").arg(file.fileName, file.reason);
         m_loggedRejected[file.fileName] = file.reason;
     }
+    for (const auto &[name, first] : scan.duplicates) {
+        const QString reason = QStringLiteral("same puzzle as: ") + first;
+        if (m_loggedRejected.value(name) != reason)
+            qCDebug(lcPuzzles).noquote() << QStringLiteral("duplicate: %1: %2").arg(name, reason);
+        m_loggedRejected[name] = reason;
+    }
     return scan.rejected;
 }
 

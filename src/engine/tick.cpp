@@ -152,6 +152,10 @@ void Crosswords::runKeyAndSpeech()
         if (mods == Mod::None)
             switchBriskSpeech();
         break;
+    case Key::F11:
+        if (mods == Mod::None)
+            sayPuzzleInfo();
+        break;
     case Key::F12:
         leave();
         speechStep();

@@ -45,6 +45,19 @@ int borderWidth(const QRectF &r)
     return std::clamp(int(std::min(r.width(), r.height()) / 40), 1, 6);
 }
 
+// A bar on a square's left or top edge: a black line four borders thick over
+// the border, so that a word's end reads at every magnification.
+void drawBars(QPainter &p, const QRectF &square, const Control &c)
+{
+    const qreal width = 4 * borderWidth(square);
+    p.save();
+    if (c.barLeft)
+        p.fillRect(QRectF(square.left(), square.top(), width, square.height()), Qt::black);
+    if (c.barTop)
+        p.fillRect(QRectF(square.left(), square.top(), square.width(), width), Qt::black);
+    p.restore();
+}
+
 // A circled square's ring, just inside its border, in black or white,
 // whichever reads on the square's inside; it grows with the square so that
 // it stays clear at every magnification.
@@ -412,6 +425,8 @@ void GameWindow::paintControl(QPainter &p, const Control &c)
         const qreal half = w / 2.0;
         p.drawRect(r.adjusted(half, half, -half - (w == 1 ? 1 : 0), -half - (w == 1 ? 1 : 0)));
     }
+    if (square && (c.barLeft || c.barTop))
+        drawBars(p, r, c);
     // Under the letter, and under the clue number, which is a control in front.
     if (square && c.circled)
         drawRing(p, r, c.backColor == Colour::PaleYellow ? Colour::Black : c.backColor);

@@ -8,7 +8,6 @@
 #include "base/logging.h"
 #include "print/printer.h"
 #include "print/printlayout.h"
-#include "puzzle/ansi.h"
 #include "puzzle/resourcestore.h"
 #include "base/rounding.h"
 
@@ -77,12 +76,6 @@ QString documentName(int puzzle, const QString &sheet)
     return QStringLiteral("Quorel Crosswords puzzle %1 %2").arg(puzzle).arg(sheet);
 }
 
-QString footerLine(ResourceStore &resources)
-{
-    const QString text = fromAnsi(resources.fetch(QStringLiteral("TEXT"), QStringLiteral("FOOTER")).value_or(QByteArray()));
-    return text.section(QLatin1Char('\n'), 0, 0).remove(QLatin1Char('\r'));
-}
-
 QList<ClueRow> printedClues(const ClueTable &table)
 {
     QList<ClueRow> rows;
@@ -135,6 +128,13 @@ void drawSquares(Sheet &s, const GridGeometry &g, const PrintedPuzzle &game)
             if (square.block) {
                 s.box(x, y, x + g.square, y + g.square);
                 continue;
+            }
+            if (square.barLeft || square.barTop) {
+                s.thickness(kBarThickness);
+                if (square.barLeft)
+                    s.line(x, y, x, y + g.square);
+                if (square.barTop)
+                    s.line(x, y, x + g.square, y);
             }
             if (square.circled) {
                 const double inset = circleInset(g.square);

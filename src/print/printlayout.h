@@ -16,6 +16,7 @@ inline const QString kTitle = QStringLiteral("Quorel Crosswords (Vol. 3)");
 inline constexpr double kGridLeft = 500;
 inline constexpr int kLineThickness = 10;
 inline constexpr int kCircleThickness = 5;  // a circled square's ring: half a grid line
+inline constexpr int kBarThickness = 40;    // a bar between two squares: four grid lines
 inline constexpr double kMeasureSize = 18;  // every fitting measures at 18 points
 inline constexpr double kFooterSize = 14;
 inline constexpr int kFirstClueSize = 35;   // the one-sheet column tries 35 points first

@@ -11,6 +11,13 @@
 
 namespace PuzLayout {
 
+qsizetype headerStart(QByteArrayView bytes)
+{
+    constexpr qsizetype searched = 1024;
+    const qsizetype magic = bytes.first(std::min(bytes.size(), searched)).indexOf(QByteArrayView("ACROSS&DOWN\0", 12));
+    return magic >= MagicAt ? magic - MagicAt : -1;
+}
+
 uint16_t checksum(QByteArrayView bytes, uint16_t sum)
 {
     for (char byte : bytes) {
@@ -249,8 +256,11 @@ std::optional<Puzzle> PuzReader::read(const QByteArray &bytes)
     m_locked = false;
     m_checksumsMatch = false;
     m_key = -1;
-    if (bytes.size() < MagicAt + 12 || bytes.mid(MagicAt, 12) != QByteArrayView("ACROSS&DOWN\0", 12))
+    const qsizetype start = headerStart(bytes);
+    if (start < 0)
         return fail(PuzzleFileError::notCrossword());
+    if (start > 0)
+        return read(bytes.mid(start));
     if (bytes.size() < GridAt)
         return fail(PuzzleFileError::endsEarly());
     const int width = uint8_t(bytes[WidthAt]);

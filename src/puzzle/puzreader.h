@@ -27,6 +27,10 @@ constexpr char Block = '.';
 constexpr char EmptySquare = '-';
 constexpr uint16_t LockedFlag = 0x0004;
 
+// Where the file's header starts: 0 for a file as written, later for one
+// saved with bytes before it (a web page's line naming the file); -1 when
+// the magic is not within the file's first part.
+qsizetype headerStart(QByteArrayView bytes);
 // The format's rolling 16-bit checksum of `bytes`, continuing from `sum`.
 uint16_t checksum(QByteArrayView bytes, uint16_t sum = 0);
 // Locks and unlocks a solution's letters (A to Z, read column by column) with

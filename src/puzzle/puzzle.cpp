@@ -60,6 +60,9 @@ Puzzle::Puzzle(int width, int height, const QList<PuzzleCell> &squares, bool has
         kept.block = square.block;
         kept.circled = square.circled && !square.block;
         kept.solution = square.block || !hasSolution ? QString() : square.solution;
+        kept.barLeft = square.barLeft && !square.block;
+        kept.barTop = square.barTop && !square.block;
+        kept.given = square.given && !kept.solution.isEmpty();
     }
     numberSquares();
 }
@@ -77,14 +80,23 @@ bool Puzzle::isLetter(int row, int column) const
     return !cell(row, column).block;
 }
 
-// A word starts on a letter square whose predecessor in its direction is a
-// block or the edge and whose successor is a letter square: a word has at
-// least two letters.
+bool Puzzle::runsOn(int row, int column, Direction direction) const
+{
+    if (!isLetter(row, column))
+        return false;
+    if (direction == Direction::Across)
+        return isLetter(row, column + 1) && !cell(row, column + 1).barLeft;
+    return isLetter(row + 1, column) && !cell(row + 1, column).barTop;
+}
+
+// A word starts on a letter square that no word runs into from its
+// predecessor (a block, the edge or a bar comes before it) and that runs on
+// to its successor: a word has at least two letters.
 bool Puzzle::startsWord(int row, int column, Direction direction) const
 {
     const int dr = direction == Direction::Down ? 1 : 0;
     const int dc = direction == Direction::Across ? 1 : 0;
-    return isLetter(row, column) && !isLetter(row - dr, column - dc) && isLetter(row + dr, column + dc);
+    return isLetter(row, column) && !runsOn(row - dr, column - dc, direction) && runsOn(row, column, direction);
 }
 
 // Scanning row by row, left to right, every square that starts an across or
@@ -100,12 +112,29 @@ void Puzzle::numberSquares()
                 continue;
             m_cells[r * m_width + c].number = ++counter;
             m_numbered.append({r, c});
-            for (int k = c; across && isLetter(r, k); ++k)
+            for (int k = c; across; ++k) {
                 m_cells[r * m_width + k].acrossWord = counter;
-            for (int k = r; down && isLetter(k, c); ++k)
+                if (!runsOn(r, k, Direction::Across))
+                    break;
+            }
+            for (int k = r; down; ++k) {
                 m_cells[k * m_width + c].downWord = counter;
+                if (!runsOn(k, c, Direction::Down))
+                    break;
+            }
         }
     }
+}
+
+bool Puzzle::barBetween(CellPos a, CellPos b) const
+{
+    const CellPos &later = (b.row > a.row || b.column > a.column) ? b : a;
+    const CellPos &earlier = &later == &b ? a : b;
+    if (later.row == earlier.row && later.column == earlier.column + 1)
+        return cell(later).barLeft;
+    if (later.column == earlier.column && later.row == earlier.row + 1)
+        return cell(later).barTop;
+    return false;
 }
 
 int Puzzle::wordNumber(int row, int column, Direction direction) const
@@ -124,8 +153,11 @@ QList<CellPos> Puzzle::wordCells(Direction direction, int number) const
         return cells;
     const int dr = direction == Direction::Down ? 1 : 0;
     const int dc = direction == Direction::Across ? 1 : 0;
-    for (CellPos pos = start; isLetter(pos.row, pos.column); pos = {pos.row + dr, pos.column + dc})
+    for (CellPos pos = start;; pos = {pos.row + dr, pos.column + dc}) {
         cells.append(pos);
+        if (!runsOn(pos.row, pos.column, direction))
+            break;
+    }
     return cells;
 }
 

@@ -23,6 +23,9 @@ struct PuzzleCell {
     QString solution;    // what belongs here: one letter, or several in a rebus square;
                          // empty for a block and in a puzzle without a solution
     bool circled = false;  // drawn with a circle in the square
+    bool barLeft = false;  // a bar on the left edge: an across word ends before it
+    bool barTop = false;   // a bar on the top edge: a down word ends above it
+    bool given = false;    // filled in by the puzzle itself: shown from the start, never changed
     int number = 0;      // the number printed in the square, 0 when it starts no word
     int acrossWord = 0;  // number of the across word through the square, 0 when none
     int downWord = 0;    // number of the down word through the square, 0 when none
@@ -40,12 +43,23 @@ struct PuzzleClue {
     friend bool operator==(const PuzzleClue &, const PuzzleClue &) = default;
 };
 
+// A clue of a word that runs neither across nor down (a diagonal), from a
+// further list of the file; its squares are solved by the crossing answers.
+struct ExtraClue {
+    QString heading;        // the list's title as written, "Diagonal"; may be empty
+    int number = 0;
+    QString text;
+    QList<CellPos> cells;   // the squares of its word in order
+    friend bool operator==(const ExtraClue &, const ExtraClue &) = default;
+};
+
 // What a puzzle file says about the puzzle besides grid and clues; plain text.
 struct PuzzleInfo {
     QString title;
     QString author;
     QString copyright;
     QString notes;
+    QList<ExtraClue> extraClues = {};  // in the order the file gives them
     friend bool operator==(const PuzzleInfo &, const PuzzleInfo &) = default;
 };
 
@@ -68,8 +82,9 @@ public:
     // first row's; shorter rows are filled up with blocks. Numbers the squares.
     explicit Puzzle(const QStringList &rows);
     // A grid of `width` x `height` squares from `squares`, row by row, of which
-    // block, solution and circled count; numbers the squares. Without a
-    // solution every solution is empty and clues carry no answer. Sides past
+    // block, solution, circled, given and the bars count; numbers the squares. Without a
+    // solution every solution is empty and clues carry no answer (and no
+    // square is given). Sides past
     // MaxSide, or a square count that is not width x height, give an empty puzzle.
     Puzzle(int width, int height, const QList<PuzzleCell> &squares, bool hasSolution = true);
 
@@ -84,6 +99,9 @@ public:
     // The square at (row, column); outside the grid, a block.
     const PuzzleCell &cell(int row, int column) const;
     const PuzzleCell &cell(CellPos pos) const { return cell(pos.row, pos.column); }
+
+    // True when a bar parts two squares side by side, in either order.
+    bool barBetween(CellPos a, CellPos b) const;
 
     // The number of the word through a square in a direction, 0 when none.
     int wordNumber(int row, int column, Direction direction) const;
@@ -111,6 +129,9 @@ public:
 
 private:
     bool isLetter(int row, int column) const;
+    // True when the square after (row, column) in `direction` is a letter
+    // square and no bar parts the two: a word runs on from one to the other.
+    bool runsOn(int row, int column, Direction direction) const;
     bool startsWord(int row, int column, Direction direction) const;
     void numberSquares();
 

@@ -18,6 +18,27 @@ QString gridTooLarge() { return QStringLiteral("the grid is larger than 25 by 25
 QString fileTooLarge() { return QStringLiteral("the file is too large for a crossword"); }
 QString damaged() { return QStringLiteral("the file is damaged"); }
 QString cannotOpen() { return QStringLiteral("the file cannot be opened"); }
+QString notAcrossDown() { return QStringLiteral("its words do not run across and down"); }
+
+QString otherKind(const QString &kind)
+{
+    static const QHash<QString, QString> names = {
+        {"acrostic", "an acrostic"}, {"coded", "a coded puzzle"}, {"codeword", "a coded puzzle"},
+        {"sudoku", "a sudoku"}, {"wordsearch", "a word search"}, {"word-search", "a word search"},
+        {"fill", "a fill-in puzzle"}, {"fill-in", "a fill-in puzzle"}, {"block", "a block puzzle"},
+        {"answer", "a list of answers"}, {"arrowword", "an arrow word"}, {"marching-bands", "a marching bands puzzle"},
+        {"spiral", "a spiral"}, {"rows-garden", "a rows garden"}, {"jelly-roll", "a jelly roll"},
+        {"labyrinth", "a labyrinth"}, {"diagramless", "a diagramless crossword"}};
+    const QString key = kind.trimmed().toLower();
+    QString named = names.value(key);
+    if (named.isEmpty()) {
+        const QString words = QString(key).replace(QLatin1Char('-'), QLatin1Char(' ')).simplified();
+        if (words.isEmpty())
+            return notAcrossDown();
+        named = QStringLiteral("a %1 puzzle").arg(words);
+    }
+    return QStringLiteral("this is %1, which this game cannot play").arg(named);
+}
 } // namespace PuzzleFileError
 
 namespace {
@@ -175,7 +196,7 @@ PuzzleFormat puzzleFormat(const QByteArray &bytes, const QString &fileName)
 {
     if (bytes.startsWith("PK\x03\x04"))
         return PuzzleFormat::Jpz;
-    if (bytes.indexOf(QByteArrayView("ACROSS&DOWN\0", 12)) == 2)
+    if (PuzLayout::headerStart(bytes) >= 0)
         return PuzzleFormat::Puz;
     const QByteArray start = bytes.left(64).trimmed();
     if (start.startsWith('{') || start.startsWith("ipuz("))

@@ -23,6 +23,10 @@ QString gridTooLarge();    // "the grid is larger than 25 by 25 squares"
 QString fileTooLarge();    // "the file is too large for a crossword"
 QString damaged();         // "the file is damaged"
 QString cannotOpen();      // "the file cannot be opened"
+// A puzzle of another kind, by the kind its file names ("acrostic",
+// "word-search", "sudoku"): "this is an acrostic, which this game cannot play".
+QString otherKind(const QString &kind);
+QString notAcrossDown();   // "its words do not run across and down"
 } // namespace PuzzleFileError
 
 // No crossword file of up to 25 x 25 squares comes near this; larger files,

@@ -139,21 +139,25 @@ struct FolderFile {
     qint64 modified = 0;  // nanoseconds since 1970
 };
 
-// The regular files of a folder (or links to them), hidden ones left out,
-// with their sizes and times of change: one system call per file, which is
-// all a scan of an unchanged folder costs.
-QList<FolderFile> regularFiles(const QString &dir)
+// The crossword files of a folder (regular files or links to them, named
+// .puz, .ipuz or .jpz), hidden ones left out, with their sizes and times of
+// change: one system call per crossword file, which is all a scan of an
+// unchanged folder costs. Other files are passed over by name, unexamined.
+QList<FolderFile> crosswordFiles(const QString &dir)
 {
     QList<FolderFile> files;
     DIR *folder = ::opendir(QFile::encodeName(dir).constData());
     if (!folder)
         return files;
     while (const dirent *entry = ::readdir(folder)) {
+        if (entry->d_name[0] == '.')
+            continue;
+        QString name = QFile::decodeName(entry->d_name);
         struct stat status;
-        if (entry->d_name[0] == '.' || ::fstatat(::dirfd(folder), entry->d_name, &status, 0) != 0
+        if (!isPuzzleFileName(name) || ::fstatat(::dirfd(folder), entry->d_name, &status, 0) != 0
             || !S_ISREG(status.st_mode))
             continue;
-        files.append({QFile::decodeName(entry->d_name), qint64(status.st_size),
+        files.append({std::move(name), qint64(status.st_size),
                       qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec});
     }
     ::closedir(folder);
@@ -164,8 +168,8 @@ QList<FolderFile> regularFiles(const QString &dir)
 QString fileWithBytes(const QString &dir, const QByteArray &bytes)
 {
     const QDir folder(dir);
-    for (const FolderFile &file : regularFiles(dir))
-        if (isPuzzleFileName(file.name) && file.size == bytes.size() && crosswordFileBytes(folder.filePath(file.name)) == bytes)
+    for (const FolderFile &file : crosswordFiles(dir))
+        if (file.size == bytes.size() && crosswordFileBytes(folder.filePath(file.name)) == bytes)
             return file.name;
     return {};
 }
@@ -274,7 +278,9 @@ QString puzzleFingerprint(const Puzzle &puzzle)
     for (int r = 0; r < puzzle.height(); ++r)
         for (int c = 0; c < puzzle.width(); ++c) {
             const PuzzleCell &cell = puzzle.cell(r, c);
-            add(cell.block ? QStringLiteral("#") : QLatin1Char('=') + cell.solution);
+            // Bars count only where there are some, so grids without keep their fingerprints.
+            const QString bars = QString(cell.barLeft ? "|" : "") + (cell.barTop ? "_" : "");
+            add(cell.block ? QStringLiteral("#") : QLatin1Char('=') + cell.solution + bars);
         }
     for (Direction direction : {Direction::Across, Direction::Down}) {
         add(direction == Direction::Across ? QStringLiteral("across") : QStringLiteral("down"));
@@ -326,11 +332,10 @@ PuzzleFolder::Scan PuzzleFolder::rescan()
         m_indexRead = true;
     }
     Entries seen;
+    seen.reserve(m_cache.size());
     bool changed = false, sameNames = true;
     const QDir folder(m_dir);
-    for (const FolderFile &file : regularFiles(m_dir)) {
-        if (!isPuzzleFileName(file.name))
-            continue;
+    for (const FolderFile &file : crosswordFiles(m_dir)) {
         sameNames = sameNames && m_cache.contains(file.name);
         Entry entry = m_cache.take(file.name);
         if (entry.size != file.size || entry.modified != file.modified) {
@@ -359,13 +364,16 @@ PuzzleFolder::Scan PuzzleFolder::rescan()
         writeIndex();
 
     Scan scan;
-    QSet<QString> fingerprints;
+    QHash<QString, QString> firstWithFingerprint;
     for (const QString &name : std::as_const(m_order)) {
         const Entry &entry = m_cache[name];
-        if (!entry.puzzle)
+        if (!entry.puzzle) {
             scan.rejected.append({name, entry.reason});
-        else if (!fingerprints.contains(entry.puzzle->fingerprint)) {
-            fingerprints.insert(entry.puzzle->fingerprint);
+        } else if (const auto first = firstWithFingerprint.constFind(entry.puzzle->fingerprint);
+                   first != firstWithFingerprint.cend()) {
+            scan.duplicates.append({name, *first});
+        } else {
+            firstWithFingerprint.insert(entry.puzzle->fingerprint, name);
             scan.puzzles.append(*entry.puzzle);
         }
     }

@@ -49,6 +49,8 @@ public:
     struct Scan {
         QList<OwnPuzzle> puzzles;  // in natural order of file names; each content once
         QList<RejectedPuzzleFile> rejected;  // in natural order of file names
+        // Files whose puzzle an earlier file holds already: each with that file's name.
+        QList<std::pair<QString, QString>> duplicates;
     };
 
     // A puzzle read from its file, or why it could not be.

@@ -57,6 +57,11 @@ int countLetterSquares(const QString &text)
     return countLetterSquares(statusGridRows(text));
 }
 
+QString labelTextAsRead(QString shown)
+{
+    return shown.replace(QLatin1String("&&"), QLatin1String("&"));
+}
+
 std::array<QString, 4> makeClueRow(const QString &label, const QString &answer, const QString &text)
 {
     const QString word = answer.trimmed();

@@ -28,4 +28,8 @@ int countLetterSquares(const QString &text);
 
 // The clue table row built from one clue line: text ("&" rule, trimmed),
 // label, answer and the display line of the clue panel.
+// A label's text as it reads: "&&", which a label needs to show one
+// ampersand, is one "&" again, so that a clue is spoken as written.
+QString labelTextAsRead(QString shown);
+
 std::array<QString, 4> makeClueRow(const QString &label, const QString &answer, const QString &text);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Quorel Crosswords developers
 #include "puzzle/resourcestore.h"
+#include "puzzle/ansi.h"
 
 #include <QFile>
 
@@ -11,4 +12,10 @@ std::optional<QByteArray> CompiledResources::fetch(const QString &type, const QS
     if (name.isEmpty() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
     return file.readAll();
+}
+
+QString footerLine(ResourceStore &resources)
+{
+    const QString text = fromAnsi(resources.fetch(QStringLiteral("TEXT"), QStringLiteral("FOOTER")).value_or(QByteArray()));
+    return text.section(QLatin1Char('\n'), 0, 0).remove(QLatin1Char('\r'));
 }

@@ -19,3 +19,7 @@ class CompiledResources : public ResourceStore {
 public:
     std::optional<QByteArray> fetch(const QString &type, const QString &name) override;
 };
+
+// The first line of the built-in puzzles' footer: their copyright, printed
+// under every grid and read with a built-in puzzle's title.
+QString footerLine(ResourceStore &resources);

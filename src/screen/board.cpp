@@ -71,7 +71,7 @@ void GameScreen::drawboard()
     }
     // Squares beyond this board keep no circle of an earlier, larger one.
     for (Control &d : form.D)
-        d.circled = false;
+        d.circled = d.barLeft = d.barTop = false;
     if (n == 0)
         return;
 
@@ -92,6 +92,8 @@ void GameScreen::drawboard()
             const PuzzleCell &square = puzzle.cell(r, c);
             markSquare(idx, false);
             d.circled = square.circled && !square.block;
+            d.barLeft = square.barLeft;
+            d.barTop = square.barTop;
             showSquare(idx);
 
             Control &dn = form.Dn[idx];

@@ -297,6 +297,10 @@ QString describeControl(const Control &c, const Control *before)
     // reads as it always has.
     if (c.circled || (before && before->circled))
         add("circled", &Control::circled, QString::number(c.circled));
+    if (c.barLeft || (before && before->barLeft))
+        add("barLeft", &Control::barLeft, QString::number(c.barLeft));
+    if (c.barTop || (before && before->barTop))
+        add("barTop", &Control::barTop, QString::number(c.barTop));
     add("z", &Control::z, QString::number(c.z));
     return words.join(QLatin1Char(' '));
 }

@@ -51,6 +51,8 @@ struct Control {
     bool border = false;       // thin single border
     bool centred = false;      // text centred
     bool circled = false;      // a board square that shows a circle under its letter
+    bool barLeft = false;      // a board square with a thick bar on its left edge: a word ends there
+    bool barTop = false;       // a board square with a thick bar on its top edge
     int z = 0;                 // paint order: higher is in front
 
     bool operator==(const Control &) const = default;

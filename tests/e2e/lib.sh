@@ -86,6 +86,30 @@ e2e_init() {
     e2e_fail "Xvfb did not start"
 }
 
+# Milliseconds since midnight of a time "hh:mm:ss.zzz" on standard input; of now.
+e2e_ms_of_day() { awk -F'[:.]' '{ printf "%d\n", (($1 * 60 + $2) * 60 + $3) * 1000 + $4 }'; }
+e2e_day_ms() { date +%H:%M:%S.%3N | e2e_ms_of_day; }
+
+# e2e_time_starts COUNT FILE: starts the game COUNT times, each time until the
+# welcome is handed to the voice, then ends it; appends to FILE, one a line,
+# the milliseconds from just before the launch to the welcome's log line.
+# Needs the wall-clock time first in the log:
+# QT_MESSAGE_PATTERN="%{time hh:mm:ss.zzz} %{category}: %{message}".
+e2e_time_starts() {
+    local welcome="say: Welcome to Quorel Crosswords volume 3." i t0 t1
+    for ((i = 1; i <= $1; i++)); do
+        E2E_RUN=$((E2E_RUN + 1))
+        E2E_LOG="$E2E_DIR/run$E2E_RUN.log"
+        t0=$(e2e_day_ms)
+        "$E2E_BIN" >"$E2E_LOG" 2>&1 &
+        E2E_PID=$!
+        e2e_wait_log "$welcome" 20
+        t1=$(grep -m1 -F "$welcome" "$E2E_LOG" | cut -d' ' -f1 | e2e_ms_of_day)
+        echo $((t1 - t0)) >>"$2"
+        e2e_stop
+    done
+}
+
 # start_null_sink: a private PulseAudio server in this test's own runtime
 # folder (never the user's), with one null sink, "nullsink", as the default
 # output; what the game plays can be recorded from "nullsink.monitor".

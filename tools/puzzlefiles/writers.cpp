@@ -16,6 +16,7 @@
 #include <QStringList>
 #include <QXmlStreamWriter>
 #include <QtEndian>
+#include <algorithm>
 #include <zlib.h>
 
 namespace {
@@ -164,8 +165,13 @@ QByteArray writeIpuz(const Puzzle &puzzle, bool wrapped)
         for (int c = 0; c < puzzle.width(); ++c) {
             const PuzzleCell &square = puzzle.cell(r, c);
             QJsonValue value = square.block ? QJsonValue(QStringLiteral("#")) : QJsonValue(square.number);
+            QJsonObject style;
             if (square.circled)
-                value = QJsonObject{{"cell", value}, {"style", QJsonObject{{"shapebg", "circle"}}}};
+                style.insert(QStringLiteral("shapebg"), QStringLiteral("circle"));
+            if (square.barLeft || square.barTop)
+                style.insert(QStringLiteral("barred"), QString(square.barLeft ? "L" : "") + (square.barTop ? "T" : ""));
+            if (!style.isEmpty())
+                value = QJsonObject{{"cell", value}, {"style", style}};
             row.append(value);
             solutionRow.append(square.block ? QJsonValue(QStringLiteral("#")) : QJsonValue(square.solution));
         }
@@ -231,6 +237,10 @@ QByteArray writeJpz(const Puzzle &puzzle)
                 out.writeAttribute(QStringLiteral("number"), QString::number(square.number));
             if (square.circled)
                 out.writeAttribute(QStringLiteral("background-shape"), QStringLiteral("circle"));
+            if (square.barLeft)
+                out.writeAttribute(QStringLiteral("left-bar"), QStringLiteral("true"));
+            if (square.barTop)
+                out.writeAttribute(QStringLiteral("top-bar"), QStringLiteral("true"));
         }
     out.writeEndElement();
     int id = 0;
@@ -516,4 +526,64 @@ QList<std::pair<QString, Puzzle>> shippedPuzzles(const QString &textDir, QString
             errors->append(info.fileName() + QStringLiteral(": ") + reader.errorString());
     }
     return puzzles;
+}
+
+namespace {
+
+// Word lengths of 3 to 8 letters filling a line of `side` squares, drawn from
+// `seed`; no line is left with 1 or 2 squares over.
+QList<int> wordLengths(int side, uint32_t seed)
+{
+    QList<int> lengths;
+    for (int left = side; left > 0;) {
+        seed = seed * 1103515245u + 12345u;
+        const uint32_t draw = seed >> 16;
+        int length = left;
+        if (left > 8 || (left >= 6 && draw % 3 == 0))
+            length = 3 + int(draw % uint32_t(std::min(8, left - 3) - 2));
+        lengths.append(length);
+        left -= length;
+    }
+    return lengths;
+}
+
+} // namespace
+
+Puzzle barredTestPuzzle(int side)
+{
+    // Letters in about the proportions of English text.
+    static const QString letters = QStringLiteral("EEEEETTTTAAAOOOIIINNNSSSHHRRRDDLLCUMWFGYPBVK");
+    QList<PuzzleCell> squares(qsizetype(side) * side);
+    uint32_t seed = uint32_t(side);
+    for (PuzzleCell &square : squares) {
+        seed = seed * 1103515245u + 12345u;
+        square.block = false;
+        square.solution = letters[int((seed >> 16) % uint32_t(letters.size()))];
+    }
+    // A bar before the first square of each word but a line's first.
+    for (int line = 0; line < side; ++line) {
+        int at = 0;
+        for (int length : wordLengths(side, uint32_t(line * 7919 + side))) {
+            if (at > 0)
+                squares[qsizetype(line) * side + at].barLeft = true;
+            at += length;
+        }
+        at = 0;
+        for (int length : wordLengths(side, uint32_t(line * 104729 + side * 31))) {
+            if (at > 0)
+                squares[qsizetype(at) * side + line].barTop = true;
+            at += length;
+        }
+    }
+    Puzzle puzzle(side, side, squares);
+    puzzle.setInfo({QStringLiteral("Barred test puzzle, %1 by %1").arg(side), QStringLiteral("Quorel Crosswords developers"),
+                    QStringLiteral("© 2026 Quorel Crosswords developers"), QString()});
+    QList<FileClue> clues;
+    for (Direction direction : {Direction::Across, Direction::Down})
+        for (int number = 1; number <= side * side; ++number)
+            if (!puzzle.wordCells(direction, number).isEmpty())
+                clues.append({direction, number,
+                              QStringLiteral("Test clue for %1 %2").arg(number).arg(direction == Direction::Across ? "across" : "down"), {}});
+    PuzzleFile::addClues(puzzle, clues);
+    return puzzle;
 }

@@ -32,3 +32,9 @@ QList<std::pair<QString, Puzzle>> shippedPuzzles(const QString &textDir, QString
 // Our own test puzzles, side 15 or 21: words and clues of our making, the
 // squares of 1 across circled, with title, author, copyright and notes.
 Puzzle testPuzzle(int side);
+
+// A barred test grid of `side` x `side` squares (3 to Puzzle::MaxSide), set
+// the British way: no blocks, every square in an across and a down word,
+// words of 3 to 8 letters ended by bars, every word clued. The letters and
+// clues are made up from `side` alone, so the same side gives the same puzzle.
+Puzzle barredTestPuzzle(int side);
