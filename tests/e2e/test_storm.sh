@@ -164,8 +164,12 @@ storm_quiet 2 60
 kill -0 "$E2E_PID" 2>/dev/null || { storm_exit_status; start_game; storm_quiet 2 30; }
 storm_check_log
 
-# F12 answers: from a puzzle it returns to the menu first, then asks.
+# F12 answers: from a puzzle it returns to the menu first, then asks. A help
+# page may still be playing (the log shows only where speech starts), and F12's
+# answer waits behind it: Ctrl stops it first, as a solver would.
 xdotool windowfocus --sync "$E2E_WID" 2>/dev/null || true
+xdotool key Control_L
+sleep 0.3
 before=$(wc -l <"$E2E_LOG")
 e2e_key_logged F12 123 0
 # After a wall bump the game speaks and waits ("saywait: ") until a plain
